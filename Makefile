@@ -1,0 +1,40 @@
+# make run   - install what is missing, build, start Kelp under Wine
+# make test  - install what is missing, build, run the whole test suite
+# make bench - build and print the benchmark figures
+BUILD ?= build
+PACKAGES := cmake make g++ g++-mingw-w64-x86-64-posix wine64 xvfb xauth fonts-arphic-uming googletest
+JOBS ?= $(shell nproc)
+
+.PHONY: deps build prefix run test bench clean
+
+deps:
+	@missing=""; for p in $(PACKAGES); do \
+	  dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q 'ok installed' || missing="$$missing $$p"; \
+	done; \
+	if [ -n "$$missing" ]; then \
+	  if [ "$$(id -u)" = 0 ]; then \
+	    echo "Installing:$$missing"; \
+	    apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends $$missing >/dev/null; \
+	  else \
+	    echo "Missing packages. Run:"; echo "  sudo apt-get install -y$$missing"; exit 1; \
+	  fi; \
+	fi
+
+build: deps
+	cmake -S . -B $(BUILD) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake -DCMAKE_BUILD_TYPE=Release >/dev/null
+	cmake --build $(BUILD) -j $(JOBS)
+
+prefix: build
+	KELP_BUILD=$(abspath $(BUILD)) cmake/wine-prefix.sh
+
+run: prefix
+	KELP_BUILD=$(abspath $(BUILD)) cmake/wine-run.sh $(BUILD)/bin/kelp.exe
+
+test: prefix
+	KELP_BUILD=$(abspath $(BUILD)) cmake/run-under-display.sh ctest --test-dir $(BUILD) --output-on-failure -j 2
+
+bench: prefix
+	KELP_BUILD=$(abspath $(BUILD)) cmake/run-under-display.sh cmake/wine-run.sh $(BUILD)/bin/kelp_bench.exe
+
+clean:
+	rm -rf $(BUILD)

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+// Per-skin constants.
+namespace kelp {
+
+constexpr int kSkinCount = 4;
+using ColorBlock = std::array<std::uint32_t, 8>;
+
+constexpr std::uint32_t Rgb(int red, int green, int blue) {
+  return static_cast<std::uint32_t>(red | (green << 8) | (blue << 16));
+}
+
+struct SkinInfo {
+  const char* backgroundFile;
+  ColorBlock defaultColors;  // standard, error, info, then the five level colours
+  std::uint32_t plainFill;   // page background when the picture cannot be loaded
+};
+
+inline constexpr SkinInfo kSkins[kSkinCount] = {
+    {"bgmain0.kpd",
+     {Rgb(206, 236, 255), Rgb(255, 120, 120), Rgb(255, 255, 255), Rgb(0, 91, 91),
+      Rgb(0, 213, 213), Rgb(140, 255, 255), Rgb(215, 255, 255), Rgb(255, 255, 255)},
+     Rgb(20, 46, 72)},
+    {"bgmain1.kpd",
+     {Rgb(0, 106, 213), Rgb(255, 128, 128), Rgb(0, 0, 0), Rgb(80, 0, 0), Rgb(120, 0, 0),
+      Rgb(255, 0, 0), Rgb(255, 120, 120), Rgb(255, 200, 200)},
+     Rgb(214, 236, 250)},
+    {"bgmain2.kpd",
+     {Rgb(166, 228, 255), Rgb(255, 255, 135), Rgb(0, 0, 0), Rgb(0, 0, 64), Rgb(0, 0, 255),
+      Rgb(0, 128, 192), Rgb(128, 217, 255), Rgb(200, 235, 255)},
+     Rgb(196, 98, 128)},
+    {"bgmain3.kpd",
+     {Rgb(175, 175, 175), Rgb(255, 217, 217), Rgb(255, 255, 255), Rgb(75, 75, 75),
+      Rgb(110, 110, 110), Rgb(160, 160, 160), Rgb(205, 205, 205), Rgb(255, 255, 255)},
+     Rgb(40, 40, 44)},
+};
+
+// Out-of-range skins are treated as skin 0.
+constexpr const SkinInfo& SkinAt(int skin) { return kSkins[skin >= 0 && skin < kSkinCount ? skin : 0]; }
+
+}  // namespace kelp

@@ -1,0 +1,81 @@
+// Prints timing figures of the real window under the current display.
+#include "app/main_frame.h"
+#include "resource_ids.h"
+#include "tests/frame_fixture.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+using namespace kelp;
+using namespace kelp::test;
+
+namespace {
+
+double Milliseconds(LONGLONG ticks) {
+  LARGE_INTEGER frequency;
+  QueryPerformanceFrequency(&frequency);
+  return 1000.0 * static_cast<double>(ticks) / static_cast<double>(frequency.QuadPart);
+}
+
+LONGLONG Ticks() {
+  LARGE_INTEGER now;
+  QueryPerformanceCounter(&now);
+  return now.QuadPart;
+}
+
+double TimeIt(const std::function<void()>& work) {
+  const LONGLONG start = Ticks();
+  work();
+  return Milliseconds(Ticks() - start);
+}
+
+void PrintSpread(const char* name, std::vector<double> samples) {
+  std::sort(samples.begin(), samples.end());
+  const auto at = [&](double q) { return samples[static_cast<size_t>(q * (samples.size() - 1))]; };
+  std::printf("%-34s median %7.3f ms  p90 %7.3f ms  max %7.3f ms  (n=%zu)\n", name, at(0.5), at(0.9),
+              samples.back(), samples.size());
+}
+
+}  // namespace
+
+int main() {
+  const LONGLONG entry = Ticks();
+  DataFolder folder;
+  auto frame = OpenFrame();
+  std::printf("%-34s %7.3f ms\n", "start-up to first complete paint", Milliseconds(Ticks() - entry));
+
+  std::vector<double> slideFrames;
+  for (int round = 0; round < 20; ++round) {
+    SendCommand(*frame, ID_LEVEL2);
+    while (frame->toolBarState == kStripSlidingAway)
+      slideFrames.push_back(TimeIt([&] { SendMessageW(frame->hwnd(), WM_TIMER, kSlideTimer, 0); }));
+    SendCommand(*frame, ID_HOME);
+    FinishSlide(*frame);
+  }
+  PrintSpread("slide frame repaint", slideFrames);
+
+  std::vector<double> slideAway;
+  for (int round = 0; round < 5; ++round) {
+    slideAway.push_back(TimeIt([&] {
+      SendCommand(*frame, ID_LEVEL3);
+      while (frame->toolBarState == kStripSlidingAway) PumpFor(*frame, 1);
+    }));
+    SendCommand(*frame, ID_HOME);
+    FinishSlide(*frame);
+  }
+  PrintSpread("whole slide away (ideal 420 ms)", slideAway);
+
+  for (int level : {ID_LEVEL1, ID_LEVEL3}) {
+    SendCommand(*frame, level);
+    FinishSlide(*frame);
+    std::vector<double> readyPaints;
+    for (int i = 0; i < 50; ++i) readyPaints.push_back(TimeIt([&] { frame->RedrawAll(); }));
+    PrintSpread(level == ID_LEVEL1 ? "ready page paint, level 1" : "ready page paint, level 3",
+                readyPaints);
+  }
+  return 0;
+}

@@ -1,0 +1,96 @@
+#include "platform/files.h"
+
+#include "platform/gbk.h"
+
+#include <windows.h>
+
+namespace kelp {
+
+namespace {
+
+class FileHandle {
+ public:
+  explicit FileHandle(HANDLE handle) : handle_(handle) {}
+  ~FileHandle() {
+    if (valid()) CloseHandle(handle_);
+  }
+  FileHandle(const FileHandle&) = delete;
+  FileHandle& operator=(const FileHandle&) = delete;
+  bool valid() const { return handle_ != INVALID_HANDLE_VALUE; }
+  HANDLE get() const { return handle_; }
+  void Close() {
+    if (valid()) CloseHandle(handle_);
+    handle_ = INVALID_HANDLE_VALUE;
+  }
+
+ private:
+  HANDLE handle_;
+};
+
+HANDLE OpenForReading(const std::string& path) {
+  return CreateFileW(Widen(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                     OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+}
+
+bool ReadExactly(HANDLE file, char* buffer, DWORD count) {
+  DWORD done = 0;
+  while (done < count) {
+    DWORD got = 0;
+    if (!ReadFile(file, buffer + done, count - done, &got, nullptr) || got == 0) return false;
+    done += got;
+  }
+  return true;
+}
+
+}  // namespace
+
+std::optional<std::string> ReadWholeFile(const std::string& path) {
+  FileHandle file(OpenForReading(path));
+  if (!file.valid()) return std::nullopt;
+  LARGE_INTEGER size{};
+  if (!GetFileSizeEx(file.get(), &size) || size.QuadPart > (1 << 26)) return std::nullopt;
+  std::string bytes(static_cast<size_t>(size.QuadPart), '\0');
+  if (!bytes.empty() && !ReadExactly(file.get(), bytes.data(), static_cast<DWORD>(bytes.size())))
+    return std::nullopt;
+  return bytes;
+}
+
+std::optional<std::string> ReadFileRange(const std::string& path, long offset, int count) {
+  if (offset < 0 || count < 0) return std::nullopt;
+  FileHandle file(OpenForReading(path));
+  if (!file.valid()) return std::nullopt;
+  LARGE_INTEGER position{};
+  position.QuadPart = offset;
+  if (!SetFilePointerEx(file.get(), position, nullptr, FILE_BEGIN)) return std::nullopt;
+  std::string bytes(static_cast<size_t>(count), '\0');
+  if (count > 0 && !ReadExactly(file.get(), bytes.data(), static_cast<DWORD>(count)))
+    return std::nullopt;
+  return bytes;
+}
+
+bool WriteFileAtomically(const std::string& path, const std::string& bytes) {
+  const std::wstring target = Widen(path);
+  const std::wstring temporary = target + L".tmp";
+  FileHandle file(CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file.valid()) return false;
+  DWORD written = 0;
+  const bool complete =
+      WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+      written == bytes.size() && FlushFileBuffers(file.get());
+  file.Close();
+  if (complete &&
+      MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+    return true;
+  DeleteFileW(temporary.c_str());
+  return false;
+}
+
+bool FileExists(const std::string& path) {
+  const DWORD attributes = GetFileAttributesW(Widen(path).c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool DeletePath(const std::string& path) { return DeleteFileW(Widen(path).c_str()) != 0; }
+
+}  // namespace kelp

@@ -1,0 +1,65 @@
+#include "platform/frame_window.h"
+
+#include "platform/gbk.h"
+
+namespace kelp {
+
+namespace {
+
+constexpr wchar_t kClassName[] = L"KelpFrame";
+
+}  // namespace
+
+void FrameWindow::RegisterFrameClass() {
+  static const bool registered = [] {
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.lpfnWndProc = &FrameWindow::WindowProc;
+    windowClass.hInstance = GetModuleHandleW(nullptr);
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.lpszClassName = kClassName;
+    return RegisterClassExW(&windowClass) != 0;
+  }();
+  (void)registered;
+}
+
+FrameWindow::~FrameWindow() { Destroy(); }
+
+bool FrameWindow::Create(std::string_view gbkTitle, DWORD style, DWORD exStyle, const RECT& rect) {
+  RegisterFrameClass();
+  HWND created = CreateWindowExW(exStyle, kClassName, Widen(gbkTitle).c_str(), style, rect.left,
+                                 rect.top, rect.right - rect.left, rect.bottom - rect.top, nullptr,
+                                 nullptr, GetModuleHandleW(nullptr), this);
+  return created != nullptr;
+}
+
+void FrameWindow::Destroy() {
+  if (hwnd_) DestroyWindow(hwnd_);
+}
+
+LRESULT FrameWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  return DefaultProc(message, wParam, lParam);
+}
+
+LRESULT FrameWindow::DefaultProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  return DefWindowProcW(hwnd_, message, wParam, lParam);
+}
+
+LRESULT CALLBACK FrameWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    auto* creating = static_cast<FrameWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+    creating->hwnd_ = hwnd;
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(creating));
+  }
+  auto* self = reinterpret_cast<FrameWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  if (!self) return DefWindowProcW(hwnd, message, wParam, lParam);
+  if (message == WM_NCDESTROY) {
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+    const LRESULT result = self->HandleMessage(message, wParam, lParam);
+    self->hwnd_ = nullptr;
+    return result;
+  }
+  return self->HandleMessage(message, wParam, lParam);
+}
+
+}  // namespace kelp

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string_view>
+
+// Base of a top-level window: owns the HWND and routes messages to one virtual.
+namespace kelp {
+
+class FrameWindow {
+ public:
+  FrameWindow() = default;
+  virtual ~FrameWindow();
+  FrameWindow(const FrameWindow&) = delete;
+  FrameWindow& operator=(const FrameWindow&) = delete;
+
+  HWND hwnd() const { return hwnd_; }
+  bool Create(std::string_view gbkTitle, DWORD style, DWORD exStyle, const RECT& rect);
+  void Destroy();
+
+ protected:
+  virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  // Default processing; a subclass may hook it.
+  virtual LRESULT DefaultProc(UINT message, WPARAM wParam, LPARAM lParam);
+
+ private:
+  static void RegisterFrameClass();
+  static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+  HWND hwnd_ = nullptr;
+};
+
+}  // namespace kelp

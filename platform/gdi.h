@@ -1,0 +1,113 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string_view>
+#include <utility>
+
+// Scoped owners for GDI objects and device contexts.
+namespace kelp {
+
+template <typename Handle>
+class GdiObject {
+ public:
+  GdiObject() = default;
+  explicit GdiObject(Handle handle) : handle_(handle) {}
+  ~GdiObject() { Reset(); }
+  GdiObject(GdiObject&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
+  GdiObject& operator=(GdiObject&& other) noexcept {
+    if (this != &other) Reset(std::exchange(other.handle_, nullptr));
+    return *this;
+  }
+  GdiObject(const GdiObject&) = delete;
+  GdiObject& operator=(const GdiObject&) = delete;
+
+  Handle get() const { return handle_; }
+  explicit operator bool() const { return handle_ != nullptr; }
+  void Reset(Handle handle = nullptr) {
+    if (handle_) DeleteObject(handle_);
+    handle_ = handle;
+  }
+
+ private:
+  Handle handle_ = nullptr;
+};
+
+using Font = GdiObject<HFONT>;
+using Bitmap = GdiObject<HBITMAP>;
+using Brush = GdiObject<HBRUSH>;
+using Pen = GdiObject<HPEN>;
+
+class ScopedSelect {
+ public:
+  ScopedSelect(HDC dc, HGDIOBJ object) : dc_(dc), previous_(SelectObject(dc, object)) {}
+  ~ScopedSelect() { SelectObject(dc_, previous_); }
+  ScopedSelect(const ScopedSelect&) = delete;
+  ScopedSelect& operator=(const ScopedSelect&) = delete;
+
+ private:
+  HDC dc_;
+  HGDIOBJ previous_;
+};
+
+class MemoryDC {
+ public:
+  explicit MemoryDC(HDC compatible) : dc_(CreateCompatibleDC(compatible)) {}
+  ~MemoryDC() { DeleteDC(dc_); }
+  MemoryDC(const MemoryDC&) = delete;
+  MemoryDC& operator=(const MemoryDC&) = delete;
+  HDC get() const { return dc_; }
+
+ private:
+  HDC dc_;
+};
+
+// GetDC / GetWindowDC, released on scope exit.
+class WindowDC {
+ public:
+  enum Area { kClient, kWholeWindow };
+  WindowDC(HWND window, Area area)
+      : window_(window), dc_(area == kClient ? GetDC(window) : GetWindowDC(window)) {}
+  ~WindowDC() { ReleaseDC(window_, dc_); }
+  WindowDC(const WindowDC&) = delete;
+  WindowDC& operator=(const WindowDC&) = delete;
+  HDC get() const { return dc_; }
+
+ private:
+  HWND window_;
+  HDC dc_;
+};
+
+class PaintDC {
+ public:
+  explicit PaintDC(HWND window) : window_(window) { dc_ = BeginPaint(window, &paint_); }
+  ~PaintDC() { EndPaint(window_, &paint_); }
+  PaintDC(const PaintDC&) = delete;
+  PaintDC& operator=(const PaintDC&) = delete;
+  HDC get() const { return dc_; }
+
+ private:
+  HWND window_;
+  PAINTSTRUCT paint_{};
+  HDC dc_;
+};
+
+struct FontSpec {
+  int height;
+  int width;
+  int weight;
+};
+
+// "宋体", character set 0, every other field at its default.
+Font CreateSongFont(FontSpec spec);
+Bitmap LoadBitmapFile(std::string_view gbkPath);
+SIZE BitmapSize(HBITMAP bitmap);
+
+void FillSolid(HDC dc, int left, int top, int right, int bottom, COLORREF color);
+// The framework's 3-D bar: top/left lines in `first`, bottom/right in `second`.
+void Draw3dRect(HDC dc, int x, int y, int width, int height, COLORREF first, COLORREF second);
+void DrawTextAt(HDC dc, int x, int y, std::string_view gbk);
+// Copies the top-left width x height block of `bitmap` to (x, y); an empty bitmap copies nothing.
+void BlitBitmap(HDC dc, HBITMAP bitmap, int x, int y, int width, int height);
+
+}  // namespace kelp

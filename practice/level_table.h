@@ -1,0 +1,55 @@
+#pragma once
+
+// Per-level constants and the character-cell geometry of the practice pages.
+namespace kelp {
+
+constexpr int kLevelCount = 5;
+constexpr int kTextBufferSize = 250;
+constexpr int kCellPitch = 13;
+constexpr int kRowLength = 50;
+constexpr int kPassageTop = 35;
+constexpr int kTypedRowGap = 25;
+constexpr int kRowPitch = 90;
+constexpr int kTitleX = 300;
+constexpr int kTitleY = 5;
+
+struct LevelInfo {
+  const char* pageTitle;
+  const char* textFile;
+  int offsetModulus;
+  int bytesRead;
+  int exerciseLength;
+  int firstCellX;
+  const char* hintPicture;  // nullptr: no keyboard picture
+  int hintPictureX;
+};
+
+inline constexpr LevelInfo kLevels[kLevelCount] = {
+    {"入门练习", "Level1.kpd", 3333, 100, 40, 77, "kb1.kpd", 15},
+    {"中等练习", "Level2.kpd", 3133, 200, 200, 25, nullptr, 0},
+    {"高级练习", "Level3.kpd", 3799, 200, 200, 25, nullptr, 0},
+    {"专家级练习", "Level4.kpd", 3433, 200, 200, 25, nullptr, 0},
+    {"小键盘练习", "Level5.kpd", 1333, 100, 40, 80, "kb2.kpd", 150},
+};
+
+struct CellPosition {
+  int x;
+  int passageY;
+  int typedY;
+};
+
+// Top-left corner of cell k; long passages wrap into rows of 50.
+constexpr CellPosition CellAt(const LevelInfo& level, int k) {
+  const int row = k / kRowLength;
+  const int x = level.firstCellX + kCellPitch * (k % kRowLength);
+  const int y = kPassageTop + kRowPitch * row;
+  return {x, y, y + kTypedRowGap};
+}
+
+// The byte as drawn in a cell: untypeable bytes show as '?'.
+constexpr char DisplayedChar(char c) {
+  const auto byte = static_cast<unsigned char>(c);
+  return byte >= 32 && byte <= 126 ? c : '?';
+}
+
+}  // namespace kelp

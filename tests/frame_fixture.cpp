@@ -1,0 +1,132 @@
+#include "tests/frame_fixture.h"
+
+#include "platform/files.h"
+#include "platform/gbk.h"
+#include "platform/message_loop.h"
+#include "platform/seams.h"
+
+namespace kelp::test {
+
+namespace {
+
+const char* const kShippedFiles[] = {
+    "Level1.kpd",  "Level2.kpd",  "Level3.kpd",  "Level4.kpd", "Level5.kpd", "bgmain0.kpd",
+    "bgmain1.kpd", "bgmain2.kpd", "bgmain3.kpd", "kb0.kpd",    "kb1.kpd",    "kb2.kpd",
+    "KP.WAV",      "ERR.WAV",     "SEL1.WAV"};
+
+std::string NewTempFolder() {
+  static int counter = 0;
+  wchar_t temp[MAX_PATH];
+  GetTempPathW(MAX_PATH, temp);
+  const std::string path = Narrow(temp) + "kelp-test-" + std::to_string(GetCurrentProcessId()) +
+                           "-" + std::to_string(++counter) + "\\";
+  CreateDirectoryW(Widen(path).c_str(), nullptr);
+  return path;
+}
+
+std::vector<SeenMessageBox> g_seenBoxes;
+std::function<void()> g_whileOpen;
+
+std::string WindowText(HWND window) {
+  wchar_t text[1024] = {};
+  GetWindowTextW(window, text, 1024);
+  return Narrow(text);
+}
+
+LRESULT CALLBACK AnswerMessageBox(int code, WPARAM wParam, LPARAM lParam) {
+  if (code == HCBT_ACTIVATE) {
+    const HWND box = reinterpret_cast<HWND>(wParam);
+    wchar_t className[32] = {};
+    GetClassNameW(box, className, 32);
+    if (std::wstring(className) == L"#32770") {
+      g_seenBoxes.push_back({WindowText(box), WindowText(GetDlgItem(box, 0xFFFF))});
+      if (g_whileOpen) g_whileOpen();
+      PostMessageW(box, WM_COMMAND, IDOK, 0);
+    }
+  }
+  return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+}  // namespace
+
+DataFolder::DataFolder() : path_(NewTempFolder()) {
+  const std::string shipped = ExecutableDirectory();
+  for (const char* name : kShippedFiles) {
+    CopyFileW(Widen(shipped + name).c_str(), Widen(path_ + name).c_str(), FALSE);
+  }
+  TheSeams().dataDirectory = path_;
+}
+
+DataFolder::~DataFolder() {
+  TheSeams().dataDirectory.clear();
+  WIN32_FIND_DATAW found;
+  const HANDLE search = FindFirstFileW(Widen(path_ + "*").c_str(), &found);
+  if (search != INVALID_HANDLE_VALUE) {
+    do {
+      DeleteFileW((Widen(path_) + found.cFileName).c_str());
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
+  }
+  RemoveDirectoryW(Widen(path_).c_str());
+}
+
+std::optional<std::string> DataFolder::Read(const std::string& name) const {
+  return ReadWholeFile(path_ + name);
+}
+
+void DataFolder::Write(const std::string& name, const std::string& bytes) const {
+  WriteFileAtomically(path_ + name, bytes);
+}
+
+void DataFolder::Remove(const std::string& name) const { DeletePath(path_ + name); }
+
+std::unique_ptr<MainFrame> OpenFrame() {
+  auto frame = std::make_unique<MainFrame>();
+  ShowWindow(frame->hwnd(), SW_SHOW);
+  UpdateWindow(frame->hwnd());
+  Pump(*frame);
+  return frame;
+}
+
+void Pump(const MainFrame& frame) { DispatchPendingMessages(frame.hwnd(), frame.accelerators()); }
+
+void PumpFor(const MainFrame& frame, int milliseconds) {
+  const DWORD end = GetTickCount() + milliseconds;
+  while (static_cast<int>(end - GetTickCount()) > 0) {
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
+    Pump(frame);
+  }
+}
+
+void SendCommand(const MainFrame& frame, int id) {
+  SendMessageW(frame.hwnd(), WM_COMMAND, MAKEWPARAM(id, 0), 0);
+}
+
+void FinishSlide(MainFrame& frame) {
+  for (int tick = 0; tick < 40; ++tick) {
+    if (frame.toolBarState != kStripSlidingAway && frame.toolBarState != kStripSlidingBack) return;
+    SendMessageW(frame.hwnd(), WM_TIMER, kSlideTimer, 0);
+  }
+}
+
+COLORREF PixelAt(const MainFrame& frame, int x, int y) {
+  const HDC dc = GetDC(frame.hwnd());
+  const COLORREF color = GetPixel(dc, x, y);
+  ReleaseDC(frame.hwnd(), dc);
+  return color;
+}
+
+MessageBoxWatcher::MessageBoxWatcher(std::function<void()> whileOpen)
+    : hook_(SetWindowsHookExW(WH_CBT, AnswerMessageBox, nullptr, GetCurrentThreadId())) {
+  g_seenBoxes.clear();
+  g_whileOpen = std::move(whileOpen);
+}
+
+MessageBoxWatcher::~MessageBoxWatcher() {
+  UnhookWindowsHookEx(hook_);
+  g_whileOpen = nullptr;
+}
+
+const std::vector<SeenMessageBox>& MessageBoxWatcher::seen() const { return g_seenBoxes; }
+
+}  // namespace kelp::test

@@ -1,0 +1,62 @@
+#pragma once
+
+#include "app/main_frame.h"
+
+#include <windows.h>
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace kelp::test {
+
+// A fresh folder with copies of the shipped data files; the program reads and
+// writes there while it exists.
+class DataFolder {
+ public:
+  DataFolder();
+  ~DataFolder();
+  DataFolder(const DataFolder&) = delete;
+  DataFolder& operator=(const DataFolder&) = delete;
+
+  const std::string& path() const { return path_; }
+  std::optional<std::string> Read(const std::string& name) const;
+  void Write(const std::string& name, const std::string& bytes) const;
+  void Remove(const std::string& name) const;
+
+ private:
+  std::string path_;
+};
+
+// Creates and shows the real main window.
+std::unique_ptr<MainFrame> OpenFrame();
+void Pump(const MainFrame& frame);
+// Pumps for a while so that timers fire (the slide ticks every 30 ms).
+void PumpFor(const MainFrame& frame, int milliseconds);
+void SendCommand(const MainFrame& frame, int id);
+// Runs timer 2 ticks by hand until the tool strip stops sliding.
+void FinishSlide(MainFrame& frame);
+COLORREF PixelAt(const MainFrame& frame, int x, int y);
+
+struct SeenMessageBox {
+  std::string caption;
+  std::string text;
+};
+
+// Answers every message box of this thread with OK and records its texts.
+class MessageBoxWatcher {
+ public:
+  // `whileOpen` runs while each box is up, before it is answered.
+  explicit MessageBoxWatcher(std::function<void()> whileOpen = {});
+  ~MessageBoxWatcher();
+  MessageBoxWatcher(const MessageBoxWatcher&) = delete;
+  MessageBoxWatcher& operator=(const MessageBoxWatcher&) = delete;
+  const std::vector<SeenMessageBox>& seen() const;
+
+ private:
+  HHOOK hook_;
+};
+
+}  // namespace kelp::test

@@ -1,0 +1,129 @@
+#include "practice/key_boxes.h"
+#include "practice/level_table.h"
+#include "resource_ids.h"
+#include "tests/frame_test.h"
+
+#include <cstring>
+
+namespace kelp::test {
+namespace {
+
+using Levels = FrameTest;
+
+int CountPixels(const MainFrame& f, RECT area, COLORREF color) {
+  const HDC dc = GetDC(f.hwnd());
+  int count = 0;
+  for (int y = area.top; y < area.bottom; ++y)
+    for (int x = area.left; x < area.right; ++x) count += GetPixel(dc, x, y) == color;
+  ReleaseDC(f.hwnd(), dc);
+  return count;
+}
+
+TEST_F(Levels, StartFromHomeSlidesFirstThenShowsThePassage) {
+  TheSeams().nextRandom = [] { return 4000; };
+  MainFrame& f = Open();
+  std::memset(f.targetText, '#', sizeof f.targetText);
+  Command(ID_LEVEL3);
+  EXPECT_EQ(f.practicePhase, PhaseStart);
+  EXPECT_EQ(f.cursor, -1);
+  EXPECT_EQ(f.targetText[0], '#');  // nothing loaded while the strip slides
+  FinishSlide(f);
+  ASSERT_EQ(f.practicePhase, PhaseReady);
+  const auto text = folder.Read("Level3.kpd");
+  ASSERT_TRUE(text);
+  EXPECT_EQ(std::string(f.targetText, 200), text->substr(4000 % 3799, 200));
+  EXPECT_EQ(f.targetText[200], '#');  // beyond the read: untouched
+}
+
+TEST_F(Levels, StartFromAShownPageIsImmediateAndSameLevelKeepsItsExercise) {
+  int draws = 0;
+  TheSeams().nextRandom = [&] { return 100 * ++draws; };
+  MainFrame& f = Open();
+  Command(ID_LEVEL1);
+  FinishSlide(f);
+  const std::string first(f.targetText, 40);
+  Command(ID_LEVEL3);
+  EXPECT_EQ(f.toolBarState, 2);
+  EXPECT_EQ(f.page, 2);
+  EXPECT_EQ(f.practicePhase, PhaseReady);
+  const std::string third(f.targetText, 200);
+  Command(ID_LEVEL3);  // the level already shown: only a repaint
+  EXPECT_EQ(std::string(f.targetText, 200), third);
+  EXPECT_EQ(draws, 2);
+  EXPECT_NE(first, third.substr(0, 40));
+}
+
+TEST_F(Levels, PassageCellsTitleAndCursorMarkAtTheirPixels) {
+  // A passage with no glyph in cell 1 and a full-height glyph in cell 0.
+  folder.Write("Level2.kpd", std::string(3400, 'M').replace(50, 1, " "));
+  TheSeams().nextRandom = [] { return 0; };
+  MainFrame& f = Open();
+  f.standardTextColor = RGB(10, 200, 30);
+  f.infoTextColor = RGB(250, 20, 200);
+  Command(ID_LEVEL2);
+  FinishSlide(f);
+  auto cell = [](int k) { return CellAt(kLevels[1], k); };
+  for (int k : {0, 49, 51, 199}) {
+    const CellPosition c = cell(k);
+    EXPECT_GT(CountPixels(f, {c.x, c.passageY, c.x + 13, c.passageY + 20}, RGB(10, 200, 30)), 10) << k;
+  }
+  const CellPosition space = cell(50);
+  EXPECT_EQ(CountPixels(f, {space.x, space.passageY, space.x + 13, space.passageY + 20}, RGB(10, 200, 30)), 0);
+  // Nothing of the passage leaks into the typed rows.
+  EXPECT_EQ(CountPixels(f, {25, 60, 675, 80}, RGB(10, 200, 30)), 0);
+  // Cursor mark under cell 0, title at (300, 5), both in the info colour.
+  EXPECT_GT(CountPixels(f, {25, 60, 38, 80}, RGB(250, 20, 200)), 3);
+  EXPECT_EQ(CountPixels(f, {38, 60, 90, 80}, RGB(250, 20, 200)), 0);
+  EXPECT_GT(CountPixels(f, {300, 5, 350, 17}, RGB(250, 20, 200)), 10);
+}
+
+TEST_F(Levels, KeyboardPictureAndFirstKeyFrame) {
+  folder.Write("Level1.kpd", "q" + std::string(3500, 'a'));
+  TheSeams().nextRandom = [] { return 0; };
+  MainFrame& f = Open();
+  Command(ID_LEVEL1);
+  FinishSlide(f);
+  ASSERT_TRUE(f.hintBitmap);
+  // Two red rings outside, three cyan inside, on the box of "q".
+  EXPECT_EQ(PixelAt(f, 80, 225), RGB(255, 0, 0));
+  EXPECT_EQ(PixelAt(f, 81, 240), RGB(255, 0, 0));
+  EXPECT_EQ(PixelAt(f, 82, 240), RGB(0, 255, 255));
+  EXPECT_EQ(PixelAt(f, 123, 268), RGB(255, 0, 0));
+  EXPECT_EQ(PixelAt(f, 119, 264), RGB(0, 255, 255));
+  EXPECT_NE(PixelAt(f, 118, 250), RGB(0, 255, 255));
+  EXPECT_NE(PixelAt(f, 124, 250), RGB(255, 0, 0));
+}
+
+TEST_F(Levels, MissingTextIsReportedOnceThenHomeUnderTheHiddenStrip) {
+  folder.Remove("Level4.kpd");
+  MainFrame& f = Open();
+  MessageBoxWatcher watcher([&] { f.RedrawAll(); });
+  Command(ID_LEVEL4);
+  FinishSlide(f);
+  ASSERT_EQ(watcher.seen().size(), 1u);
+  EXPECT_EQ(watcher.seen()[0].text, "出错：Level4.kpd 文件丢失或损坏，练习无法继续！");
+  EXPECT_EQ(watcher.seen()[0].caption, "Kelp错误提示");
+  EXPECT_EQ(f.page, -1);
+  EXPECT_EQ(f.practicePhase, 0);
+  EXPECT_EQ(f.toolBarState, 2);
+  Command(ID_HOME);
+  FinishSlide(f);
+  EXPECT_EQ(f.toolBarState, 0);
+}
+
+TEST_F(Levels, TextTooShortForTheOffsetCountsAsDamaged) {
+  folder.Write("Level5.kpd", std::string(500, '7'));
+  TheSeams().nextRandom = [] { return 450; };
+  MainFrame& f = Open();
+  MessageBoxWatcher watcher;
+  Command(ID_LEVEL5);
+  FinishSlide(f);
+  ASSERT_EQ(watcher.seen().size(), 1u);
+  EXPECT_EQ(watcher.seen()[0].text, "出错：Level5.kpd 文件丢失或损坏，练习无法继续！");
+  EXPECT_EQ(f.page, -1);
+  // The keypad picture is loaded all the same.
+  EXPECT_TRUE(f.hintBitmap);
+}
+
+}  // namespace
+}  // namespace kelp::test

@@ -1,0 +1,78 @@
+#include "appearance/settings_file.h"
+#include "platform/gbk.h"
+#include "tests/frame_test.h"
+
+namespace kelp::test {
+namespace {
+
+using Settings = FrameTest;
+
+TEST_F(Settings, FirstStartWritesDefaultsAndNothingElse) {
+  ASSERT_FALSE(folder.Read("skd.kpd"));
+  MainFrame& f = Open();
+  const auto stored = folder.Read("skd.kpd");
+  ASSERT_TRUE(stored);
+  EXPECT_EQ(*stored, EncodeSettings(DefaultSettings(folder.path())));
+  EXPECT_EQ(stored->size(), 36 + folder.path().size() + 11);
+  EXPECT_EQ(f.skinIndex, 0);
+  EXPECT_EQ(f.standardTextColor, RGB(206, 236, 255));
+  EXPECT_EQ(f.levelColors[4], RGB(255, 255, 255));
+  EXPECT_EQ(f.backgroundPath, folder.path() + "bgmain0.kpd");
+  EXPECT_FALSE(folder.Read("skd.kpd.tmp"));
+}
+
+TEST_F(Settings, AwkwardColoursSurviveLoadAndSave) {
+  const SettingsRecord written{
+      3,
+      {RGB(10, 10, 10), RGB(13, 10, 26), RGB(26, 0, 13), RGB(1, 2, 3), RGB(10, 20, 30),
+       RGB(0, 0, 0), RGB(255, 255, 255), RGB(26, 26, 10)},
+      folder.path() + "bgmain2.kpd"};
+  folder.Write("skd.kpd", EncodeSettings(written));
+  MainFrame& f = Open();
+  EXPECT_EQ(f.skinIndex, 3);
+  EXPECT_EQ(f.colorBlock(), written.colors);
+  EXPECT_EQ(f.backgroundPath, written.backgroundPath);
+  EXPECT_TRUE(f.backgroundBitmap);
+
+  folder.Remove("skd.kpd");
+  f.SaveSettings();
+  EXPECT_EQ(folder.Read("skd.kpd"), EncodeSettings(written));
+}
+
+TEST_F(Settings, ShortAndOddFilesFallBackSafely) {
+  // Skin 9 and half a colour: skin 0, defaults for the rest, the default picture.
+  folder.Write("skd.kpd", std::string("\x09\x00\x00\x00\x11\x22", 6));
+  MainFrame& f = Open();
+  EXPECT_EQ(f.skinIndex, 0);
+  EXPECT_EQ(f.colorBlock(), kSkins[0].defaultColors);
+  EXPECT_EQ(f.backgroundPath, folder.path() + "bgmain0.kpd");
+  EXPECT_TRUE(f.backgroundBitmap);
+  // Reading never rewrites the file.
+  EXPECT_EQ(folder.Read("skd.kpd")->size(), 6u);
+}
+
+TEST_F(Settings, UnloadablePictureLeavesThePathAndAPlainPage) {
+  folder.Write("garbage.bmp", "BM this is not a bitmap");
+  SettingsRecord settings = DefaultSettings(folder.path());
+  settings.backgroundPath = folder.path() + "garbage.bmp";
+  folder.Write("skd.kpd", EncodeSettings(settings));
+  MainFrame& f = Open();
+  EXPECT_FALSE(f.backgroundBitmap);
+  EXPECT_EQ(f.backgroundPath, settings.backgroundPath);
+  EXPECT_EQ(PixelAt(f, 350, 300), PixelAt(f, 650, 420));
+}
+
+TEST_F(Settings, UnwritableFileKeepsSettingsInMemory) {
+  // A folder in the file's place can be neither read nor replaced.
+  CreateDirectoryW((Widen(folder.path()) + L"skd.kpd").c_str(), nullptr);
+  MainFrame& f = Open();
+  EXPECT_EQ(f.colorBlock(), kSkins[0].defaultColors);
+  f.standardTextColor = RGB(1, 2, 3);
+  f.SaveSettings();
+  EXPECT_EQ(f.standardTextColor, RGB(1, 2, 3));
+  EXPECT_TRUE(IsWindow(f.hwnd()));
+  RemoveDirectoryW((Widen(folder.path()) + L"skd.kpd").c_str());
+}
+
+}  // namespace
+}  // namespace kelp::test

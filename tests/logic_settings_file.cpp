@@ -1,0 +1,81 @@
+#include "appearance/settings_file.h"
+
+#include <gtest/gtest.h>
+
+namespace kelp {
+namespace {
+
+SettingsRecord Sample() {
+  return {2, {Rgb(10, 13, 26), Rgb(13, 10, 0), Rgb(1, 2, 3), Rgb(4, 5, 6), Rgb(7, 8, 9), Rgb(26, 26, 26),
+              Rgb(255, 255, 255), Rgb(0, 0, 10)},
+          "C:\\pics\\sea.bmp"};
+}
+
+TEST(SettingsFile, EveryLineFeedIsStoredAsCrLfAndReadBack) {
+  const SettingsRecord settings = Sample();
+  const std::string stored = EncodeSettings(settings);
+  // Three components of 10 each gain a byte 13 in front.
+  ASSERT_EQ(stored.size(), 36u + settings.backgroundPath.size() + 3);
+  EXPECT_EQ(stored.compare(4, 5, std::string("\r\n\x0d\x1a\x00", 5)), 0);
+
+  const SettingsRecord read = DecodeSettings(stored, DefaultSettings("X:\\"));
+  EXPECT_EQ(read.skinIndex, 2);
+  EXPECT_EQ(read.colors, settings.colors);  // 26 (end of file in text mode) survives too
+  EXPECT_EQ(read.backgroundPath, settings.backgroundPath);
+}
+
+TEST(SettingsFile, DefaultsForAFirstStartAreSkinZeroAndItsPicture) {
+  const std::string stored = EncodeSettings(DefaultSettings("D:\\T\\"));
+  ASSERT_EQ(stored.size(), 36u + 16u);  // nothing after the path
+  EXPECT_EQ(stored.substr(0, 4), std::string("\0\0\0\0", 4));
+  EXPECT_EQ(stored.substr(4, 4), std::string("\xCE\xEC\xFF\x00", 4));
+  EXPECT_EQ(stored.substr(32, 4), std::string("\xFF\xFF\xFF\x00", 4));
+  EXPECT_EQ(stored.substr(36), "D:\\T\\bgmain0.kpd");
+}
+
+TEST(SettingsFile, PathStopsAtTheFirstLineEnd) {
+  std::string stored = EncodeSettings(Sample());
+  const SettingsRecord withCrLf = DecodeSettings(stored + "\r\n", {});
+  EXPECT_EQ(withCrLf.backgroundPath, "C:\\pics\\sea.bmp");
+  const SettingsRecord withLf = DecodeSettings(stored + "\nsecond line", {});
+  EXPECT_EQ(withLf.backgroundPath, "C:\\pics\\sea.bmp");
+  // A lone 13 is kept as it is.
+  EXPECT_EQ(DecodeSettings(stored + "\rx", {}).backgroundPath, "C:\\pics\\sea.bmp\rx");
+}
+
+TEST(SettingsFile, ShortFilesKeepDefaultsForWhatTheyLack) {
+  const SettingsRecord defaults = DefaultSettings("E:\\k\\");
+  const std::string full = EncodeSettings(Sample());
+
+  const SettingsRecord empty = DecodeSettings("", defaults);
+  EXPECT_EQ(empty.skinIndex, 0);
+  EXPECT_EQ(empty.colors, defaults.colors);
+  EXPECT_EQ(empty.backgroundPath, "E:\\k\\bgmain0.kpd");
+
+  // Skin and the first colour present; the second colour cut in half.
+  const SettingsRecord partial = DecodeSettings(full.substr(0, 11), defaults);
+  EXPECT_EQ(partial.skinIndex, 2);
+  EXPECT_EQ(partial.colors[0], Rgb(10, 13, 26));
+  EXPECT_EQ(partial.colors[1], defaults.colors[1]);
+  EXPECT_EQ(partial.colors[7], defaults.colors[7]);
+  EXPECT_EQ(partial.backgroundPath, defaults.backgroundPath);
+
+  // Exactly the header: an empty path is a real, empty path.
+  SettingsRecord noPath = Sample();
+  noPath.backgroundPath.clear();
+  EXPECT_EQ(DecodeSettings(EncodeSettings(noPath), defaults).backgroundPath, "");
+}
+
+TEST(SettingsFile, SkinOutsideTheFourIsTakenAsZero) {
+  for (int skin : {4, -1, 1000}) {
+    SettingsRecord settings = Sample();
+    settings.skinIndex = skin;
+    EXPECT_EQ(DecodeSettings(EncodeSettings(settings), {}).skinIndex, 0) << skin;
+  }
+  SettingsRecord last = Sample();
+  last.skinIndex = 3;
+  EXPECT_EQ(DecodeSettings(EncodeSettings(last), {}).skinIndex, 3);
+}
+
+}  // namespace
+}  // namespace kelp
