@@ -98,7 +98,7 @@ struct FontSpec {
   int weight;
 };
 
-// "宋体", character set 0, every other field at its default.
+// "宋体", character set 0, without antialiasing, other fields at their defaults.
 Font CreateSongFont(FontSpec spec);
 Bitmap LoadBitmapFile(std::string_view gbkPath);
 SIZE BitmapSize(HBITMAP bitmap);
