@@ -15,6 +15,7 @@ constexpr CommandRoute kCommandRoutes[] = {
     {ID_LEVEL3, &MainFrame::OnLevel3},   {ID_LEVEL4, &MainFrame::OnLevel4},
     {ID_LEVEL5, &MainFrame::OnLevel5},   {ID_MINIMIZE, &MainFrame::OnMinimize},
     {ID_HOME, &MainFrame::ReturnToHomePage}, {ID_APP_EXIT, &MainFrame::OnAppExit},
+    {ID_DELETE_SCORES, &MainFrame::OnDeleteAllScores},
 };
 
 }  // namespace

@@ -94,6 +94,9 @@ LRESULT MainFrame::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_COMMAND:
       if (OnCommand(LOWORD(wParam))) return 0;
       break;
+    case WM_CHAR:
+      OnChar(static_cast<unsigned>(wParam));
+      break;  // then the default handling
     case WM_DESTROY:
       SetMenu(hwnd(), nullptr);  // the menu is ours to destroy
       PostQuitMessage(0);

@@ -73,6 +73,11 @@ class MainFrame : public FrameWindow {
   void ReturnToHomePage();
   void OnMinimize();
   void OnAppExit();
+  void OnDeleteAllScores();
+
+  // Keystrokes.
+  void OnChar(unsigned code);
+  void ShowDedication();
 
   // Settings file.
   void LoadSettings();
@@ -136,8 +141,16 @@ class MainFrame : public FrameWindow {
   void PaintLevelPage(int level);
   void LoadPassage(int level);
   void ReportMissingText(int level);
+  void DrawPassage(HDC dc, int level);
+  void DrawCursorMark(HDC dc, int level);
+  void DrawTypedCells(HDC dc, int level);
   void DrawReadyPage(HDC dc, int level);
+  void DrawTypingPage(HDC dc, int level);
+  void FinishExercise(int level);
+  void DrawResultPage(HDC dc, int level);
   void DrawHintPicture(HDC dc, int level);
+  void RepaintRect(int left, int top, int right, int bottom);
+  void PlaySoundFile(const char* name);
   void HighlightKey(HDC dc, char c);
 
   HACCEL accelerators_ = nullptr;

@@ -40,6 +40,44 @@ void PrintSpread(const char* name, std::vector<double> samples) {
               samples.back(), samples.size());
 }
 
+void TypeKey(const MainFrame& frame, char key) {
+  SendMessageW(frame.hwnd(), WM_CHAR, static_cast<unsigned char>(key), 1);
+}
+
+DWORD GdiObjectsOfProcess() { return GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS); }
+
+// Keystroke to finished repaint over whole level-3 exercises, and handles after many keys.
+void TypingFigures(MainFrame& frame) {
+  SendCommand(frame, ID_LEVEL3);
+  FinishSlide(frame);
+  std::vector<double> all, first50, last50;
+  for (int exercise = 0; exercise < 10; ++exercise) {
+    for (int k = 0; k < 200; ++k) {
+      const char key = k % 7 == 0 ? '#' : frame.targetText[k];
+      const double ms = TimeIt([&] { TypeKey(frame, key); });
+      all.push_back(ms);
+      if (k < 50) first50.push_back(ms);
+      if (k >= 150) last50.push_back(ms);
+    }
+    TypeKey(frame, '\r');
+  }
+  PrintSpread("keystroke to repaint, level 3", all);
+  const auto median = [](std::vector<double> v) {
+    std::sort(v.begin(), v.end());
+    return v[v.size() / 2];
+  };
+  std::printf("%-34s %7.3f\n", "median last 50 / first 50 keys", median(last50) / median(first50));
+
+  const DWORD gdiBefore = GdiObjectsOfProcess();
+  const int wrappersBefore = LiveGdiHandles();
+  for (int k = 0; k < 10000; ++k) {
+    const int typed = frame.cursor + 1;
+    TypeKey(frame, frame.practicePhase == PhaseResult ? '\r' : k % 11 == 0 ? '\b' : frame.targetText[typed]);
+  }
+  std::printf("%-34s before %lu after %lu (wrappers: %d -> %d)\n", "GDI objects over 10,000 keys",
+              gdiBefore, GdiObjectsOfProcess(), wrappersBefore, LiveGdiHandles());
+}
+
 }  // namespace
 
 int main() {
@@ -77,5 +115,7 @@ int main() {
     PrintSpread(level == ID_LEVEL1 ? "ready page paint, level 1" : "ready page paint, level 3",
                 readyPaints);
   }
+
+  TypingFigures(*frame);
   return 0;
 }

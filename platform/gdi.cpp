@@ -6,6 +6,11 @@
 
 namespace kelp {
 
+int& LiveGdiHandles() {
+  static int count = 0;
+  return count;
+}
+
 // Glyphs are drawn transparently over themselves on every repaint, so they must
 // be pixel-stable: no antialiasing, whose edge pixels would darken each time.
 Font CreateSongFont(FontSpec spec) {

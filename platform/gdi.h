@@ -8,11 +8,16 @@
 // Scoped owners for GDI objects and device contexts.
 namespace kelp {
 
+// GDI objects and DCs held by the wrappers below right now (for leak checks).
+int& LiveGdiHandles();
+
 template <typename Handle>
 class GdiObject {
  public:
   GdiObject() = default;
-  explicit GdiObject(Handle handle) : handle_(handle) {}
+  explicit GdiObject(Handle handle) : handle_(handle) {
+    if (handle_) ++LiveGdiHandles();
+  }
   ~GdiObject() { Reset(); }
   GdiObject(GdiObject&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
   GdiObject& operator=(GdiObject&& other) noexcept {
@@ -25,8 +30,12 @@ class GdiObject {
   Handle get() const { return handle_; }
   explicit operator bool() const { return handle_ != nullptr; }
   void Reset(Handle handle = nullptr) {
-    if (handle_) DeleteObject(handle_);
+    if (handle_) {
+      DeleteObject(handle_);
+      --LiveGdiHandles();
+    }
     handle_ = handle;
+    if (handle_) ++LiveGdiHandles();
   }
 
  private:
@@ -52,8 +61,11 @@ class ScopedSelect {
 
 class MemoryDC {
  public:
-  explicit MemoryDC(HDC compatible) : dc_(CreateCompatibleDC(compatible)) {}
-  ~MemoryDC() { DeleteDC(dc_); }
+  explicit MemoryDC(HDC compatible) : dc_(CreateCompatibleDC(compatible)) { ++LiveGdiHandles(); }
+  ~MemoryDC() {
+    DeleteDC(dc_);
+    --LiveGdiHandles();
+  }
   MemoryDC(const MemoryDC&) = delete;
   MemoryDC& operator=(const MemoryDC&) = delete;
   HDC get() const { return dc_; }
@@ -67,8 +79,13 @@ class WindowDC {
  public:
   enum Area { kClient, kWholeWindow };
   WindowDC(HWND window, Area area)
-      : window_(window), dc_(area == kClient ? GetDC(window) : GetWindowDC(window)) {}
-  ~WindowDC() { ReleaseDC(window_, dc_); }
+      : window_(window), dc_(area == kClient ? GetDC(window) : GetWindowDC(window)) {
+    ++LiveGdiHandles();
+  }
+  ~WindowDC() {
+    ReleaseDC(window_, dc_);
+    --LiveGdiHandles();
+  }
   WindowDC(const WindowDC&) = delete;
   WindowDC& operator=(const WindowDC&) = delete;
   HDC get() const { return dc_; }

@@ -14,9 +14,29 @@ namespace {
 constexpr FontSpec kTitleFont{12, 6, 400};
 constexpr FontSpec kPracticeFont{20, 12, 600};
 
-void DrawCell(HDC dc, int x, int y, char c) {
-  const char text[2] = {DisplayedChar(c), '\0'};
-  DrawTextAt(dc, x, y, text);
+// Cells k .. k + count - 1 of one row, each glyph at the fixed pitch whatever
+// its width. Shown bytes are ASCII, the same in GBK and UTF-16.
+void DrawCells(HDC dc, const LevelInfo& level, int k, int count, const char* bytes, bool typedRow) {
+  wchar_t glyphs[kRowLength];
+  INT pitches[kRowLength];
+  for (int i = 0; i < count; ++i) {
+    glyphs[i] = static_cast<unsigned char>(DisplayedChar(bytes[k + i]));
+    pitches[i] = kCellPitch;
+  }
+  const CellPosition cell = CellAt(level, k);
+  ExtTextOutW(dc, cell.x, typedRow ? cell.typedY : cell.passageY, 0, nullptr, glyphs,
+              static_cast<UINT>(count), pitches);
+}
+
+// Splits [first, end) at row ends and hands each piece to `draw`.
+template <typename Draw>
+void ForEachRowPiece(int first, int end, Draw draw) {
+  while (first < end) {
+    const int rowEnd = (first / kRowLength + 1) * kRowLength;
+    const int pieceEnd = end < rowEnd ? end : rowEnd;
+    draw(first, pieceEnd - first);
+    first = pieceEnd;
+  }
 }
 
 }  // namespace
@@ -31,8 +51,15 @@ void MainFrame::PaintLevelPage(int level) {
   SetTextColor(dc.get(), infoTextColor);
   SetBkMode(dc.get(), TRANSPARENT);
   DrawTextAt(dc.get(), kTitleX, kTitleY, info.pageTitle);
+  // Consecutive steps: a step that advances the phase lets the next one run.
   if (practicePhase == PhaseStart) LoadPassage(level);
   if (practicePhase == PhaseReady) DrawReadyPage(dc.get(), level);
+  if (practicePhase == PhaseTyping) DrawTypingPage(dc.get(), level);
+  if (practicePhase == PhaseFinished) {
+    FinishExercise(level);  // its repaint draws the result page
+    return;
+  }
+  if (practicePhase == PhaseResult) DrawResultPage(dc.get(), level);
 }
 
 void MainFrame::LoadPassage(int level) {
@@ -62,18 +89,27 @@ void MainFrame::ReportMissingText(int level) {
   RedrawAll();
 }
 
+void MainFrame::DrawPassage(HDC dc, int level) {
+  const LevelInfo& info = kLevels[level];
+  SetTextColor(dc, standardTextColor);
+  ForEachRowPiece(0, info.exerciseLength,
+                  [&](int k, int count) { DrawCells(dc, info, k, count, targetText, false); });
+}
+
+void MainFrame::DrawCursorMark(HDC dc, int level) {
+  const LevelInfo& info = kLevels[level];
+  if (cursor + 1 >= info.exerciseLength) return;
+  SetTextColor(dc, infoTextColor);
+  const CellPosition mark = CellAt(info, cursor + 1);
+  DrawTextAt(dc, mark.x, mark.typedY, "_");
+}
+
 void MainFrame::DrawReadyPage(HDC dc, int level) {
   const LevelInfo& info = kLevels[level];
   Font practiceFont = CreateSongFont(kPracticeFont);
   ScopedSelect selectFont(dc, practiceFont.get());
-  SetTextColor(dc, standardTextColor);
-  for (int k = 0; k < info.exerciseLength; ++k) {
-    const CellPosition cell = CellAt(info, k);
-    DrawCell(dc, cell.x, cell.passageY, targetText[k]);
-  }
-  SetTextColor(dc, infoTextColor);
-  const CellPosition mark = CellAt(info, cursor + 1);
-  DrawTextAt(dc, mark.x, mark.typedY, "_");
+  DrawPassage(dc, level);
+  DrawCursorMark(dc, level);
   if (info.hintPicture) {
     DrawHintPicture(dc, level);
     HighlightKey(dc, targetText[0]);
@@ -82,6 +118,57 @@ void MainFrame::DrawReadyPage(HDC dc, int level) {
     practicePhase = PhaseTyping;
     startTime = Now();
   }
+}
+
+void MainFrame::DrawTypedCells(HDC dc, int level) {
+  const LevelInfo& info = kLevels[level];
+  const int end = cursor + 1 < info.exerciseLength ? cursor + 1 : info.exerciseLength;
+  // Runs of right or wrong cells, one text call each.
+  for (int k = 0; k < end;) {
+    const bool right = typedText[k] == targetText[k];
+    int runEnd = k;
+    for (; runEnd < end && (typedText[runEnd] == targetText[runEnd]) == right; ++runEnd) {
+      // A wrongly typed space stays visible as "-".
+      if (!right && typedText[runEnd] == ' ') typedText[runEnd] = '-';
+    }
+    SetTextColor(dc, right ? standardTextColor : errorTextColor);
+    ForEachRowPiece(k, runEnd,
+                    [&](int first, int count) { DrawCells(dc, info, first, count, typedText, true); });
+    k = runEnd;
+  }
+}
+
+void MainFrame::DrawTypingPage(HDC dc, int level) {
+  const LevelInfo& info = kLevels[level];
+  Font practiceFont = CreateSongFont(kPracticeFont);
+  ScopedSelect selectFont(dc, practiceFont.get());
+  DrawPassage(dc, level);
+  DrawCursorMark(dc, level);
+  DrawTypedCells(dc, level);
+  if (info.hintPicture) {
+    DrawHintPicture(dc, level);
+    HighlightKey(dc, targetText[cursor + 1]);
+  }
+  if (cursor >= info.exerciseLength - 1) practicePhase = PhaseFinished;
+}
+
+void MainFrame::FinishExercise(int level) {
+  endTime = Now();
+  result.Evaluate(targetText, typedText, level, static_cast<int>(endTime - startTime));
+  practicePhase = PhaseResult;
+  RedrawAll();
+}
+
+void MainFrame::DrawResultPage(HDC dc, int level) {
+  {
+    Font practiceFont = CreateSongFont(kPracticeFont);
+    ScopedSelect selectFont(dc, practiceFont.get());
+    DrawPassage(dc, level);
+    DrawTypedCells(dc, level);
+  }
+  if (kLevels[level].hintPicture) DrawHintPicture(dc, level);
+  SetTextColor(dc, infoTextColor);
+  result.DrawResult(dc);
 }
 
 void MainFrame::DrawHintPicture(HDC dc, int level) {

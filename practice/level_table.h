@@ -22,14 +22,15 @@ struct LevelInfo {
   int firstCellX;
   const char* hintPicture;  // nullptr: no keyboard picture
   int hintPictureX;
+  int resultY;  // the result line sits under the typed rows
 };
 
 inline constexpr LevelInfo kLevels[kLevelCount] = {
-    {"入门练习", "Level1.kpd", 3333, 100, 40, 77, "kb1.kpd", 15},
-    {"中等练习", "Level2.kpd", 3133, 200, 200, 25, nullptr, 0},
-    {"高级练习", "Level3.kpd", 3799, 200, 200, 25, nullptr, 0},
-    {"专家级练习", "Level4.kpd", 3433, 200, 200, 25, nullptr, 0},
-    {"小键盘练习", "Level5.kpd", 1333, 100, 40, 80, "kb2.kpd", 150},
+    {"入门练习", "Level1.kpd", 3333, 100, 40, 77, "kb1.kpd", 15, 90},
+    {"中等练习", "Level2.kpd", 3133, 200, 200, 25, nullptr, 0, 410},
+    {"高级练习", "Level3.kpd", 3799, 200, 200, 25, nullptr, 0, 410},
+    {"专家级练习", "Level4.kpd", 3433, 200, 200, 25, nullptr, 0, 410},
+    {"小键盘练习", "Level5.kpd", 1333, 100, 40, 80, "kb2.kpd", 150, 90},
 };
 
 struct CellPosition {

@@ -93,6 +93,18 @@ TEST_F(StartUp, FrameDrawsSeparatorAndStripAtRest) {
   EXPECT_NE(PixelAt(f, 100, 57), RGB(144, 144, 144));
 }
 
+TEST(ExecutableFolder, IsTheRunningProgramsOwnWhateverTheWorkingFolder) {
+  wchar_t before[MAX_PATH];
+  GetCurrentDirectoryW(MAX_PATH, before);
+  SetCurrentDirectoryW(L"C:\\");
+  const std::string folder = ExecutableDirectory();
+  SetCurrentDirectoryW(before);
+  ASSERT_FALSE(folder.empty());
+  EXPECT_EQ(folder.back(), '\\');
+  EXPECT_TRUE(GetFileAttributesW(Widen(folder + "kelp_gui_tests.exe").c_str()) != INVALID_FILE_ATTRIBUTES);
+  EXPECT_TRUE(GetFileAttributesW(Widen(folder + "Level1.kpd").c_str()) != INVALID_FILE_ATTRIBUTES);
+}
+
 TEST_F(StartUp, ExitCommandClosesTheWindow) {
   MainFrame& f = Open();
   Command(57665);

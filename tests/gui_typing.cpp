@@ -1,0 +1,228 @@
+#include "practice/level_table.h"
+#include "resource_ids.h"
+#include "scores/score_history.h"
+#include "platform/gbk.h"
+#include "tests/frame_test.h"
+
+#include <cstring>
+
+namespace kelp::test {
+namespace {
+
+class Typing : public FrameTest {
+ protected:
+  // A practice text whose passage at offset 0 is `passage`, and a clock we move.
+  MainFrame& StartLevel(int command, const std::string& file, const std::string& passage) {
+    folder.Write(file, passage + std::string(4000, passage.back() == '0' ? '1' : 'x'));
+    TheSeams().nextRandom = [] { return 0; };
+    TheSeams().now = [this] { return clock; };
+    MainFrame& f = Open();
+    Command(command);
+    FinishSlide(f);
+    return f;
+  }
+  void Type(const std::string& keys) {
+    for (char c : keys) SendMessageW(frame->hwnd(), WM_CHAR, static_cast<unsigned char>(c), 1);
+  }
+  int CountColor(RECT area, COLORREF color) {
+    const HDC dc = GetDC(frame->hwnd());
+    int count = 0;
+    for (int y = area.top; y < area.bottom; ++y)
+      for (int x = area.left; x < area.right; ++x) count += GetPixel(dc, x, y) == color;
+    ReleaseDC(frame->hwnd(), dc);
+    return count;
+  }
+  std::string Snapshot(RECT area) {
+    const HDC dc = GetDC(frame->hwnd());
+    std::string pixels;
+    for (int y = area.top; y < area.bottom; ++y)
+      for (int x = area.left; x < area.right; ++x) pixels += std::to_string(GetPixel(dc, x, y)) + ",";
+    ReleaseDC(frame->hwnd(), dc);
+    return pixels;
+  }
+
+  std::time_t clock = 1000000;
+};
+
+const std::string kBeginnerPassage = "qa sd fg hj kl asdf jkl qwer uiop zxcv b";
+
+TEST_F(Typing, BeginnerExerciseFromFirstKeyToStoredScore) {
+  MainFrame& f = StartLevel(ID_LEVEL1, "Level1.kpd", kBeginnerPassage);
+  ASSERT_EQ(f.practicePhase, PhaseReady);
+  clock += 5;  // time before the first key does not count
+  Type("q");
+  EXPECT_EQ(f.practicePhase, PhaseTyping);
+  EXPECT_EQ(f.startTime, clock);
+  EXPECT_GT(CountColor({77, 60, 90, 80}, f.standardTextColor), 5);  // "q" at x 77
+  EXPECT_GT(CountColor({90, 60, 103, 80}, f.infoTextColor), 3);     // the mark moved to x 90
+  EXPECT_EQ(PixelAt(f, 98, 270), RGB(255, 0, 0));                  // "a" is framed next
+
+  clock += 16;
+  Type(kBeginnerPassage.substr(1));
+  EXPECT_EQ(f.practicePhase, PhaseResult);
+  EXPECT_EQ(f.endTime - f.startTime, 16);
+  EXPECT_EQ(Narrow(Widen(f.result.resultText)), f.result.resultText);
+  EXPECT_EQ(f.result.resultText.rfind("速度:150.0字母/分 正确率:100.0% 得分:100.0分", 0), 0u);
+  EXPECT_EQ(ReadScores(folder.path(), 0), std::vector<float>{100.0f});
+  EXPECT_EQ(folder.Read("Lev0Data.kpd")->size(), 4u);
+  // The result page shows the picture without any frame, and the line at y 90.
+  EXPECT_NE(PixelAt(f, 98, 270), RGB(255, 0, 0));
+  EXPECT_GT(CountColor({30, 90, 300, 102}, f.infoTextColor), 20);
+
+  // Extra keys change nothing; Enter starts a new passage of the same level.
+  Type("zzz");
+  EXPECT_EQ(ReadScores(folder.path(), 0).size(), 1u);
+  Type("\r");
+  EXPECT_EQ(f.practicePhase, PhaseReady);
+  EXPECT_EQ(f.cursor, -1);
+  EXPECT_EQ(f.page, 0);
+}
+
+TEST_F(Typing, AdvancedExerciseWithMistakesStoresItsScore) {
+  std::string passage;
+  while (passage.size() < 200) passage += "Tea (hot) costs $3; ";
+  passage.resize(200);
+  MainFrame& f = StartLevel(ID_LEVEL3, "Level3.kpd", passage);
+  std::string typed = passage;
+  for (int i = 0; i < 10; ++i) typed[i * 20] = '#';
+  Type(typed.substr(0, 1));
+  clock += 60;
+  Type(typed.substr(1));
+  EXPECT_EQ(f.result.correctCount, 190);
+  EXPECT_EQ(f.result.resultText.rfind("速度:200.0字母/分 正确率:95.0% 得分:73.1分  很好！", 0), 0u);
+  EXPECT_EQ(ReadScores(folder.path(), 2), std::vector<float>{f.result.score});
+  EXPECT_GT(CountColor({30, 410, 300, 422}, f.infoTextColor), 20);
+}
+
+TEST_F(Typing, KeypadExerciseAndTheThirtyFirstResult) {
+  std::string history;
+  for (int i = 1; i <= 30; ++i) {
+    const float score = static_cast<float>(i);
+    history.append(reinterpret_cast<const char*>(&score), 4);
+  }
+  folder.Write("Lev4Data.kpd", history);
+  const std::string passage = "789+456-123*0.5/7+8-9*4+5.6-1/2*3+0.0+1";
+  MainFrame& f = StartLevel(ID_LEVEL5, "Level5.kpd", passage + "0");
+  EXPECT_EQ(PixelAt(f, 150, 225), RGB(255, 0, 0));  // "7"
+  std::string typed = passage + "0";
+  typed[3] = '-';
+  typed[10] = '7';
+  Type(typed.substr(0, 1));
+  clock += 20;
+  Type(typed.substr(1, 39));
+  EXPECT_EQ(f.result.resultText.rfind("速度:120.0字母/分 正确率:95.0% 得分:57.0分", 0), 0u);
+  const std::vector<float> scores = ReadScores(folder.path(), 4);
+  ASSERT_EQ(scores.size(), 30u);
+  EXPECT_EQ(scores.front(), 2.0f);
+  EXPECT_EQ(scores.back(), 57.0f);
+}
+
+TEST_F(Typing, KeypadFramesPlusZeroAndNothingForOthers) {
+  MainFrame& f = StartLevel(ID_LEVEL5, "Level5.kpd", "+0.,A1234567890123456789012345678901234");
+  EXPECT_EQ(PixelAt(f, 285, 225), RGB(255, 0, 0));  // "+" tall box
+  EXPECT_EQ(PixelAt(f, 289, 300), RGB(0, 255, 255));
+  Type("+");
+  EXPECT_NE(PixelAt(f, 285, 225), RGB(255, 0, 0));
+  EXPECT_EQ(PixelAt(f, 150, 360), RGB(255, 0, 0));  // "0" wide box
+  EXPECT_EQ(PixelAt(f, 239, 404), RGB(255, 0, 0));
+  Type("0.");  // next is ",": no frame anywhere
+  EXPECT_EQ(CountColor({150, 180, 700, 450}, RGB(255, 0, 0)), 0);
+  Type(",");  // next is "A": none either
+  EXPECT_EQ(CountColor({150, 180, 700, 450}, RGB(255, 0, 0)), 0);
+}
+
+TEST_F(Typing, WrongSpaceShowsAsDashAndBackspaceRepairs) {
+  MainFrame& f = StartLevel(ID_LEVEL1, "Level1.kpd", kBeginnerPassage);
+  f.errorTextColor = RGB(250, 40, 40);
+  Type("q ");  // a space where "a" belongs
+  EXPECT_EQ(f.typedText[1], '-');
+  EXPECT_GT(CountColor({90, 60, 103, 80}, RGB(250, 40, 40)), 3);
+  Type("\b");
+  EXPECT_EQ(f.cursor, 0);
+  EXPECT_EQ(CountColor({90, 60, 103, 80}, RGB(250, 40, 40)), 0);
+  Type("a");
+  EXPECT_EQ(CountColor({90, 60, 103, 80}, RGB(250, 40, 40)), 0);
+  EXPECT_GT(CountColor({90, 60, 103, 80}, f.standardTextColor), 3);
+  Type("\b\b\b\b");  // never below -1
+  EXPECT_EQ(f.cursor, -1);
+  Type("\r");  // Enter while typing does nothing
+  EXPECT_EQ(f.practicePhase, PhaseTyping);
+}
+
+TEST_F(Typing, BackspaceAfterTheFiftyFirstKeyLeavesNoStaleGlyph) {
+  MainFrame& f = StartLevel(ID_LEVEL2, "Level2.kpd", std::string(200, 'M'));
+  Type(std::string(51, 'M'));
+  EXPECT_GT(CountColor({25, 150, 38, 170}, f.standardTextColor), 5);  // 51st key at (25, 150)
+  EXPECT_GT(CountColor({38, 150, 51, 170}, f.infoTextColor), 3);      // mark at x 38
+  Type("\b");
+  EXPECT_EQ(f.cursor, 49);
+  EXPECT_EQ(CountColor({25, 150, 38, 170}, f.standardTextColor), 0);
+  EXPECT_GT(CountColor({25, 150, 38, 170}, f.infoTextColor), 3);  // mark back at x 25
+  EXPECT_EQ(CountColor({38, 150, 51, 170}, f.infoTextColor), 0);
+}
+
+TEST_F(Typing, PassageStaysCrispAfterAWholeExercise) {
+  std::string passage;
+  while (passage.size() < 200) passage += "Wow, mellow rhythms; ";
+  passage.resize(200);
+  MainFrame& f = StartLevel(ID_LEVEL4, "Level4.kpd", passage);
+  const RECT rows[] = {{25, 35, 675, 55}, {25, 305, 675, 325}};
+  const std::string before = Snapshot(rows[0]) + Snapshot(rows[1]);
+  Type(passage.substr(0, 199));
+  EXPECT_EQ(f.practicePhase, PhaseTyping);
+  EXPECT_EQ(Snapshot(rows[0]) + Snapshot(rows[1]), before);
+}
+
+TEST_F(Typing, NothingIsStoredBeyondTheExercise) {
+  TheSeams().nextRandom = [] { return 0; };
+  MainFrame& f = Open();
+  std::memset(f.typedText, '#', sizeof f.typedText);
+  Command(ID_LEVEL1);
+  Type("abc");  // during the slide: ignored
+  EXPECT_EQ(f.cursor, -1);
+  EXPECT_EQ(f.typedText[0], '#');
+  FinishSlide(f);
+
+  // Minimised, the window cannot paint, so the exercise cannot end by itself.
+  ShowWindow(f.hwnd(), SW_MINIMIZE);
+  Type(std::string(300, 'k'));
+  EXPECT_LE(f.cursor, 39);
+  EXPECT_EQ(f.typedText[40], '#');
+  ShowWindow(f.hwnd(), SW_RESTORE);
+  f.RedrawAll();
+  EXPECT_EQ(f.practicePhase, PhaseResult);
+  EXPECT_EQ(ReadScores(folder.path(), 0).size(), 1u);
+  EXPECT_EQ(f.typedText[40], '#');
+}
+
+TEST_F(Typing, UnwritableHistoryStillShowsTheResultAndSaysSo) {
+  CreateDirectoryW((Widen(folder.path()) + L"Lev0Data.kpd").c_str(), nullptr);
+  folder.Write("Lev1Data.kpd", "keep");
+  MainFrame& f = StartLevel(ID_LEVEL1, "Level1.kpd", kBeginnerPassage);
+  Type(kBeginnerPassage);
+  EXPECT_EQ(f.practicePhase, PhaseResult);
+  EXPECT_FALSE(f.result.scoreSaved);
+  EXPECT_GT(CountColor({30, 105, 200, 117}, f.infoTextColor), 10);  // the note under the line
+  EXPECT_EQ(folder.Read("Lev1Data.kpd"), "keep");
+  RemoveDirectoryW((Widen(folder.path()) + L"Lev0Data.kpd").c_str());
+}
+
+TEST_F(Typing, DigitThreeCountsEverywhereAndResetsOffTheAuthorPage) {
+  MainFrame& f = StartLevel(ID_LEVEL2, "Level2.kpd", std::string(200, '3'));
+  Type("3");
+  EXPECT_EQ(f.cursor, 0);
+  EXPECT_EQ(f.digitThreeCount, 0);  // counted, then reset: this is no author page
+}
+
+TEST_F(Typing, DeleteAllScoresEmptiesEveryHistory) {
+  folder.Write("Lev2Data.kpd", std::string(120, 'x'));
+  MainFrame& f = Open();
+  Command(ID_DELETE_SCORES);
+  for (int level = 0; level < 5; ++level) {
+    EXPECT_EQ(folder.Read(ScoreFileName(level)), "") << level;
+  }
+  EXPECT_TRUE(IsWindow(f.hwnd()));
+}
+
+}  // namespace
+}  // namespace kelp::test

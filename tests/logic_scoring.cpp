@@ -1,0 +1,104 @@
+#include "practice/scoring.h"
+#include "scores/score_history.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+namespace kelp {
+namespace {
+
+std::string Line(int level, int correct, int seconds) {
+  return FormatResultLine(level, ComputeFigures(level, correct, seconds));
+}
+
+TEST(Scoring, WorkedExamplesPrintToTheDigit) {
+  EXPECT_EQ(Line(0, 40, 16),
+            "速度:150.0字母/分 正确率:100.0% 得分:100.0分  非常好！去试试下一个等级的练习吧！  按[回车]键继续练习....");
+  EXPECT_EQ(Line(4, 38, 20),
+            "速度:120.0字母/分 正确率:95.0% 得分:57.0分  还行，请多加练习哦。  按[回车]键继续练习....");
+  EXPECT_EQ(Line(2, 190, 60),
+            "速度:200.0字母/分 正确率:95.0% 得分:73.1分  很好！多加练习，会有很大提高哦。  按[回车]键继续练习....");
+  const Figures ninety = ComputeFigures(0, 36, 10);
+  EXPECT_EQ(ninety.score, 90.0f);
+  EXPECT_STREQ(Verdict(0, ninety.score), "非常好！去试试下一个等级的练习吧！");
+  const Figures thirty = ComputeFigures(4, 40, 40);  // speed 60, factor 30
+  EXPECT_EQ(thirty.score, 30.0f);
+  EXPECT_STREQ(Verdict(4, thirty.score), "还行，请多加练习哦。");
+}
+
+TEST(Scoring, VerdictBandsPerLevelWithBoundariesInTheHigherBand) {
+  EXPECT_STREQ(Verdict(4, 90.0f), "哇哦~完美！你已经是打字专家了！！！");
+  EXPECT_STREQ(Verdict(4, 89.9f), "非常好！多加练习你会做得更好！");
+  EXPECT_STREQ(Verdict(2, 89.9f), "非常好！但要继续练习哦！");
+  EXPECT_STREQ(Verdict(1, 75.0f), "非常好！但要继续练习哦！");
+  EXPECT_STREQ(Verdict(3, 74.99f), "很好！多加练习，会有很大提高哦。");
+  EXPECT_STREQ(Verdict(3, 60.0f), "很好！多加练习，会有很大提高哦。");
+  EXPECT_STREQ(Verdict(0, 59.9f), "还行，请多加练习哦。");
+  EXPECT_STREQ(Verdict(0, 29.9f), "成绩不够理想，还须多加练习呀。");
+  EXPECT_STREQ(Verdict(1, 0.0f), "成绩不够理想，不妨试试低一级的练习。");
+  EXPECT_STREQ(Verdict(4, 0.0f), "成绩不够理想，不妨试试低一级的练习。");
+}
+
+TEST(Scoring, UnderOneSecondOrABackwardClockIsReadableAndNeverNegative) {
+  for (int seconds : {0, -5}) {
+    const Figures figures = ComputeFigures(1, 180, seconds);
+    EXPECT_TRUE(figures.underOneSecond);
+    EXPECT_EQ(figures.score, 90.0f);  // the capped factor times the accuracy
+    const std::string line = FormatResultLine(1, figures);
+    EXPECT_EQ(line.rfind("速度:>12000.0字母/分 正确率:90.0% 得分:90.0分", 0), 0u) << line;
+    EXPECT_EQ(line.find("inf"), std::string::npos);
+  }
+}
+
+std::string Floats(std::initializer_list<float> values) {
+  std::string bytes;
+  for (float v : values) bytes.append(reinterpret_cast<const char*>(&v), 4);
+  return bytes;
+}
+
+TEST(ScoreHistory, AppendGrowsThenShiftsAtThirty) {
+  EXPECT_EQ(AppendedHistory("", 57.0f), Floats({57.0f}));
+  EXPECT_EQ(AppendedHistory("", 57.0f), std::string("\x00\x00\x64\x42", 4));  // little-endian
+
+  std::string full;
+  for (int i = 1; i <= 30; ++i) full += Floats({static_cast<float>(i)});
+  const std::string shifted = AppendedHistory(full, 55.5f);
+  ASSERT_EQ(shifted.size(), 120u);
+  const std::vector<float> scores = ParseHistory(shifted);
+  EXPECT_EQ(scores.front(), 2.0f);
+  EXPECT_EQ(scores[28], 30.0f);
+  EXPECT_EQ(scores.back(), 55.5f);
+
+  // 116 bytes is still room for one more.
+  EXPECT_EQ(AppendedHistory(full.substr(0, 116), 1.0f).size(), 120u);
+  EXPECT_EQ(ParseHistory(AppendedHistory(full.substr(0, 116), 1.0f)).front(), 1.0f);
+}
+
+TEST(ScoreHistory, OddAndOverlongFilesKeepWhatOthersWrote) {
+  // 6 bytes: one whole record; the next one lands at offset 6.
+  const std::string six = Floats({7.0f}) + "ab";
+  EXPECT_EQ(ParseHistory(six).size(), 1u);
+  const std::string ten = AppendedHistory(six, 8.0f);
+  EXPECT_EQ(ten, six + Floats({8.0f}));
+
+  // 32 records: slots 1..30 shift, the tail is left alone, all 32 read back.
+  std::string longer;
+  for (int i = 1; i <= 32; ++i) longer += Floats({static_cast<float>(i)});
+  const std::string after = AppendedHistory(longer, 99.0f);
+  ASSERT_EQ(after.size(), 128u);
+  EXPECT_EQ(after.substr(120), longer.substr(120));
+  const std::vector<float> scores = ParseHistory(after);
+  ASSERT_EQ(scores.size(), 32u);
+  EXPECT_EQ(scores[0], 2.0f);
+  EXPECT_EQ(scores[29], 99.0f);
+  EXPECT_EQ(scores[30], 31.0f);
+
+  // 118 bytes counts as full: the new score takes the 30th slot.
+  const std::string odd = AppendedHistory(longer.substr(0, 118), 5.0f);
+  EXPECT_EQ(odd.size(), 120u);
+  EXPECT_EQ(ParseHistory(odd)[29], 5.0f);
+}
+
+}  // namespace
+}  // namespace kelp
