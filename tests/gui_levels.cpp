@@ -4,6 +4,7 @@
 #include "tests/frame_test.h"
 
 #include <cstring>
+#include <vector>
 
 namespace kelp::test {
 namespace {
@@ -123,6 +124,67 @@ TEST_F(Levels, TextTooShortForTheOffsetCountsAsDamaged) {
   EXPECT_EQ(f.page, -1);
   // The keypad picture is loaded all the same.
   EXPECT_TRUE(f.hintBitmap);
+}
+
+}  // namespace
+}  // namespace kelp::test
+
+namespace kelp::test {
+namespace {
+
+int Brightness(COLORREF c) { return GetRValue(c) + GetGValue(c) + GetBValue(c); }
+
+// Every framed key of a picture has its cap edge on the box edge: a dark line
+// exactly there, the lighter cap face inside it, and (left and top) the gap outside.
+void ExpectCapsUnderBoxes(const std::string& picture, int pictureX, const std::vector<KeyBox>& boxes) {
+  Bitmap bitmap = LoadBitmapFile(picture);
+  ASSERT_TRUE(bitmap) << picture;
+  MemoryDC memory(nullptr);
+  ScopedSelect select(memory.get(), bitmap.get());
+  auto at = [&](int x, int y) { return GetPixel(memory.get(), x - pictureX, y - kHintPictureY); };
+  for (const KeyBox& b : boxes) {
+    const int midX = (b.left + b.right) / 2, midY = (b.top + b.bottom) / 2;
+    const struct {
+      int x, y, dx, dy;
+      bool gapOutside;
+    } edges[] = {{b.left, midY, 1, 0, true},
+                 {b.right - 1, midY, -1, 0, false},
+                 {midX, b.top, 0, 1, true},
+                 {midX, b.bottom - 1, 0, -1, false}};
+    for (const auto& e : edges) {
+      const COLORREF edge = at(e.x, e.y);
+      EXPECT_NE(at(e.x + e.dx, e.y + e.dy), edge) << picture << " inside " << e.x << "," << e.y;
+      EXPECT_GT(Brightness(at(e.x + 3 * e.dx, e.y + 3 * e.dy)), Brightness(edge) + 150)
+          << picture << " box " << b.left << "," << b.top << " edge " << e.x << "," << e.y;
+      if (e.gapOutside) {
+        EXPECT_NE(at(e.x - e.dx, e.y - e.dy), edge) << picture << " outside " << e.x << "," << e.y;
+      }
+    }
+  }
+}
+
+TEST_F(Levels, HintPicturesPutEveryFramedKeyUnderItsBox) {
+  std::vector<KeyBox> letters, keypad;
+  for (const KeyRow& row : kLetterRows)
+    for (int j = 0; row.keys[j]; ++j) letters.push_back(RowKeyBox(row, j));
+  for (const KeyRow& row : kKeypadRows)
+    for (int j = 0; row.keys[j]; ++j) keypad.push_back(RowKeyBox(row, j));
+  for (const SingleKey& single : kSingleKeys) (single.key == ' ' ? letters : keypad).push_back(single.box);
+  ExpectCapsUnderBoxes(folder.path() + "kb1.kpd", kLetterPictureX, letters);
+  ExpectCapsUnderBoxes(folder.path() + "kb2.kpd", kKeypadPictureX, keypad);
+}
+
+TEST_F(Levels, MissingHintPictureDrawsAPlainAreaAndStillFrames) {
+  folder.Remove("kb1.kpd");
+  folder.Write("Level1.kpd", " " + std::string(3500, 'a'));
+  TheSeams().nextRandom = [] { return 0; };
+  MainFrame& f = Open();
+  Command(ID_LEVEL1);
+  FinishSlide(f);
+  EXPECT_FALSE(f.hintBitmap);
+  EXPECT_EQ(PixelAt(f, 600, 300), PixelAt(f, 30, 440));  // one plain fill, no garbage
+  EXPECT_EQ(PixelAt(f, 200, 360), RGB(255, 0, 0));       // the space bar's frame
+  EXPECT_EQ(PixelAt(f, 469, 404), RGB(255, 0, 0));
 }
 
 }  // namespace
