@@ -11,10 +11,14 @@ struct CommandRoute {
 };
 
 constexpr CommandRoute kCommandRoutes[] = {
-    {ID_LEVEL1, &MainFrame::OnLevel1},   {ID_LEVEL2, &MainFrame::OnLevel2},
-    {ID_LEVEL3, &MainFrame::OnLevel3},   {ID_LEVEL4, &MainFrame::OnLevel4},
-    {ID_LEVEL5, &MainFrame::OnLevel5},   {ID_MINIMIZE, &MainFrame::OnMinimize},
-    {ID_HOME, &MainFrame::ReturnToHomePage}, {ID_APP_EXIT, &MainFrame::OnAppExit},
+    {ID_LEVEL1, &MainFrame::OnLevel1},
+    {ID_LEVEL2, &MainFrame::OnLevel2},
+    {ID_LEVEL3, &MainFrame::OnLevel3},
+    {ID_LEVEL4, &MainFrame::OnLevel4},
+    {ID_LEVEL5, &MainFrame::OnLevel5},
+    {ID_MINIMIZE, &MainFrame::OnMinimize},
+    {ID_HOME, &MainFrame::ReturnToHomePage},
+    {ID_APP_EXIT, &MainFrame::OnAppExit},
     {ID_DELETE_SCORES, &MainFrame::OnDeleteAllScores},
 };
 

@@ -12,7 +12,9 @@ namespace {
 constexpr char kWindowTitle[] = "Kelp专业打字练习III(最终版)";
 constexpr UINT kTipPeriodMs = 4000;
 
-HICON LoadProgramIcon(int id) { return LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id)); }
+HICON LoadProgramIcon(int id) {
+  return LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id));
+}
 
 }  // namespace
 
@@ -107,7 +109,8 @@ LRESULT MainFrame::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 
 void MainFrame::OnTimer(UINT_PTR id) {
   // Only advance a slide that is running; a tick queued before the end is stale.
-  if (id == kSlideTimer && (toolBarState == kStripSlidingAway || toolBarState == kStripSlidingBack)) {
+  if (id == kSlideTimer &&
+      (toolBarState == kStripSlidingAway || toolBarState == kStripSlidingBack)) {
     slideStep += 5;
     RedrawAll();
   }
@@ -117,8 +120,12 @@ void MainFrame::RedrawAll() {
   RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
 }
 
-void MainFrame::OnMinimize() { SendMessageW(hwnd(), WM_SYSCOMMAND, SC_MINIMIZE, 0); }
+void MainFrame::OnMinimize() {
+  SendMessageW(hwnd(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
+}
 
-void MainFrame::OnAppExit() { PostMessageW(hwnd(), WM_CLOSE, 0, 0); }
+void MainFrame::OnAppExit() {
+  PostMessageW(hwnd(), WM_CLOSE, 0, 0);
+}
 
 }  // namespace kelp

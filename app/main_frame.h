@@ -21,7 +21,12 @@ enum PracticePhase {
   PhaseResult = 5,
 };
 
-enum ToolBarState { kStripShown = 0, kStripSlidingAway = 1, kStripHidden = 2, kStripSlidingBack = 3 };
+enum ToolBarState {
+  kStripShown = 0,
+  kStripSlidingAway = 1,
+  kStripHidden = 2,
+  kStripSlidingBack = 3
+};
 
 constexpr int kHomePage = -1;
 constexpr int kScoreSheetPage = 5;
@@ -144,6 +149,7 @@ class MainFrame : public FrameWindow {
   void DrawPassage(HDC dc, int level);
   void DrawCursorMark(HDC dc, int level);
   void DrawTypedCells(HDC dc, int level);
+  void DrawExercise(HDC dc, int level, bool cursorMark, bool typedCells, int framedCell);
   void DrawReadyPage(HDC dc, int level);
   void DrawTypingPage(HDC dc, int level);
   void FinishExercise(int level);

@@ -9,7 +9,7 @@ constexpr char kSettingsFile[] = "skd.kpd";
 }
 
 ColorBlock MainFrame::colorBlock() const {
-  return {standardTextColor, errorTextColor, infoTextColor, levelColors[0],
+  return {standardTextColor, errorTextColor, infoTextColor,  levelColors[0],
           levelColors[1],    levelColors[2], levelColors[3], levelColors[4]};
 }
 
@@ -22,7 +22,8 @@ void MainFrame::SetColorBlock(const ColorBlock& colors) {
 
 // A file that cannot be written leaves the settings in memory; the program goes on.
 void MainFrame::SaveSettings() {
-  WriteFileAtomically(exeDir + kSettingsFile, EncodeSettings({skinIndex, colorBlock(), backgroundPath}));
+  WriteFileAtomically(exeDir + kSettingsFile,
+                      EncodeSettings({skinIndex, colorBlock(), backgroundPath}));
 }
 
 void MainFrame::LoadSettings() {

@@ -7,7 +7,8 @@ namespace {
 constexpr size_t kHeaderSize = 36;
 
 void AppendInt32(std::string& out, std::uint32_t value) {
-  for (int shift = 0; shift < 32; shift += 8) out.push_back(static_cast<char>((value >> shift) & 0xFF));
+  for (int shift = 0; shift < 32; shift += 8)
+    out.push_back(static_cast<char>((value >> shift) & 0xFF));
 }
 
 std::uint32_t ReadInt32(std::string_view bytes, size_t offset) {

@@ -21,8 +21,8 @@ struct SkinInfo {
 
 inline constexpr SkinInfo kSkins[kSkinCount] = {
     {"bgmain0.kpd",
-     {Rgb(206, 236, 255), Rgb(255, 120, 120), Rgb(255, 255, 255), Rgb(0, 91, 91),
-      Rgb(0, 213, 213), Rgb(140, 255, 255), Rgb(215, 255, 255), Rgb(255, 255, 255)},
+     {Rgb(206, 236, 255), Rgb(255, 120, 120), Rgb(255, 255, 255), Rgb(0, 91, 91), Rgb(0, 213, 213),
+      Rgb(140, 255, 255), Rgb(215, 255, 255), Rgb(255, 255, 255)},
      Rgb(20, 46, 72)},
     {"bgmain1.kpd",
      {Rgb(0, 106, 213), Rgb(255, 128, 128), Rgb(0, 0, 0), Rgb(80, 0, 0), Rgb(120, 0, 0),
@@ -39,6 +39,8 @@ inline constexpr SkinInfo kSkins[kSkinCount] = {
 };
 
 // Out-of-range skins are treated as skin 0.
-constexpr const SkinInfo& SkinAt(int skin) { return kSkins[skin >= 0 && skin < kSkinCount ? skin : 0]; }
+constexpr const SkinInfo& SkinAt(int skin) {
+  return kSkins[skin >= 0 && skin < kSkinCount ? skin : 0];
+}
 
 }  // namespace kelp

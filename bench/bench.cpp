@@ -36,15 +36,17 @@ double TimeIt(const std::function<void()>& work) {
 void PrintSpread(const char* name, std::vector<double> samples) {
   std::sort(samples.begin(), samples.end());
   const auto at = [&](double q) { return samples[static_cast<size_t>(q * (samples.size() - 1))]; };
-  std::printf("%-34s median %7.3f ms  p90 %7.3f ms  max %7.3f ms  (n=%zu)\n", name, at(0.5), at(0.9),
-              samples.back(), samples.size());
+  std::printf("%-34s median %7.3f ms  p90 %7.3f ms  max %7.3f ms  (n=%zu)\n", name, at(0.5),
+              at(0.9), samples.back(), samples.size());
 }
 
 void TypeKey(const MainFrame& frame, char key) {
   SendMessageW(frame.hwnd(), WM_CHAR, static_cast<unsigned char>(key), 1);
 }
 
-DWORD GdiObjectsOfProcess() { return GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS); }
+DWORD GdiObjectsOfProcess() {
+  return GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
+}
 
 // Keystroke to finished repaint over whole level-3 exercises, and handles after many keys.
 void TypingFigures(MainFrame& frame) {
@@ -72,7 +74,9 @@ void TypingFigures(MainFrame& frame) {
   const int wrappersBefore = LiveGdiHandles();
   for (int k = 0; k < 10000; ++k) {
     const int typed = frame.cursor + 1;
-    TypeKey(frame, frame.practicePhase == PhaseResult ? '\r' : k % 11 == 0 ? '\b' : frame.targetText[typed]);
+    TypeKey(frame, frame.practicePhase == PhaseResult ? '\r'
+                   : k % 11 == 0                      ? '\b'
+                                                      : frame.targetText[typed]);
   }
   std::printf("%-34s before %lu after %lu (wrappers: %d -> %d)\n", "GDI objects over 10,000 keys",
               gdiBefore, GdiObjectsOfProcess(), wrappersBefore, LiveGdiHandles());
@@ -84,7 +88,8 @@ int main() {
   DataFolder folder;  // copying the data files is not part of start-up
   const LONGLONG entry = Ticks();
   auto frame = OpenFrame();
-  std::printf("%-34s %7.3f ms\n", "start-up to first complete paint", Milliseconds(Ticks() - entry));
+  std::printf("%-34s %7.3f ms\n", "start-up to first complete paint",
+              Milliseconds(Ticks() - entry));
 
   std::vector<double> slideFrames;
   for (int round = 0; round < 20; ++round) {

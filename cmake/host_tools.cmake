@@ -39,10 +39,10 @@ add_custom_target(kelp_artwork DEPENDS ${KELP_DATA_ARTWORK} ${KELP_RESOURCE_ARTW
 
 # Level texts: minimum size and allowed characters are checked on every build.
 set(KELP_TEXTS)
-foreach(spec "1;3432;lower" "2;3332;prose" "3;3998;prose" "4;3632;prose" "5;1432;keypad")
-  list(GET spec 0 number)
-  list(GET spec 1 minimum)
-  list(GET spec 2 kind)
+foreach(entry "1;3432;lower" "2;3332;prose" "3;3998;prose" "4;3632;prose" "5;1432;keypad")
+  list(GET entry 0 number)
+  list(GET entry 1 minimum)
+  list(GET entry 2 kind)
   set(source ${CMAKE_SOURCE_DIR}/data/Level${number}.txt)
   set(output ${KELP_BIN}/Level${number}.kpd)
   add_custom_command(OUTPUT ${output}

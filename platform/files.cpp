@@ -79,8 +79,8 @@ bool WriteFileAtomically(const std::string& path, const std::string& bytes) {
       WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
       written == bytes.size() && FlushFileBuffers(file.get());
   file.Close();
-  if (complete &&
-      MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+  if (complete && MoveFileExW(temporary.c_str(), target.c_str(),
+                              MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
     return true;
   DeleteFileW(temporary.c_str());
   return false;
@@ -91,6 +91,8 @@ bool FileExists(const std::string& path) {
   return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-bool DeletePath(const std::string& path) { return DeleteFileW(Widen(path).c_str()) != 0; }
+bool DeletePath(const std::string& path) {
+  return DeleteFileW(Widen(path).c_str()) != 0;
+}
 
 }  // namespace kelp

@@ -23,7 +23,9 @@ void FrameWindow::RegisterFrameClass() {
   (void)registered;
 }
 
-FrameWindow::~FrameWindow() { Destroy(); }
+FrameWindow::~FrameWindow() {
+  Destroy();
+}
 
 bool FrameWindow::Create(std::string_view gbkTitle, DWORD style, DWORD exStyle, const RECT& rect) {
   RegisterFrameClass();
@@ -47,7 +49,8 @@ LRESULT FrameWindow::DefaultProc(UINT message, WPARAM wParam, LPARAM lParam) {
 
 LRESULT CALLBACK FrameWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_NCCREATE) {
-    auto* creating = static_cast<FrameWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+    auto* creating =
+        static_cast<FrameWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
     creating->hwnd_ = hwnd;
     SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(creating));
   }

@@ -13,9 +13,9 @@ int& LiveGdiHandles() {
 
 // Glyphs are drawn transparently over themselves on every repaint, so they must
 // be pixel-stable: no antialiasing, whose edge pixels would darken each time.
-Font CreateSongFont(FontSpec spec) {
-  return Font(CreateFontW(spec.height, spec.width, 0, 0, spec.weight, FALSE, FALSE, FALSE, 0, 0, 0,
-                          NONANTIALIASED_QUALITY, 0, Widen("宋体").c_str()));
+Font CreateSongFont(FontSpec shape) {
+  return Font(CreateFontW(shape.height, shape.width, 0, 0, shape.weight, FALSE, FALSE, FALSE, 0, 0,
+                          0, NONANTIALIASED_QUALITY, 0, Widen("宋体").c_str()));
 }
 
 Bitmap LoadBitmapFile(std::string_view gbkPath) {

@@ -116,7 +116,7 @@ struct FontSpec {
 };
 
 // "宋体", character set 0, without antialiasing, other fields at their defaults.
-Font CreateSongFont(FontSpec spec);
+Font CreateSongFont(FontSpec shape);
 Bitmap LoadBitmapFile(std::string_view gbkPath);
 SIZE BitmapSize(HBITMAP bitmap);
 

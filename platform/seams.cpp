@@ -13,9 +13,13 @@ Seams& TheSeams() {
   return seams;
 }
 
-std::time_t Now() { return TheSeams().now ? TheSeams().now() : std::time(nullptr); }
+std::time_t Now() {
+  return TheSeams().now ? TheSeams().now() : std::time(nullptr);
+}
 
-int NextRandom() { return TheSeams().nextRandom ? TheSeams().nextRandom() : std::rand(); }
+int NextRandom() {
+  return TheSeams().nextRandom ? TheSeams().nextRandom() : std::rand();
+}
 
 void EndProcess(int code) {
   if (TheSeams().endProcess) {

@@ -8,10 +8,10 @@
 namespace kelp {
 
 struct Seams {
-  std::function<std::time_t()> now;    // wall clock in seconds
-  std::function<int()> nextRandom;     // 0..32767, like rand()
+  std::function<std::time_t()> now;     // wall clock in seconds
+  std::function<int()> nextRandom;      // 0..32767, like rand()
   std::function<void(int)> endProcess;  // ends the program at once
-  std::string dataDirectory;           // overrides the executable's folder when set
+  std::string dataDirectory;            // overrides the executable's folder when set
 };
 
 Seams& TheSeams();

@@ -34,6 +34,8 @@ void ExerciseResult::DrawResult(HDC dc) const {
   if (!scoreSaved) DrawTextAt(dc, kResultX, y + kNoteGap, "注意：本次成绩未能保存。");
 }
 
-void ExerciseResult::SaveScore() { scoreSaved = AppendScore(exeDir, level, score); }
+void ExerciseResult::SaveScore() {
+  scoreSaved = AppendScore(exeDir, level, score);
+}
 
 }  // namespace kelp

@@ -41,7 +41,9 @@ void ForEachRowPiece(int first, int end, Draw draw) {
 
 }  // namespace
 
-void MainFrame::OnLevel(int level) { OpenPage(level, true); }
+void MainFrame::OnLevel(int level) {
+  OpenPage(level, true);
+}
 
 void MainFrame::PaintLevelPage(int level) {
   const LevelInfo& info = kLevels[level];
@@ -67,7 +69,8 @@ void MainFrame::LoadPassage(int level) {
   cursor = -1;
   const std::string path = exeDir + info.textFile;
   std::optional<std::string> passage;
-  if (FileExists(path)) passage = ReadFileRange(path, NextRandom() % info.offsetModulus, info.bytesRead);
+  if (FileExists(path))
+    passage = ReadFileRange(path, NextRandom() % info.offsetModulus, info.bytesRead);
   if (info.hintPicture) hintBitmap = LoadBitmapFile(exeDir + info.hintPicture);
   if (!passage) {
     ReportMissingText(level);
@@ -104,16 +107,24 @@ void MainFrame::DrawCursorMark(HDC dc, int level) {
   DrawTextAt(dc, mark.x, mark.typedY, "_");
 }
 
-void MainFrame::DrawReadyPage(HDC dc, int level) {
+// The cells of an exercise page in the practice font, then the keyboard picture
+// of levels 0 and 4 with the key of passage cell `framedCell` framed (none if -1).
+void MainFrame::DrawExercise(HDC dc, int level, bool cursorMark, bool typedCells, int framedCell) {
   const LevelInfo& info = kLevels[level];
-  Font practiceFont = CreateSongFont(kPracticeFont);
-  ScopedSelect selectFont(dc, practiceFont.get());
-  DrawPassage(dc, level);
-  DrawCursorMark(dc, level);
-  if (info.hintPicture) {
-    DrawHintPicture(dc, level);
-    HighlightKey(dc, targetText[0]);
+  {
+    Font practiceFont = CreateSongFont(kPracticeFont);
+    ScopedSelect selectFont(dc, practiceFont.get());
+    DrawPassage(dc, level);
+    if (cursorMark) DrawCursorMark(dc, level);
+    if (typedCells) DrawTypedCells(dc, level);
   }
+  if (!info.hintPicture) return;
+  DrawHintPicture(dc, level);
+  if (framedCell >= 0) HighlightKey(dc, targetText[framedCell]);
+}
+
+void MainFrame::DrawReadyPage(HDC dc, int level) {
+  DrawExercise(dc, level, true, false, 0);
   if (cursor != -1) {
     practicePhase = PhaseTyping;
     startTime = Now();
@@ -132,24 +143,16 @@ void MainFrame::DrawTypedCells(HDC dc, int level) {
       if (!right && typedText[runEnd] == ' ') typedText[runEnd] = '-';
     }
     SetTextColor(dc, right ? standardTextColor : errorTextColor);
-    ForEachRowPiece(k, runEnd,
-                    [&](int first, int count) { DrawCells(dc, info, first, count, typedText, true); });
+    ForEachRowPiece(k, runEnd, [&](int first, int count) {
+      DrawCells(dc, info, first, count, typedText, true);
+    });
     k = runEnd;
   }
 }
 
 void MainFrame::DrawTypingPage(HDC dc, int level) {
-  const LevelInfo& info = kLevels[level];
-  Font practiceFont = CreateSongFont(kPracticeFont);
-  ScopedSelect selectFont(dc, practiceFont.get());
-  DrawPassage(dc, level);
-  DrawCursorMark(dc, level);
-  DrawTypedCells(dc, level);
-  if (info.hintPicture) {
-    DrawHintPicture(dc, level);
-    HighlightKey(dc, targetText[cursor + 1]);
-  }
-  if (cursor >= info.exerciseLength - 1) practicePhase = PhaseFinished;
+  DrawExercise(dc, level, true, true, cursor + 1);
+  if (cursor >= kLevels[level].exerciseLength - 1) practicePhase = PhaseFinished;
 }
 
 void MainFrame::FinishExercise(int level) {
@@ -160,13 +163,7 @@ void MainFrame::FinishExercise(int level) {
 }
 
 void MainFrame::DrawResultPage(HDC dc, int level) {
-  {
-    Font practiceFont = CreateSongFont(kPracticeFont);
-    ScopedSelect selectFont(dc, practiceFont.get());
-    DrawPassage(dc, level);
-    DrawTypedCells(dc, level);
-  }
-  if (kLevels[level].hintPicture) DrawHintPicture(dc, level);
+  DrawExercise(dc, level, false, true, -1);
   SetTextColor(dc, infoTextColor);
   result.DrawResult(dc);
 }
@@ -183,8 +180,8 @@ void MainFrame::DrawHintPicture(HDC dc, int level) {
 void MainFrame::HighlightKey(HDC dc, char c) {
   const std::optional<KeyBox> box = FindKeyBox(static_cast<unsigned char>(c));
   if (!box) return;
-  constexpr COLORREF kRings[] = {RGB(255, 0, 0), RGB(255, 0, 0), RGB(0, 255, 255),
-                                 RGB(0, 255, 255), RGB(0, 255, 255)};
+  constexpr COLORREF kRings[] = {RGB(255, 0, 0), RGB(255, 0, 0), RGB(0, 255, 255), RGB(0, 255, 255),
+                                 RGB(0, 255, 255)};
   int inset = 0;
   for (COLORREF color : kRings) {
     Draw3dRect(dc, box->left + inset, box->top + inset, box->right - box->left - 2 * inset,

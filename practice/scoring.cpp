@@ -43,7 +43,8 @@ Figures ComputeFigures(int level, int correctCount, int elapsedSeconds) {
 const char* Verdict(int level, float score) {
   const char* verdict = nullptr;
   for (const VerdictBand& band : kVerdicts) {
-    if (score < band.below) verdict = level == 0 ? band.beginner : level == 4 ? band.keypad : band.middle;
+    if (score < band.below)
+      verdict = level == 0 ? band.beginner : level == 4 ? band.keypad : band.middle;
   }
   return verdict;
 }

@@ -31,7 +31,9 @@ float RecordValue(std::string_view bytes) {
 
 }  // namespace
 
-std::string ScoreFileName(int level) { return "Lev" + std::to_string(level) + "Data.kpd"; }
+std::string ScoreFileName(int level) {
+  return "Lev" + std::to_string(level) + "Data.kpd";
+}
 
 std::string AppendedHistory(std::string_view old, float score) {
   if (old.size() <= kLastSlot) return std::string(old) + RecordBytes(score);

@@ -9,10 +9,10 @@ namespace kelp::test {
 
 namespace {
 
-const char* const kShippedFiles[] = {
-    "Level1.kpd",  "Level2.kpd",  "Level3.kpd",  "Level4.kpd", "Level5.kpd", "bgmain0.kpd",
-    "bgmain1.kpd", "bgmain2.kpd", "bgmain3.kpd", "kb0.kpd",    "kb1.kpd",    "kb2.kpd",
-    "KP.WAV",      "ERR.WAV",     "SEL1.WAV"};
+const char* const kShippedFiles[] = {"Level1.kpd",  "Level2.kpd",  "Level3.kpd",  "Level4.kpd",
+                                     "Level5.kpd",  "bgmain0.kpd", "bgmain1.kpd", "bgmain2.kpd",
+                                     "bgmain3.kpd", "kb0.kpd",     "kb1.kpd",     "kb2.kpd",
+                                     "KP.WAV",      "ERR.WAV",     "SEL1.WAV"};
 
 std::string NewTempFolder() {
   static int counter = 0;
@@ -78,7 +78,9 @@ void DataFolder::Write(const std::string& name, const std::string& bytes) const 
   WriteFileAtomically(path_ + name, bytes);
 }
 
-void DataFolder::Remove(const std::string& name) const { DeletePath(path_ + name); }
+void DataFolder::Remove(const std::string& name) const {
+  DeletePath(path_ + name);
+}
 
 std::unique_ptr<MainFrame> OpenFrame() {
   auto frame = std::make_unique<MainFrame>();
@@ -88,7 +90,9 @@ std::unique_ptr<MainFrame> OpenFrame() {
   return frame;
 }
 
-void Pump(const MainFrame& frame) { DispatchPendingMessages(frame.hwnd(), frame.accelerators()); }
+void Pump(const MainFrame& frame) {
+  DispatchPendingMessages(frame.hwnd(), frame.accelerators());
+}
 
 void PumpFor(const MainFrame& frame, int milliseconds) {
   const DWORD end = GetTickCount() + milliseconds;
@@ -127,6 +131,8 @@ MessageBoxWatcher::~MessageBoxWatcher() {
   g_whileOpen = nullptr;
 }
 
-const std::vector<SeenMessageBox>& MessageBoxWatcher::seen() const { return g_seenBoxes; }
+const std::vector<SeenMessageBox>& MessageBoxWatcher::seen() const {
+  return g_seenBoxes;
+}
 
 }  // namespace kelp::test

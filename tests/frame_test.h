@@ -20,6 +20,18 @@ class FrameTest : public ::testing::Test {
     return *frame;
   }
   void Command(int id) { SendCommand(*frame, id); }
+  // Opens a level whose passage starts with `passage` (offset 0), with a clock we move.
+  MainFrame& StartLevel(int command, const std::string& file, const std::string& passage) {
+    folder.Write(file, passage + std::string(4000, passage.back() == '0' ? '1' : 'x'));
+    TheSeams().nextRandom = [] { return 0; };
+    TheSeams().now = [this] { return clock; };
+    MainFrame& f = Open();
+    Command(command);
+    FinishSlide(f);
+    return f;
+  }
+
+  std::time_t clock = 1000000;
 
   DataFolder folder;
   std::unique_ptr<MainFrame> frame;

@@ -1,3 +1,4 @@
+#include "appearance/settings_file.h"
 #include "practice/key_boxes.h"
 #include "practice/level_table.h"
 #include "resource_ids.h"
@@ -56,20 +57,18 @@ TEST_F(Levels, StartFromAShownPageIsImmediateAndSameLevelKeepsItsExercise) {
 
 TEST_F(Levels, PassageCellsTitleAndCursorMarkAtTheirPixels) {
   // A passage with no glyph in cell 1 and a full-height glyph in cell 0.
-  folder.Write("Level2.kpd", std::string(3400, 'M').replace(50, 1, " "));
-  TheSeams().nextRandom = [] { return 0; };
-  MainFrame& f = Open();
-  f.standardTextColor = RGB(10, 200, 30);
-  f.infoTextColor = RGB(250, 20, 200);
-  Command(ID_LEVEL2);
-  FinishSlide(f);
+  folder.Write("skd.kpd", EncodeSettings({0, {RGB(10, 200, 30), 0, RGB(250, 20, 200)}, ""}));
+  MainFrame& f = StartLevel(ID_LEVEL2, "Level2.kpd", std::string(200, 'M').replace(50, 1, " "));
   auto cell = [](int k) { return CellAt(kLevels[1], k); };
   for (int k : {0, 49, 51, 199}) {
     const CellPosition c = cell(k);
-    EXPECT_GT(CountPixels(f, {c.x, c.passageY, c.x + 13, c.passageY + 20}, RGB(10, 200, 30)), 10) << k;
+    EXPECT_GT(CountPixels(f, {c.x, c.passageY, c.x + 13, c.passageY + 20}, RGB(10, 200, 30)), 10)
+        << k;
   }
   const CellPosition space = cell(50);
-  EXPECT_EQ(CountPixels(f, {space.x, space.passageY, space.x + 13, space.passageY + 20}, RGB(10, 200, 30)), 0);
+  EXPECT_EQ(CountPixels(f, {space.x, space.passageY, space.x + 13, space.passageY + 20},
+                        RGB(10, 200, 30)),
+            0);
   // Nothing of the passage leaks into the typed rows.
   EXPECT_EQ(CountPixels(f, {25, 60, 675, 80}, RGB(10, 200, 30)), 0);
   // Cursor mark under cell 0, title at (300, 5), both in the info colour.
@@ -79,11 +78,7 @@ TEST_F(Levels, PassageCellsTitleAndCursorMarkAtTheirPixels) {
 }
 
 TEST_F(Levels, KeyboardPictureAndFirstKeyFrame) {
-  folder.Write("Level1.kpd", "q" + std::string(3500, 'a'));
-  TheSeams().nextRandom = [] { return 0; };
-  MainFrame& f = Open();
-  Command(ID_LEVEL1);
-  FinishSlide(f);
+  MainFrame& f = StartLevel(ID_LEVEL1, "Level1.kpd", "qa");
   ASSERT_TRUE(f.hintBitmap);
   // Two red rings outside, three cyan inside, on the box of "q".
   EXPECT_EQ(PixelAt(f, 80, 225), RGB(255, 0, 0));
@@ -132,11 +127,14 @@ TEST_F(Levels, TextTooShortForTheOffsetCountsAsDamaged) {
 namespace kelp::test {
 namespace {
 
-int Brightness(COLORREF c) { return GetRValue(c) + GetGValue(c) + GetBValue(c); }
+int Brightness(COLORREF c) {
+  return GetRValue(c) + GetGValue(c) + GetBValue(c);
+}
 
 // Every framed key of a picture has its cap edge on the box edge: a dark line
 // exactly there, the lighter cap face inside it, and (left and top) the gap outside.
-void ExpectCapsUnderBoxes(const std::string& picture, int pictureX, const std::vector<KeyBox>& boxes) {
+void ExpectCapsUnderBoxes(const std::string& picture, int pictureX,
+                          const std::vector<KeyBox>& boxes) {
   Bitmap bitmap = LoadBitmapFile(picture);
   ASSERT_TRUE(bitmap) << picture;
   MemoryDC memory(nullptr);
@@ -169,18 +167,15 @@ TEST_F(Levels, HintPicturesPutEveryFramedKeyUnderItsBox) {
     for (int j = 0; row.keys[j]; ++j) letters.push_back(RowKeyBox(row, j));
   for (const KeyRow& row : kKeypadRows)
     for (int j = 0; row.keys[j]; ++j) keypad.push_back(RowKeyBox(row, j));
-  for (const SingleKey& single : kSingleKeys) (single.key == ' ' ? letters : keypad).push_back(single.box);
+  for (const SingleKey& single : kSingleKeys)
+    (single.key == ' ' ? letters : keypad).push_back(single.box);
   ExpectCapsUnderBoxes(folder.path() + "kb1.kpd", kLetterPictureX, letters);
   ExpectCapsUnderBoxes(folder.path() + "kb2.kpd", kKeypadPictureX, keypad);
 }
 
 TEST_F(Levels, MissingHintPictureDrawsAPlainAreaAndStillFrames) {
   folder.Remove("kb1.kpd");
-  folder.Write("Level1.kpd", " " + std::string(3500, 'a'));
-  TheSeams().nextRandom = [] { return 0; };
-  MainFrame& f = Open();
-  Command(ID_LEVEL1);
-  FinishSlide(f);
+  MainFrame& f = StartLevel(ID_LEVEL1, "Level1.kpd", " a");
   EXPECT_FALSE(f.hintBitmap);
   EXPECT_EQ(PixelAt(f, 600, 300), PixelAt(f, 30, 440));  // one plain fill, no garbage
   EXPECT_EQ(PixelAt(f, 200, 360), RGB(255, 0, 0));       // the space bar's frame

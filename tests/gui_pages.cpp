@@ -8,7 +8,9 @@ namespace {
 
 using Pages = FrameTest;
 
-void Tick(MainFrame& f) { SendMessageW(f.hwnd(), WM_TIMER, kSlideTimer, 0); }
+void Tick(MainFrame& f) {
+  SendMessageW(f.hwnd(), WM_TIMER, kSlideTimer, 0);
+}
 
 TEST_F(Pages, SlideAwayAndBackRunTheirStepSequences) {
   MainFrame& f = Open();
@@ -20,7 +22,8 @@ TEST_F(Pages, SlideAwayAndBackRunTheirStepSequences) {
     Tick(f);
     away.push_back(f.slideStep);
   }
-  const std::vector<int> expectedAway{-51, -46, -41, -36, -31, -26, -21, -16, -11, -6, -1, 4, 9, 14, 0};
+  const std::vector<int> expectedAway{-51, -46, -41, -36, -31, -26, -21, -16,
+                                      -11, -6,  -1,  4,   9,   14,  0};
   EXPECT_EQ(away, expectedAway);  // 14 ticks; the last paint ends the slide
   EXPECT_EQ(f.toolBarState, 2);
   EXPECT_EQ(PixelAt(f, 100, 20), RGB(208, 208, 208));

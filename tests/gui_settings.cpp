@@ -22,11 +22,10 @@ TEST_F(Settings, FirstStartWritesDefaultsAndNothingElse) {
 }
 
 TEST_F(Settings, AwkwardColoursSurviveLoadAndSave) {
-  const SettingsRecord written{
-      3,
-      {RGB(10, 10, 10), RGB(13, 10, 26), RGB(26, 0, 13), RGB(1, 2, 3), RGB(10, 20, 30),
-       RGB(0, 0, 0), RGB(255, 255, 255), RGB(26, 26, 10)},
-      folder.path() + "bgmain2.kpd"};
+  const SettingsRecord written{3,
+                               {RGB(10, 10, 10), RGB(13, 10, 26), RGB(26, 0, 13), RGB(1, 2, 3),
+                                RGB(10, 20, 30), RGB(0, 0, 0), RGB(255, 255, 255), RGB(26, 26, 10)},
+                               folder.path() + "bgmain2.kpd"};
   folder.Write("skd.kpd", EncodeSettings(written));
   MainFrame& f = Open();
   EXPECT_EQ(f.skinIndex, 3);

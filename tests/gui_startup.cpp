@@ -24,7 +24,8 @@ TEST_F(StartUp, WindowGeometryAndStartValues) {
   EXPECT_EQ(window.left, (GetSystemMetrics(SM_CXSCREEN) - 700) / 2);
   EXPECT_EQ(window.top, (GetSystemMetrics(SM_CYSCREEN) - 500) / 2);
   EXPECT_EQ(f.windowRect.right, 4 * cyBorder + 706);
-  EXPECT_EQ(f.windowRect.bottom, GetSystemMetrics(SM_CYCAPTION) + GetSystemMetrics(SM_CYMENU) + 4 * cyBorder + 456);
+  EXPECT_EQ(f.windowRect.bottom,
+            GetSystemMetrics(SM_CYCAPTION) + GetSystemMetrics(SM_CYMENU) + 4 * cyBorder + 456);
   EXPECT_EQ(GetWindowLongW(f.hwnd(), GWL_STYLE) & (WS_SYSMENU | WS_MINIMIZEBOX | WS_THICKFRAME), 0);
   EXPECT_TRUE(GetWindowLongW(f.hwnd(), GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
 
@@ -40,7 +41,8 @@ TEST_F(StartUp, WindowGeometryAndStartValues) {
   EXPECT_TRUE(f.metrics.captionFont);
   EXPECT_NE(f.icons.appIcon, nullptr);
   for (HICON icon : f.icons.levelIcons) EXPECT_NE(icon, nullptr);
-  EXPECT_EQ(reinterpret_cast<HICON>(SendMessageW(f.hwnd(), WM_GETICON, ICON_BIG, 0)), f.icons.appIcon);
+  EXPECT_EQ(reinterpret_cast<HICON>(SendMessageW(f.hwnd(), WM_GETICON, ICON_BIG, 0)),
+            f.icons.appIcon);
 }
 
 TEST_F(StartUp, MenuBarCarriesTheFourPopUpsWithExactLabels) {
@@ -101,7 +103,8 @@ TEST(ExecutableFolder, IsTheRunningProgramsOwnWhateverTheWorkingFolder) {
   SetCurrentDirectoryW(before);
   ASSERT_FALSE(folder.empty());
   EXPECT_EQ(folder.back(), '\\');
-  EXPECT_TRUE(GetFileAttributesW(Widen(folder + "kelp_gui_tests.exe").c_str()) != INVALID_FILE_ATTRIBUTES);
+  EXPECT_TRUE(GetFileAttributesW(Widen(folder + "kelp_gui_tests.exe").c_str()) !=
+              INVALID_FILE_ATTRIBUTES);
   EXPECT_TRUE(GetFileAttributesW(Widen(folder + "Level1.kpd").c_str()) != INVALID_FILE_ATTRIBUTES);
 }
 

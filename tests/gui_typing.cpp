@@ -1,7 +1,7 @@
+#include "platform/gbk.h"
 #include "practice/level_table.h"
 #include "resource_ids.h"
 #include "scores/score_history.h"
-#include "platform/gbk.h"
 #include "tests/frame_test.h"
 
 #include <cstring>
@@ -11,16 +11,6 @@ namespace {
 
 class Typing : public FrameTest {
  protected:
-  // A practice text whose passage at offset 0 is `passage`, and a clock we move.
-  MainFrame& StartLevel(int command, const std::string& file, const std::string& passage) {
-    folder.Write(file, passage + std::string(4000, passage.back() == '0' ? '1' : 'x'));
-    TheSeams().nextRandom = [] { return 0; };
-    TheSeams().now = [this] { return clock; };
-    MainFrame& f = Open();
-    Command(command);
-    FinishSlide(f);
-    return f;
-  }
   void Type(const std::string& keys) {
     for (char c : keys) SendMessageW(frame->hwnd(), WM_CHAR, static_cast<unsigned char>(c), 1);
   }
@@ -36,12 +26,11 @@ class Typing : public FrameTest {
     const HDC dc = GetDC(frame->hwnd());
     std::string pixels;
     for (int y = area.top; y < area.bottom; ++y)
-      for (int x = area.left; x < area.right; ++x) pixels += std::to_string(GetPixel(dc, x, y)) + ",";
+      for (int x = area.left; x < area.right; ++x)
+        pixels += std::to_string(GetPixel(dc, x, y)) + ",";
     ReleaseDC(frame->hwnd(), dc);
     return pixels;
   }
-
-  std::time_t clock = 1000000;
 };
 
 const std::string kBeginnerPassage = "qa sd fg hj kl asdf jkl qwer uiop zxcv b";
@@ -55,7 +44,7 @@ TEST_F(Typing, BeginnerExerciseFromFirstKeyToStoredScore) {
   EXPECT_EQ(f.startTime, clock);
   EXPECT_GT(CountColor({77, 60, 90, 80}, f.standardTextColor), 5);  // "q" at x 77
   EXPECT_GT(CountColor({90, 60, 103, 80}, f.infoTextColor), 3);     // the mark moved to x 90
-  EXPECT_EQ(PixelAt(f, 98, 270), RGB(255, 0, 0));                  // "a" is framed next
+  EXPECT_EQ(PixelAt(f, 98, 270), RGB(255, 0, 0));                   // "a" is framed next
 
   clock += 16;
   Type(kBeginnerPassage.substr(1));

@@ -1,9 +1,8 @@
 #include "practice/scoring.h"
 #include "scores/score_history.h"
 
-#include <gtest/gtest.h>
-
 #include <cstring>
+#include <gtest/gtest.h>
 
 namespace kelp {
 namespace {
@@ -14,11 +13,14 @@ std::string Line(int level, int correct, int seconds) {
 
 TEST(Scoring, WorkedExamplesPrintToTheDigit) {
   EXPECT_EQ(Line(0, 40, 16),
-            "速度:150.0字母/分 正确率:100.0% 得分:100.0分  非常好！去试试下一个等级的练习吧！  按[回车]键继续练习....");
-  EXPECT_EQ(Line(4, 38, 20),
-            "速度:120.0字母/分 正确率:95.0% 得分:57.0分  还行，请多加练习哦。  按[回车]键继续练习....");
+            "速度:150.0字母/分 正确率:100.0% 得分:100.0分  非常好！去试试下一个等级的练习吧！  "
+            "按[回车]键继续练习....");
+  EXPECT_EQ(
+      Line(4, 38, 20),
+      "速度:120.0字母/分 正确率:95.0% 得分:57.0分  还行，请多加练习哦。  按[回车]键继续练习....");
   EXPECT_EQ(Line(2, 190, 60),
-            "速度:200.0字母/分 正确率:95.0% 得分:73.1分  很好！多加练习，会有很大提高哦。  按[回车]键继续练习....");
+            "速度:200.0字母/分 正确率:95.0% 得分:73.1分  很好！多加练习，会有很大提高哦。  "
+            "按[回车]键继续练习....");
   const Figures ninety = ComputeFigures(0, 36, 10);
   EXPECT_EQ(ninety.score, 90.0f);
   EXPECT_STREQ(Verdict(0, ninety.score), "非常好！去试试下一个等级的练习吧！");

@@ -6,8 +6,9 @@ namespace kelp {
 namespace {
 
 SettingsRecord Sample() {
-  return {2, {Rgb(10, 13, 26), Rgb(13, 10, 0), Rgb(1, 2, 3), Rgb(4, 5, 6), Rgb(7, 8, 9), Rgb(26, 26, 26),
-              Rgb(255, 255, 255), Rgb(0, 0, 10)},
+  return {2,
+          {Rgb(10, 13, 26), Rgb(13, 10, 0), Rgb(1, 2, 3), Rgb(4, 5, 6), Rgb(7, 8, 9),
+           Rgb(26, 26, 26), Rgb(255, 255, 255), Rgb(0, 0, 10)},
           "C:\\pics\\sea.bmp"};
 }
 

@@ -1,9 +1,8 @@
 #include "practice/key_boxes.h"
 #include "practice/level_table.h"
 
-#include <gtest/gtest.h>
-
 #include <cstring>
+#include <gtest/gtest.h>
 
 namespace kelp {
 namespace {
@@ -48,7 +47,8 @@ TEST(KeyBoxes, LettersKeypadAndSingleKeys) {
   expectBox(' ', {200, 360, 470, 405});
   expectBox('+', {285, 225, 330, 315});
   expectBox('0', {150, 360, 240, 405});
-  for (char none : {'Q', ',', ';', '\0', '\x80', 'A'}) EXPECT_FALSE(FindKeyBox(none).has_value()) << none;
+  for (char none : {'Q', ',', ';', '\0', '\x80', 'A'})
+    EXPECT_FALSE(FindKeyBox(none).has_value()) << none;
 }
 
 }  // namespace

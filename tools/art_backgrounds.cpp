@@ -16,7 +16,8 @@ constexpr int kWidth = 700, kHeight = 450;
 void LightRays(Image& img, Color c) {
   constexpr struct {
     float x, slope, width;
-  } kRays[] = {{120, 0.35f, 26}, {260, 0.22f, 40}, {430, 0.1f, 30}, {560, -0.05f, 46}, {640, -0.2f, 24}};
+  } kRays[] = {
+      {120, 0.35f, 26}, {260, 0.22f, 40}, {430, 0.1f, 30}, {560, -0.05f, 46}, {640, -0.2f, 24}};
   for (const auto& ray : kRays) {
     ForEachPixel(img, {0, 0, float(kWidth), 360}, 0, [&](int x, int y, float px, float py) {
       const float d = std::abs(px - (ray.x + ray.slope * py));
@@ -27,9 +28,10 @@ void LightRays(Image& img, Color c) {
 }
 
 void SeaFloor(Image& img, Color c) {
-  Fill(img, {0, 400, float(kWidth), float(kHeight)}, [](float x, float y) {
-    return (438 + 6 * std::sin(x / 47) + 3 * std::sin(x / 13 + 1)) - y;
-  }, c, 4);
+  Fill(
+      img, {0, 400, float(kWidth), float(kHeight)},
+      [](float x, float y) { return (438 + 6 * std::sin(x / 47) + 3 * std::sin(x / 13 + 1)) - y; },
+      c, 4);
 }
 
 Image MainBackground() {
@@ -45,8 +47,8 @@ Image MainBackground() {
   KelpFrond(img, 660, 455, 170, 3.4f, Shade(frond, 0.8f));
   constexpr struct {
     float x, y, r;
-  } kBubbles[] = {{48, 214, 5}, {30, 176, 3.5f}, {56, 140, 2.5f}, {652, 236, 6},
-                  {670, 188, 4}, {648, 150, 3}, {676, 120, 2.5f}};
+  } kBubbles[] = {{48, 214, 5},  {30, 176, 3.5f}, {56, 140, 2.5f}, {652, 236, 6},
+                  {670, 188, 4}, {648, 150, 3},   {676, 120, 2.5f}};
   for (const auto& b : kBubbles) Bubble(img, b.x, b.y, b.r, 0.6f);
   Vignette(img, 0.35f);
   return img;
@@ -71,7 +73,7 @@ Image CartoonBackground() {
   Cloud(img, 250, 452, 34, 0.9f);
   constexpr struct {
     float x, y, r;
-  } kBubbles[] = {{40, 300, 10}, {64, 262, 6}, {26, 250, 4}, {660, 262, 9}, {676, 300, 5},
+  } kBubbles[] = {{40, 300, 10}, {64, 262, 6},  {26, 250, 4},  {660, 262, 9}, {676, 300, 5},
                   {640, 214, 4}, {160, 400, 7}, {520, 395, 6}, {686, 190, 3}};
   for (const auto& b : kBubbles) {
     Bubble(img, b.x, b.y, b.r, 1);
@@ -94,13 +96,14 @@ Image RoseBackground() {
       Heart(img, 22 + col * 44 + (row % 2) * 22, 20 + row * 40, 6, Rgb(255, 255, 255, 0.05f));
   constexpr struct {
     float x, y, size, alpha;
-  } kHearts[] = {{26, 120, 14, 0.35f}, {50, 170, 9, 0.3f}, {20, 230, 7, 0.3f}, {676, 150, 13, 0.35f},
-                 {654, 205, 8, 0.3f}, {684, 250, 6, 0.3f}, {540, 420, 10, 0.3f}, {150, 430, 9, 0.3f}};
+  } kHearts[] = {{26, 120, 14, 0.35f},  {50, 170, 9, 0.3f},  {20, 230, 7, 0.3f},
+                 {676, 150, 13, 0.35f}, {654, 205, 8, 0.3f}, {684, 250, 6, 0.3f},
+                 {540, 420, 10, 0.3f},  {150, 430, 9, 0.3f}};
   for (const auto& h : kHearts) Heart(img, h.x, h.y, h.size, Rgb(255, 200, 215, h.alpha));
   constexpr struct {
     float x, y, size, angle;
-  } kPetals[] = {{70, 300, 7, 0.6f}, {34, 340, 5, 2.1f}, {630, 320, 6, 1.2f}, {668, 370, 5, 2.6f},
-                 {600, 90, 4, 0.3f}, {96, 84, 4, 1.9f}};
+  } kPetals[] = {{70, 300, 7, 0.6f},  {34, 340, 5, 2.1f}, {630, 320, 6, 1.2f},
+                 {668, 370, 5, 2.6f}, {600, 90, 4, 0.3f}, {96, 84, 4, 1.9f}};
   for (const auto& p : kPetals) Petal(img, p.x, p.y, p.size, p.angle, Rgb(255, 150, 180, 0.55f));
   Rose(img, 656, 418, 36, 0.9f);
   Rose(img, 600, 440, 22, 0.85f);

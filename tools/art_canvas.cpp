@@ -5,15 +5,17 @@
 namespace art {
 
 Color Mix(Color from, Color to, float t) {
-  return {from.r + (to.r - from.r) * t, from.g + (to.g - from.g) * t,
-          from.b + (to.b - from.b) * t, from.a + (to.a - from.a) * t};
+  return {from.r + (to.r - from.r) * t, from.g + (to.g - from.g) * t, from.b + (to.b - from.b) * t,
+          from.a + (to.a - from.a) * t};
 }
 
 Color Shade(Color c, float factor) {
   return {c.r * factor, c.g * factor, c.b * factor, c.a};
 }
 
-Color WithAlpha(Color c, float a) { return {c.r, c.g, c.b, a}; }
+Color WithAlpha(Color c, float a) {
+  return {c.r, c.g, c.b, a};
+}
 
 Image::Image(int width, int height, Color fill)
     : width_(width), height_(height), pixels_(static_cast<size_t>(width) * height, fill) {}
@@ -77,28 +79,33 @@ void GradientH(Image& img, int x0, int y0, int x1, int y1, Color left, Color rig
 }
 
 void FillCircle(Image& img, float cx, float cy, float r, Color c) {
-  Fill(img, {cx - r, cy - r, cx + r, cy + r},
-       [=](float x, float y) { return SdCircle(x, y, cx, cy, r); }, c);
+  Fill(
+      img, {cx - r, cy - r, cx + r, cy + r},
+      [=](float x, float y) { return SdCircle(x, y, cx, cy, r); }, c);
 }
 
 void StrokeCircle(Image& img, float cx, float cy, float r, float width, Color c) {
-  Fill(img, {cx - r - width, cy - r - width, cx + r + width, cy + r + width},
-       [=](float x, float y) { return std::abs(SdCircle(x, y, cx, cy, r)) - width / 2; }, c);
+  Fill(
+      img, {cx - r - width, cy - r - width, cx + r + width, cy + r + width},
+      [=](float x, float y) { return std::abs(SdCircle(x, y, cx, cy, r)) - width / 2; }, c);
 }
 
 void FillRoundRect(Image& img, Box box, float radius, Color c) {
-  Fill(img, box, [=](float x, float y) { return SdRoundBox(x, y, box, radius); }, c);
+  Fill(
+      img, box, [=](float x, float y) { return SdRoundBox(x, y, box, radius); }, c);
 }
 
 void FillRoundRectV(Image& img, Box box, float radius, Color top, Color bottom) {
-  FillShaded(img, box, [=](float x, float y) { return SdRoundBox(x, y, box, radius); },
-             VerticalShade(box, top, bottom));
+  FillShaded(
+      img, box, [=](float x, float y) { return SdRoundBox(x, y, box, radius); },
+      VerticalShade(box, top, bottom));
 }
 
 void DrawLine(Image& img, float ax, float ay, float bx, float by, float width, Color c) {
   const float r = width / 2;
-  Fill(img, {std::min(ax, bx) - r, std::min(ay, by) - r, std::max(ax, bx) + r, std::max(ay, by) + r},
-       [=](float x, float y) { return SdSegment(x, y, ax, ay, bx, by) - r; }, c);
+  Fill(
+      img, {std::min(ax, bx) - r, std::min(ay, by) - r, std::max(ax, bx) + r, std::max(ay, by) + r},
+      [=](float x, float y) { return SdSegment(x, y, ax, ay, bx, by) - r; }, c);
 }
 
 void Glow(Image& img, float cx, float cy, float radius, Color c) {
@@ -122,23 +129,30 @@ static bool InsidePolygon(const std::vector<Point>& pts, float x, float y) {
 void FillPolygon(Image& img, const std::vector<Point>& points, Color c) {
   Box box{1e9f, 1e9f, -1e9f, -1e9f};
   for (const Point& p : points) {
-    box = {std::min(box.x0, p.x), std::min(box.y0, p.y), std::max(box.x1, p.x), std::max(box.y1, p.y)};
+    box = {std::min(box.x0, p.x), std::min(box.y0, p.y), std::max(box.x1, p.x),
+           std::max(box.y1, p.y)};
   }
-  FillInside(img, box, c, [&](float x, float y) { return InsidePolygon(points, x, y); }, 5);
+  FillInside(
+      img, box, c, [&](float x, float y) { return InsidePolygon(points, x, y); }, 5);
 }
 
 void StrokePolyline(Image& img, const std::vector<Point>& points, float width, Color c) {
   Box box{1e9f, 1e9f, -1e9f, -1e9f};
   for (const Point& p : points) {
-    box = {std::min(box.x0, p.x), std::min(box.y0, p.y), std::max(box.x1, p.x), std::max(box.y1, p.y)};
+    box = {std::min(box.x0, p.x), std::min(box.y0, p.y), std::max(box.x1, p.x),
+           std::max(box.y1, p.y)};
   }
   const float r = width / 2;
-  Fill(img, {box.x0 - r, box.y0 - r, box.x1 + r, box.y1 + r}, [&](float x, float y) {
-    float d = 1e9f;
-    for (size_t i = 1; i < points.size(); ++i)
-      d = std::min(d, SdSegment(x, y, points[i - 1].x, points[i - 1].y, points[i].x, points[i].y));
-    return d - r;
-  }, c);
+  Fill(
+      img, {box.x0 - r, box.y0 - r, box.x1 + r, box.y1 + r},
+      [&](float x, float y) {
+        float d = 1e9f;
+        for (size_t i = 1; i < points.size(); ++i)
+          d = std::min(d,
+                       SdSegment(x, y, points[i - 1].x, points[i - 1].y, points[i].x, points[i].y));
+        return d - r;
+      },
+      c);
 }
 
 std::vector<Point> StarPoints(float cx, float cy, float outer, float inner, int tips) {
@@ -205,7 +219,9 @@ void Put32(std::vector<uint8_t>& out, uint32_t v) {
   Put16(out, v >> 16);
 }
 
-uint8_t Channel(float v) { return static_cast<uint8_t>(std::clamp(std::lround(v), 0L, 255L)); }
+uint8_t Channel(float v) {
+  return static_cast<uint8_t>(std::clamp(std::lround(v), 0L, 255L));
+}
 
 void PutInfoHeader(std::vector<uint8_t>& out, int width, int height, int bits, uint32_t imageSize) {
   Put32(out, 40);
@@ -223,7 +239,8 @@ void PutInfoHeader(std::vector<uint8_t>& out, int width, int height, int bits, u
 
 bool Save(const std::string& path, const std::vector<uint8_t>& bytes) {
   std::ofstream file(path, std::ios::binary);
-  file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  file.write(reinterpret_cast<const char*>(bytes.data()),
+             static_cast<std::streamsize>(bytes.size()));
   return static_cast<bool>(file);
 }
 

@@ -16,7 +16,9 @@ struct Color {
   float r = 0, g = 0, b = 0, a = 1;  // channels 0..255, alpha 0..1
 };
 
-constexpr Color Rgb(float r, float g, float b, float a = 1) { return {r, g, b, a}; }
+constexpr Color Rgb(float r, float g, float b, float a = 1) {
+  return {r, g, b, a};
+}
 Color Mix(Color from, Color to, float t);
 Color Shade(Color c, float factor);  // scales red, green and blue
 Color WithAlpha(Color c, float a);
@@ -73,16 +75,20 @@ void FillShaded(Image& img, Box bounds, Sdf sdf, ShadeFn shade, float feather = 
 
 template <class Sdf>
 void Fill(Image& img, Box bounds, Sdf sdf, Color c, float feather = 1) {
-  FillShaded(img, bounds, sdf, [c](float, float) { return c; }, feather);
+  FillShaded(
+      img, bounds, sdf, [c](float, float) { return c; }, feather);
 }
 
 // A band of the given width just inside the shape's edge.
 template <class Sdf>
 void StrokeInside(Image& img, Box bounds, Sdf sdf, float width, Color c) {
-  Fill(img, bounds, [&](float x, float y) {
-    const float d = sdf(x, y);
-    return std::max(d, -d - width);
-  }, c);
+  Fill(
+      img, bounds,
+      [&](float x, float y) {
+        const float d = sdf(x, y);
+        return std::max(d, -d - width);
+      },
+      c);
 }
 
 // Vertical gradient between the box's top and bottom edges.

@@ -31,11 +31,17 @@ void MainCaption(Image& img) {
   Gloss(img, 9, 0.16f);
   // Faint waves fading in towards the right end.
   for (int i = 0; i < 3; ++i) {
-    FillShaded(img, {440, 0, float(img.width()), 30}, [i](float x, float y) {
-      return std::abs(y - (9 + 4 * i + 3 * std::sin(x / 28 + i))) - 0.5f;
-    }, [](float x, float) { return Rgb(120, 190, 255, 0.14f * std::clamp((x - 440) / 160, 0.f, 1.f)); });
+    FillShaded(
+        img, {440, 0, float(img.width()), 30},
+        [i](float x, float y) {
+          return std::abs(y - (9 + 4 * i + 3 * std::sin(x / 28 + i))) - 0.5f;
+        },
+        [](float x, float) {
+          return Rgb(120, 190, 255, 0.14f * std::clamp((x - 440) / 160, 0.f, 1.f));
+        });
   }
-  for (float x : {16.f, 30.f, 42.f, 660.f, 676.f}) Bubble(img, x, 6 + std::fmod(x, 9.f), 2 + std::fmod(x, 3.f), 0.8f);
+  for (float x : {16.f, 30.f, 42.f, 660.f, 676.f})
+    Bubble(img, x, 6 + std::fmod(x, 9.f), 2 + std::fmod(x, 3.f), 0.8f);
 }
 
 void CartoonCaption(Image& img) {
@@ -55,7 +61,8 @@ void RoseCaption(Image& img) {
   Gloss(img, 8, 0.35f);
   constexpr struct {
     float x, y, size;
-  } kHearts[] = {{18, 10, 6}, {36, 6, 4}, {52, 12, 3.5f}, {650, 11, 5}, {668, 6, 3.5f}, {684, 12, 6}};
+  } kHearts[] = {{18, 10, 6},  {36, 6, 4},     {52, 12, 3.5f},
+                 {650, 11, 5}, {668, 6, 3.5f}, {684, 12, 6}};
   for (const auto& h : kHearts) Heart(img, h.x, h.y, h.size, Rgb(222, 70, 110, 0.75f));
 }
 
@@ -132,7 +139,8 @@ void BlueStripe(Image& img) {
   GradientH(img, 0, 0, img.width(), img.height(), Rgb(18, 56, 118), Rgb(58, 124, 196));
   GradientH(img, 0, 0, 6, img.height(), Rgb(255, 255, 255, 0.2f), Rgb(255, 255, 255, 0));
   StripeName(img, Rgb(255, 255, 255, 0.92f));
-  for (float y : {120.f, 150.f, 172.f, 190.f}) Bubble(img, 13 + std::fmod(y, 5.f) - 2, y, 3 + std::fmod(y, 3.f), 1);
+  for (float y : {120.f, 150.f, 172.f, 190.f})
+    Bubble(img, 13 + std::fmod(y, 5.f) - 2, y, 3 + std::fmod(y, 3.f), 1);
 }
 
 void RoseStripe(Image& img) {
@@ -160,7 +168,9 @@ constexpr Picture kStripes[] = {
 void PowerGlyph(Image& img) {
   FillRect(img, 0, 0, 16, 16, Rgb(212, 208, 200));
   const Color red = Rgb(206, 28, 28);
-  Fill(img, {0, 0, 16, 16}, [](float x, float y) { return SdOpenArc(x, y, 8, 8.5f, 5.4f, 0.72f) - 1.1f; }, red);
+  Fill(
+      img, {0, 0, 16, 16},
+      [](float x, float y) { return SdOpenArc(x, y, 8, 8.5f, 5.4f, 0.72f) - 1.1f; }, red);
   DrawLine(img, 8, 2.2f, 8, 8.2f, 2.2f, red);
 }
 
@@ -172,25 +182,37 @@ void Vase(Image& img) {
     const float lip = SdEllipse(x, y, 50, 84, 10, 3, 0);
     return std::min({belly, neck, lip});
   };
-  Fill(img, {28, 126, 74, 136}, [](float x, float y) { return SdEllipse(x, y, 51, 130, 21, 3.5f, 0); },
-       Rgb(120, 90, 60, 0.3f), 2);
+  Fill(
+      img, {28, 126, 74, 136},
+      [](float x, float y) { return SdEllipse(x, y, 51, 130, 21, 3.5f, 0); },
+      Rgb(120, 90, 60, 0.3f), 2);
   FillShaded(img, {28, 80, 72, 130}, sdf, [](float x, float) {
     return Mix(Rgb(96, 150, 214), Rgb(34, 72, 146), std::clamp((x - 34) / 36, 0.f, 1.f));
   });
   StrokeInside(img, {28, 80, 72, 130}, sdf, 1, Rgb(20, 44, 96, 0.8f));
-  Fill(img, body, [](float x, float y) { return SdEllipse(x, y, 41, 106, 3, 8, 0.3f); }, Rgb(255, 255, 255, 0.45f));
+  Fill(
+      img, body, [](float x, float y) { return SdEllipse(x, y, 41, 106, 3, 8, 0.3f); },
+      Rgb(255, 255, 255, 0.45f));
   DrawLine(img, 33, 114, 67, 114, 1.5f, Rgb(250, 230, 150, 0.8f));
 }
 
 void Tulip(Image& img, float x, float y, Color c) {
   const Color dark = Shade(c, 0.72f);
-  Fill(img, {x - 9, y - 12, x + 9, y + 8}, [=](float px, float py) {
-    return std::min({SdEllipse(px, py, x - 3.5f, y - 1, 4.5f, 8, 0.25f), SdEllipse(px, py, x + 3.5f, y - 1, 4.5f, 8, -0.25f),
-                     SdRoundBox(px, py, {x - 7, y - 2, x + 7, y + 6}, 5)});
-  }, dark);
-  Fill(img, {x - 5, y - 12, x + 5, y + 6}, [=](float px, float py) { return SdEllipse(px, py, x, y - 2, 3.8f, 8.5f, 0); }, c);
-  Fill(img, {x - 3, y - 9, x, y}, [=](float px, float py) { return SdEllipse(px, py, x - 1.2f, y - 4, 1, 3.5f, 0); },
-       Rgb(255, 255, 255, 0.45f));
+  Fill(
+      img, {x - 9, y - 12, x + 9, y + 8},
+      [=](float px, float py) {
+        return std::min({SdEllipse(px, py, x - 3.5f, y - 1, 4.5f, 8, 0.25f),
+                         SdEllipse(px, py, x + 3.5f, y - 1, 4.5f, 8, -0.25f),
+                         SdRoundBox(px, py, {x - 7, y - 2, x + 7, y + 6}, 5)});
+      },
+      dark);
+  Fill(
+      img, {x - 5, y - 12, x + 5, y + 6},
+      [=](float px, float py) { return SdEllipse(px, py, x, y - 2, 3.8f, 8.5f, 0); }, c);
+  Fill(
+      img, {x - 3, y - 9, x, y},
+      [=](float px, float py) { return SdEllipse(px, py, x - 1.2f, y - 4, 1, 3.5f, 0); },
+      Rgb(255, 255, 255, 0.45f));
 }
 
 void Dedication(Image& img) {
@@ -202,19 +224,29 @@ void Dedication(Image& img) {
   constexpr struct {
     float x, y;
     Color c;
-  } kFlowers[] = {{28, 40, Rgb(232, 64, 90)}, {51, 24, Rgb(246, 176, 48)}, {73, 42, Rgb(226, 110, 170)}};
+  } kFlowers[] = {
+      {28, 40, Rgb(232, 64, 90)}, {51, 24, Rgb(246, 176, 48)}, {73, 42, Rgb(226, 110, 170)}};
   for (const auto& f : kFlowers) {
     std::vector<Point> line;
     for (float t = 0; t <= 1.01f; t += 0.1f)
-      line.push_back({50 + (f.x - 50) * t + (f.x - 50) * 0.25f * t * (1 - t), 88 + (f.y + 6 - 88) * t});
+      line.push_back(
+          {50 + (f.x - 50) * t + (f.x - 50) * 0.25f * t * (1 - t), 88 + (f.y + 6 - 88) * t});
     StrokePolyline(img, line, 1.8f, stem);
   }
-  Fill(img, {20, 56, 46, 84}, [](float x, float y) { return SdEllipse(x, y, 34, 70, 10, 3.2f, 0.7f); }, stem);
-  Fill(img, {54, 58, 80, 86}, [](float x, float y) { return SdEllipse(x, y, 67, 72, 10, 3.2f, -0.7f); }, stem);
+  Fill(
+      img, {20, 56, 46, 84},
+      [](float x, float y) { return SdEllipse(x, y, 34, 70, 10, 3.2f, 0.7f); }, stem);
+  Fill(
+      img, {54, 58, 80, 86},
+      [](float x, float y) { return SdEllipse(x, y, 67, 72, 10, 3.2f, -0.7f); }, stem);
   Vase(img);
   for (const auto& f : kFlowers) Tulip(img, f.x, f.y, f.c);
-  StrokeInside(img, {0, 0, 100, 146}, [](float x, float y) { return SdRoundBox(x, y, {0, 0, 100, 146}, 0); }, 2,
-               Rgb(150, 112, 80, 0.55f));
+  StrokeInside(
+      img, {0, 0, 100, 146},
+      [](float x, float y) {
+        return SdRoundBox(x, y, {0, 0, 100, 146}, 0);
+      },
+      2, Rgb(150, 112, 80, 0.55f));
 }
 
 constexpr Picture kSmall[] = {

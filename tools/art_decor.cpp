@@ -25,7 +25,8 @@ float SdEllipse(float x, float y, float cx, float cy, float a, float b, float an
 void BrushedMetal(Image& img, Box area, Color base, float strength, uint32_t seed) {
   ForEachPixel(img, area, 0, [&](int x, int y, float, float) {
     const float v = 0.5f * ValueNoise(x / 140.f, y * 0.7f, seed) +
-                    0.35f * ValueNoise(x / 35.f, y * 0.9f, seed + 1) + 0.15f * Hash01(x, y, seed + 2);
+                    0.35f * ValueNoise(x / 35.f, y * 0.9f, seed + 1) +
+                    0.15f * Hash01(x, y, seed + 2);
     const float step = (v - 0.5f) * 2 * strength;
     img.Blend(x, y, Rgb(base.r + step, base.g + step, base.b + step, base.a));
   });
@@ -35,7 +36,8 @@ void TreadPlate(Image& img, Box area, float pitch, float alpha) {
   const float half = pitch * 0.26f;
   for (int row = 0; row * pitch < area.y1 - area.y0 + pitch; ++row) {
     for (int col = 0; col * pitch < area.x1 - area.x0 + pitch; ++col) {
-      const float cx = area.x0 + col * pitch + (row % 2) * pitch / 2, cy = area.y0 + row * pitch / 2;
+      const float cx = area.x0 + col * pitch + (row % 2) * pitch / 2,
+                  cy = area.y0 + row * pitch / 2;
       const float dir = (row + col) % 2 ? 1.f : -1.f;
       const float ax = cx - half, ay = cy - half * dir, bx = cx + half, by = cy + half * dir;
       DrawLine(img, ax, ay + 1, bx, by + 1, pitch * 0.17f, Rgb(0, 0, 0, 0.5f * alpha));
@@ -52,8 +54,10 @@ void Seam(Image& img, float x0, float y0, float x1, float y1) {
 }
 
 void Rivet(Image& img, float cx, float cy, float r) {
-  Fill(img, {cx - r, cy - r, cx + r + 2, cy + r + 2},
-       [=](float x, float y) { return SdCircle(x, y, cx + 0.8f, cy + 1.2f, r); }, Rgb(0, 0, 0, 0.5f), 1.6f);
+  Fill(
+      img, {cx - r, cy - r, cx + r + 2, cy + r + 2},
+      [=](float x, float y) { return SdCircle(x, y, cx + 0.8f, cy + 1.2f, r); }, Rgb(0, 0, 0, 0.5f),
+      1.6f);
   const Box box{cx - r, cy - r, cx + r, cy + r};
   auto sdf = [=](float x, float y) { return SdCircle(x, y, cx, cy, r); };
   FillShaded(img, box, sdf, [=](float x, float y) {
@@ -86,18 +90,24 @@ void Cloud(Image& img, float cx, float cy, float size, float alpha) {
   struct Puff {
     float x, y, r;
   };
-  constexpr Puff kPuffs[] = {{-0.85f, 0.12f, 0.42f}, {-0.35f, -0.22f, 0.58f}, {0.3f, -0.32f, 0.5f},
-                             {0.82f, 0.05f, 0.42f},  {0.1f, 0.15f, 0.5f}};
+  constexpr Puff kPuffs[] = {{-0.85f, 0.12f, 0.42f},
+                             {-0.35f, -0.22f, 0.58f},
+                             {0.3f, -0.32f, 0.5f},
+                             {0.82f, 0.05f, 0.42f},
+                             {0.1f, 0.15f, 0.5f}};
   auto sdf = [=](float x, float y) {
-    float d = SdRoundBox(x, y, {cx - 1.15f * size, cy - 0.05f * size, cx + 1.15f * size, cy + 0.45f * size},
-                         0.22f * size);
-    for (const Puff& p : kPuffs) d = std::min(d, SdCircle(x, y, cx + p.x * size, cy + p.y * size, p.r * size));
+    float d = SdRoundBox(
+        x, y, {cx - 1.15f * size, cy - 0.05f * size, cx + 1.15f * size, cy + 0.45f * size},
+        0.22f * size);
+    for (const Puff& p : kPuffs)
+      d = std::min(d, SdCircle(x, y, cx + p.x * size, cy + p.y * size, p.r * size));
     return d;
   };
   const Box box{cx - 1.3f * size, cy - 0.95f * size, cx + 1.3f * size, cy + 0.6f * size};
   Image layer(img.width(), img.height());
-  Fill(layer, {box.x0, box.y0 + 6, box.x1, box.y1 + 6},
-       [&](float x, float y) { return sdf(x, y - size * 0.1f); }, Rgb(70, 130, 200, 0.22f), 3);
+  Fill(
+      layer, {box.x0, box.y0 + 6, box.x1, box.y1 + 6},
+      [&](float x, float y) { return sdf(x, y - size * 0.1f); }, Rgb(70, 130, 200, 0.22f), 3);
   FillShaded(layer, box, sdf, VerticalShade(box, kWhite, Rgb(226, 240, 255)));
   StrokeInside(layer, box, sdf, std::max(1.5f, size * 0.04f), Rgb(126, 184, 236));
   Draw(img, layer, 0, 0, alpha);
@@ -106,7 +116,8 @@ void Cloud(Image& img, float cx, float cy, float size, float alpha) {
 void Bubble(Image& img, float cx, float cy, float r, float alpha) {
   FillCircle(img, cx, cy, r, Rgb(255, 255, 255, 0.12f * alpha));
   StrokeCircle(img, cx, cy, r - 0.6f, 1.2f, Rgb(255, 255, 255, 0.55f * alpha));
-  FillCircle(img, cx - r * 0.4f, cy - r * 0.4f, std::max(1.f, r * 0.22f), Rgb(255, 255, 255, 0.8f * alpha));
+  FillCircle(img, cx - r * 0.4f, cy - r * 0.4f, std::max(1.f, r * 0.22f),
+             Rgb(255, 255, 255, 0.8f * alpha));
 }
 
 void Sparkle(Image& img, float cx, float cy, float size, Color c) {
@@ -124,8 +135,12 @@ void Rose(Image& img, float cx, float cy, float r, float alpha) {
   const Color leaf = Rgb(58, 120, 62), leafDark = Rgb(30, 78, 40);
   for (float side : {-1.f, 1.f}) {
     const float lx = cx + side * r * 0.95f, ly = cy + r * 0.55f;
-    Fill(layer, {lx - r, ly - r, lx + r, ly + r},
-         [=](float x, float y) { return SdEllipse(x, y, lx, ly, r * 0.72f, r * 0.3f, side * 0.45f); }, leaf);
+    Fill(
+        layer, {lx - r, ly - r, lx + r, ly + r},
+        [=](float x, float y) {
+          return SdEllipse(x, y, lx, ly, r * 0.72f, r * 0.3f, side * 0.45f);
+        },
+        leaf);
     const float vx = std::cos(side * 0.45f) * r * 0.6f, vy = std::sin(side * 0.45f) * r * 0.6f;
     DrawLine(layer, lx - vx, ly - vy, lx + vx, ly + vy, 1.2f, leafDark);
   }
@@ -143,7 +158,8 @@ void Rose(Image& img, float cx, float cy, float r, float alpha) {
     spiral.push_back({cx + std::cos(t) * rr, cy + std::sin(t) * rr * 0.9f});
   }
   for (size_t i = 1; i < spiral.size(); ++i)
-    DrawLine(layer, spiral[i - 1].x, spiral[i - 1].y, spiral[i].x, spiral[i].y, 1.6f, WithAlpha(edge, 0.85f));
+    DrawLine(layer, spiral[i - 1].x, spiral[i - 1].y, spiral[i].x, spiral[i].y, 1.6f,
+             WithAlpha(edge, 0.85f));
   Glow(layer, cx - r * 0.3f, cy - r * 0.35f, r * 0.6f, Rgb(255, 220, 230, 0.35f));
   Draw(img, layer, 0, 0, alpha);
 }
@@ -167,9 +183,12 @@ void KelpFrond(Image& img, float x, float bottom, float height, float phase, Col
       const float side = (i / 7) % 2 ? 1.f : -1.f;
       const float length = 16 * (1 - 0.5f * t);
       const float lx = px + side * length * 0.8f, ly = py - length * 0.45f;
-      Fill(layer, {lx - length, ly - length, lx + length, ly + length},
-           [=](float qx, float qy) { return SdEllipse(qx, qy, lx, ly, length, 4.5f * (1 - 0.4f * t), side * -0.55f); },
-           opaque);
+      Fill(
+          layer, {lx - length, ly - length, lx + length, ly + length},
+          [=](float qx, float qy) {
+            return SdEllipse(qx, qy, lx, ly, length, 4.5f * (1 - 0.4f * t), side * -0.55f);
+          },
+          opaque);
     }
     lastX = px;
     lastY = py;

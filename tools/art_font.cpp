@@ -149,9 +149,12 @@ float GlyphDistance(const Bitmap& b, float u, float v, bool smooth) {
 
 void DrawGlyph(Image& img, float x, float y, const Bitmap& b, float scale, Color c) {
   const bool smooth = scale >= 1.5f;
-  Fill(img, {x, y, x + b.width * scale, y + 9 * scale}, [&](float px, float py) {
-    return GlyphDistance(b, (px - x) / scale, (py - y) / scale, smooth) * scale;
-  }, c);
+  Fill(
+      img, {x, y, x + b.width * scale, y + 9 * scale},
+      [&](float px, float py) {
+        return GlyphDistance(b, (px - x) / scale, (py - y) / scale, smooth) * scale;
+      },
+      c);
 }
 
 }  // namespace

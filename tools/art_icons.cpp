@@ -16,7 +16,9 @@ const Color kWhite = Rgb(255, 255, 255);
 constexpr Box kIconBox{0, 0, 32, 32};
 
 void Shadow(Image& img, const Sdf& sdf) {
-  Fill(img, kIconBox, [&](float x, float y) { return sdf(x - 0.7f, y - 1.3f); }, Rgb(0, 0, 0, 0.35f), 1.8f);
+  Fill(
+      img, kIconBox, [&](float x, float y) { return sdf(x - 0.7f, y - 1.3f); }, Rgb(0, 0, 0, 0.35f),
+      1.8f);
 }
 
 void Body(Image& img, Box box, const Sdf& sdf, Color top, Color bottom, Color rim) {
@@ -28,8 +30,9 @@ void Body(Image& img, Box box, const Sdf& sdf, Color top, Color bottom, Color ri
 void Gloss(Image& img, Box box, const Sdf& sdf, float alpha) {
   const float middle = box.y0 + (box.y1 - box.y0) * 0.48f;
   const Box upper{box.x0, box.y0, box.x1, middle};
-  FillShaded(img, upper, [&](float x, float y) { return std::max(sdf(x, y) + 1.5f, y - middle); },
-             VerticalShade(upper, WithAlpha(kWhite, alpha), WithAlpha(kWhite, 0.05f)));
+  FillShaded(
+      img, upper, [&](float x, float y) { return std::max(sdf(x, y) + 1.5f, y - middle); },
+      VerticalShade(upper, WithAlpha(kWhite, alpha), WithAlpha(kWhite, 0.05f)));
 }
 
 // ---- key caps: the application and the four text levels ----
@@ -52,11 +55,17 @@ void AppIcon(Image& img) {
   StrokePolyline(img, {{12, 22}, {13.5f, 18}, {15.5f, 14}, {16, 11}, {18.5f, 7.5f}}, 1.8f, frond);
   constexpr struct {
     float x, y, a, b, angle;
-  } kLeaves[] = {{19.8f, 10.6f, 4.6f, 1.9f, -0.55f}, {11.8f, 13.2f, 4.4f, 1.8f, 0.75f},
-                 {19.2f, 17.4f, 4, 1.7f, -0.35f}, {10.6f, 19.2f, 3.2f, 1.5f, 0.5f}};
+  } kLeaves[] = {{19.8f, 10.6f, 4.6f, 1.9f, -0.55f},
+                 {11.8f, 13.2f, 4.4f, 1.8f, 0.75f},
+                 {19.2f, 17.4f, 4, 1.7f, -0.35f},
+                 {10.6f, 19.2f, 3.2f, 1.5f, 0.5f}};
   for (const auto& leaf : kLeaves)
-    Fill(img, kIconBox, [&](float x, float y) { return SdEllipse(x, y, leaf.x, leaf.y, leaf.a, leaf.b, leaf.angle); },
-         frond);
+    Fill(
+        img, kIconBox,
+        [&](float x, float y) {
+          return SdEllipse(x, y, leaf.x, leaf.y, leaf.a, leaf.b, leaf.angle);
+        },
+        frond);
 }
 
 // Four bars rising left to right, the first `filled` in the level's colour.
@@ -66,15 +75,23 @@ void LevelIcon(Image& img, int filled, Color c) {
     const Box bar{7.4f + i * 4.7f, 21 - (5 + 3.4f * i), 11 + i * 4.7f, 21};
     const bool on = i < filled;
     const Sdf sdf = [bar](float x, float y) { return SdRoundBox(x, y, bar, 0.9f); };
-    Body(img, bar, sdf, on ? Mix(c, kWhite, 0.35f) : Rgb(218, 222, 230), on ? c : Rgb(194, 200, 210),
-         on ? Shade(c, 0.6f) : Rgb(164, 170, 182));
+    Body(img, bar, sdf, on ? Mix(c, kWhite, 0.35f) : Rgb(218, 222, 230),
+         on ? c : Rgb(194, 200, 210), on ? Shade(c, 0.6f) : Rgb(164, 170, 182));
   }
 }
 
-void Level1(Image& img) { LevelIcon(img, 1, Rgb(52, 170, 72)); }
-void Level2(Image& img) { LevelIcon(img, 2, Rgb(40, 120, 220)); }
-void Level3(Image& img) { LevelIcon(img, 3, Rgb(236, 140, 24)); }
-void Level4(Image& img) { LevelIcon(img, 4, Rgb(214, 44, 44)); }
+void Level1(Image& img) {
+  LevelIcon(img, 1, Rgb(52, 170, 72));
+}
+void Level2(Image& img) {
+  LevelIcon(img, 2, Rgb(40, 120, 220));
+}
+void Level3(Image& img) {
+  LevelIcon(img, 3, Rgb(236, 140, 24));
+}
+void Level4(Image& img) {
+  LevelIcon(img, 4, Rgb(214, 44, 44));
+}
 
 // ---- the other icons ----
 
@@ -85,13 +102,15 @@ void KeypadIcon(Image& img) {
   Body(img, body, sdf, Rgb(96, 104, 120), Rgb(52, 58, 70), Rgb(26, 30, 38));
   // Keys on a grid of four columns and five rows.
   auto key = [&](float col, float row, float w, float h, Color c) {
-    const Box box{5 + col * 5.8f, 4.5f + row * 5, 5 + (col + w) * 5.8f - 1.2f, 4.5f + (row + h) * 5 - 1.2f};
+    const Box box{5 + col * 5.8f, 4.5f + row * 5, 5 + (col + w) * 5.8f - 1.2f,
+                  4.5f + (row + h) * 5 - 1.2f};
     FillRoundRectV(img, box, 1, Mix(c, kWhite, 0.5f), c);
   };
   const Color grey = Rgb(176, 184, 198), light = Rgb(228, 232, 240), accent = Rgb(246, 164, 52);
   for (int col = 0; col < 4; ++col) key(col, 0, 1, 1, grey);
   for (int row = 1; row < 4; ++row)
-    for (int col = 0; col < 3; ++col) key(col, row, 1, 1, row == 2 && col == 1 ? Rgb(110, 184, 250) : light);
+    for (int col = 0; col < 3; ++col)
+      key(col, row, 1, 1, row == 2 && col == 1 ? Rgb(110, 184, 250) : light);
   key(0, 4, 2, 1, light);
   key(2, 4, 1, 1, light);
   key(3, 1, 1, 2, grey);
@@ -108,7 +127,8 @@ void ScoreIcon(Image& img) {
   FillPolygon(img, {{20.2f, 3}, {27, 9.8f}, {20.2f, 9.8f}}, Rgb(196, 204, 216));
   DrawLine(img, 20.2f, 3.5f, 20.2f, 9.8f, 0.8f, Rgb(92, 104, 124));
   DrawLine(img, 20.2f, 9.8f, 26.5f, 9.8f, 0.8f, Rgb(92, 104, 124));
-  for (float y : {12.5f, 16.5f, 20.5f}) DrawLine(img, 9.5f, y, 24.5f, y, 0.7f, Rgb(150, 190, 235, 0.8f));
+  for (float y : {12.5f, 16.5f, 20.5f})
+    DrawLine(img, 9.5f, y, 24.5f, y, 0.7f, Rgb(150, 190, 235, 0.8f));
   DrawLine(img, 9, 8, 9, 25, 1, Rgb(70, 80, 96));
   DrawLine(img, 8.5f, 25, 24.5f, 25, 1, Rgb(70, 80, 96));
   const std::vector<Point> line{{10.5f, 22}, {13.5f, 17.5f}, {17, 19.5f}, {20.5f, 13}, {24, 10.5f}};
@@ -139,12 +159,15 @@ void MinimizeIcon(Image& img) {
   Shadow(img, window);
   Body(img, frame, window, Rgb(252, 253, 255), Rgb(222, 230, 242), Rgb(30, 62, 126));
   const Box title{3.5f, 4.5f, 28.5f, 10};
-  FillShaded(img, title, [&](float x, float y) { return std::max(window(x, y) + 1, y - title.y1); },
-             VerticalShade(title, Rgb(110, 170, 246), Rgb(36, 96, 200)));
+  FillShaded(
+      img, title, [&](float x, float y) { return std::max(window(x, y) + 1, y - title.y1); },
+      VerticalShade(title, Rgb(110, 170, 246), Rgb(36, 96, 200)));
   const Color blue = Rgb(24, 92, 196), halo = Rgb(255, 255, 255, 0.95f);
-  const std::vector<Point> arrow{{13.5f, 11.5f}, {18.5f, 11.5f}, {18.5f, 17}, {22, 17}, {16, 23}, {10, 17}, {13.5f, 17}};
+  const std::vector<Point> arrow{{13.5f, 11.5f}, {18.5f, 11.5f}, {18.5f, 17}, {22, 17},
+                                 {16, 23},       {10, 17},       {13.5f, 17}};
   const Sdf bar = [](float x, float y) { return SdRoundBox(x, y, {9, 25, 23, 28.5f}, 1); };
-  Fill(img, kIconBox, [&](float x, float y) { return bar(x, y) - 1; }, halo);
+  Fill(
+      img, kIconBox, [&](float x, float y) { return bar(x, y) - 1; }, halo);
   FillRoundRectV(img, {9, 25, 23, 28.5f}, 1, Rgb(90, 150, 240), blue);
   std::vector<Point> outline;
   for (const Point& p : arrow) outline.push_back(p);
@@ -163,7 +186,9 @@ void RoundButton(Image& img, Color light, Color dark, Color rim) {
 
 void ExitIcon(Image& img) {
   RoundButton(img, Rgb(246, 100, 86), Rgb(178, 20, 24), Rgb(110, 10, 14));
-  Fill(img, kIconBox, [](float x, float y) { return SdOpenArc(x, y, 16, 16.8f, 7, 0.7f) - 1.35f; }, kWhite);
+  Fill(
+      img, kIconBox, [](float x, float y) { return SdOpenArc(x, y, 16, 16.8f, 7, 0.7f) - 1.35f; },
+      kWhite);
   DrawLine(img, 16, 7.5f, 16, 15.5f, 2.7f, kWhite);
 }
 
@@ -192,7 +217,8 @@ Image Half(const Image& src) {
           const Color& c = src.at(2 * x + i, 2 * y + j);
           sum = {sum.r + c.r * c.a, sum.g + c.g * c.a, sum.b + c.b * c.a, sum.a + c.a};
         }
-      out.at(x, y) = sum.a > 0 ? Color{sum.r / sum.a, sum.g / sum.a, sum.b / sum.a, sum.a / 4} : Color{0, 0, 0, 0};
+      out.at(x, y) = sum.a > 0 ? Color{sum.r / sum.a, sum.g / sum.a, sum.b / sum.a, sum.a / 4}
+                               : Color{0, 0, 0, 0};
     }
   return out;
 }
@@ -201,8 +227,8 @@ constexpr struct {
   const char* file;
   void (*draw)(Image&);
 } kIcons[] = {
-    {"icon126.ico", Level1},       {"icon127.ico", Level2},     {"icon128.ico", Level3},
-    {"icon129.ico", Level4},       {"icon130.ico", KeypadIcon}, {"icon135.ico", ScoreIcon},
+    {"icon126.ico", Level1},       {"icon127.ico", Level2},       {"icon128.ico", Level3},
+    {"icon129.ico", Level4},       {"icon130.ico", KeypadIcon},   {"icon135.ico", ScoreIcon},
     {"icon117.ico", SettingsIcon}, {"icon134.ico", MinimizeIcon}, {"icon138.ico", ExitIcon},
     {"icon120.ico", AboutIcon},
 };

@@ -37,10 +37,10 @@ constexpr struct {
   char key;
   Finger finger;
 } kKeypadFingers[] = {
-    {'7', Finger::kIndex},  {'4', Finger::kIndex},  {'1', Finger::kIndex},
-    {'/', Finger::kMiddle}, {'8', Finger::kMiddle}, {'5', Finger::kMiddle}, {'2', Finger::kMiddle},
-    {'*', Finger::kRing},   {'9', Finger::kRing},   {'6', Finger::kRing},   {'3', Finger::kRing},
-    {'.', Finger::kRing},   {'-', Finger::kPinky},  {'+', Finger::kPinky},  {'0', Finger::kThumb},
+    {'7', Finger::kIndex},  {'4', Finger::kIndex},  {'1', Finger::kIndex},  {'/', Finger::kMiddle},
+    {'8', Finger::kMiddle}, {'5', Finger::kMiddle}, {'2', Finger::kMiddle}, {'*', Finger::kRing},
+    {'9', Finger::kRing},   {'6', Finger::kRing},   {'3', Finger::kRing},   {'.', Finger::kRing},
+    {'-', Finger::kPinky},  {'+', Finger::kPinky},  {'0', Finger::kThumb},
 };
 
 const Color kDeskTop = Rgb(208, 212, 218), kDeskBottom = Rgb(186, 191, 199);
@@ -57,7 +57,8 @@ const FingerStyle& StyleOf(Finger finger) {
 
 Finger MainFinger(char key) {
   for (const FingerStyle& style : kFingers)
-    if (key && std::string_view(style.keys).find(key) != std::string_view::npos) return style.finger;
+    if (key && std::string_view(style.keys).find(key) != std::string_view::npos)
+      return style.finger;
   return Finger::kNone;
 }
 
@@ -94,16 +95,22 @@ void DrawKey(Image& img, const Key& key, LabelSizes sizes = {2, 2}) {
   const Box top{cap.x0 + 3, cap.y0 + 2, cap.x1 - 3, cap.y1 - 6};
   FillRoundRect(img, cap, 4, kKeyEdge);
   FillRoundRectV(img, body, 3, Shade(face, 0.84f), Shade(face, 0.64f));
-  FillRoundRectV(img, top, 3, Mix(face, Rgb(255, 255, 255), 0.5f), Mix(face, Rgb(255, 255, 255), 0.1f));
+  FillRoundRectV(img, top, 3, Mix(face, Rgb(255, 255, 255), 0.5f),
+                 Mix(face, Rgb(255, 255, 255), 0.1f));
   DrawLine(img, top.x0 + 3, top.y0 + 0.5f, top.x1 - 3, top.y0 + 0.5f, 1, Rgb(255, 255, 255, 0.7f));
   const float cx = (top.x0 + top.x1) / 2, cy = (top.y0 + top.y1) / 2;
   DrawTextCentered(img, cx, cy, key.label, LabelScale(key.label, top.x1 - top.x0, sizes), kLabel);
-  if (key.bump) FillRoundRect(img, {cx - 5, top.y1 - 3, cx + 5, top.y1 - 1.5f}, 0.75f, Shade(face, 0.55f));
+  if (key.bump)
+    FillRoundRect(img, {cx - 5, top.y1 - 3, cx + 5, top.y1 - 1.5f}, 0.75f, Shade(face, 0.55f));
 }
 
-std::string Upper(char c) { return std::string(1, c >= 'a' && c <= 'z' ? c - 32 : c); }
+std::string Upper(char c) {
+  return std::string(1, c >= 'a' && c <= 'z' ? c - 32 : c);
+}
 
-bool IsHomeKey(char c) { return c == 'f' || c == 'j'; }
+bool IsHomeKey(char c) {
+  return c == 'f' || c == 'j';
+}
 
 Key MainKey(int x, int y, int w, char c) {
   return {x, y, w, kelp::kKeyPitch, Upper(c), MainFinger(c), IsHomeKey(c)};
@@ -123,21 +130,24 @@ Image Desk(int width, int height) {
 void DrawCase(Image& img, Box box) {
   FillRoundRect(img, {box.x0 - 1, box.y0, box.x1 + 1, box.y1 + 2}, 9, Rgb(0, 0, 0, 0.18f));
   FillRoundRectV(img, box, 8, kCaseTop, kCaseBottom);
-  StrokeInside(img, box, [box](float x, float y) { return SdRoundBox(x, y, box, 8); }, 1,
-               Rgb(255, 255, 255, 0.12f));
+  StrokeInside(
+      img, box, [box](float x, float y) { return SdRoundBox(x, y, box, 8); }, 1,
+      Rgb(255, 255, 255, 0.12f));
 }
 
 // A colour swatch and finger name per entry; returns the width used.
 float DrawLegendEntry(Image& img, float x, float cy, Finger finger, std::string_view text) {
   const Color face = StyleOf(finger).face;
   FillRoundRect(img, {x, cy - 8, x + 16, cy + 8}, 3, kKeyEdge);
-  FillRoundRectV(img, {x + 1, cy - 7, x + 15, cy + 7}, 2, Mix(face, Rgb(255, 255, 255), 0.4f), face);
+  FillRoundRectV(img, {x + 1, cy - 7, x + 15, cy + 7}, 2, Mix(face, Rgb(255, 255, 255), 0.4f),
+                 face);
   DrawText(img, x + 22, cy - 7, text, 2, kDeskText);
   return 22 + TextWidth(text, 2);
 }
 
 void DrawFingerLegend(Image& img, float centreX, float cy) {
-  const Finger order[] = {Finger::kPinky, Finger::kRing, Finger::kMiddle, Finger::kIndex, Finger::kThumb};
+  const Finger order[] = {Finger::kPinky, Finger::kRing, Finger::kMiddle, Finger::kIndex,
+                          Finger::kThumb};
   constexpr float kSpacing = 26;
   float total = -kSpacing;
   for (Finger f : order) total += 22 + TextWidth(StyleOf(f).name, 2) + kSpacing;
@@ -180,7 +190,8 @@ std::vector<Key> LetterKeys() {
   const int spaceL = space.left - dx, spaceR = space.right - dx, rowSpace = space.top - dy;
 
   std::vector<Key> keys;
-  auto wide = [&keys](int left, int right, int y, const char* label, Finger finger = Finger::kNone) {
+  auto wide = [&keys](int left, int right, int y, const char* label,
+                      Finger finger = Finger::kNone) {
     keys.push_back({left, y, right - left, pitch, label, finger});
   };
   wide(kLeft, one, rowNum, "`", Finger::kPinky);
@@ -229,18 +240,20 @@ std::vector<Key> KeypadKeys() {
   for (const kelp::KeyRow& row : kelp::kKeypadRows)
     for (int i = 0; row.keys[i]; ++i) {
       const kelp::KeyBox box = kelp::RowKeyBox(row, i);
-      keys.push_back(KeypadKey(box.left - dx, box.top - dy, kelp::kKeyPitch, kelp::kKeyPitch, row.keys[i]));
+      keys.push_back(
+          KeypadKey(box.left - dx, box.top - dy, kelp::kKeyPitch, kelp::kKeyPitch, row.keys[i]));
     }
   for (char c : std::string_view("0./*-+")) {
     const kelp::KeyBox box = SingleBox(c);
-    keys.push_back(KeypadKey(box.left - dx, box.top - dy, box.right - box.left, box.bottom - box.top, c));
+    keys.push_back(
+        KeypadKey(box.left - dx, box.top - dy, box.right - box.left, box.bottom - box.top, c));
   }
   // Num Lock left of "/", Enter below "+" and two rows high.
   const kelp::KeyBox slash = SingleBox('/'), plus = SingleBox('+');
-  keys.push_back({slash.left - kelp::kKeyPitch - dx, slash.top - dy, kelp::kKeyPitch, kelp::kKeyPitch,
-                  "Num\nLock", Finger::kIndex});
-  keys.push_back({plus.left - dx, plus.bottom - dy, plus.right - plus.left, 2 * kelp::kKeyPitch, "Enter",
-                  Finger::kPinky});
+  keys.push_back({slash.left - kelp::kKeyPitch - dx, slash.top - dy, kelp::kKeyPitch,
+                  kelp::kKeyPitch, "Num\nLock", Finger::kIndex});
+  keys.push_back({plus.left - dx, plus.bottom - dy, plus.right - plus.left, 2 * kelp::kKeyPitch,
+                  "Enter", Finger::kPinky});
   return keys;
 }
 
@@ -280,8 +293,12 @@ struct UnitKey {
   Finger finger;
 };
 
-int UnitX(float col) { return kFullX + static_cast<int>(std::lround(col * kUnit)); }
-int UnitY(float row) { return kFullY + static_cast<int>(std::lround((row ? row + 0.35f : 0) * kUnit)); }
+int UnitX(float col) {
+  return kFullX + static_cast<int>(std::lround(col * kUnit));
+}
+int UnitY(float row) {
+  return kFullY + static_cast<int>(std::lround((row ? row + 0.35f : 0) * kUnit));
+}
 
 void AddUnitKey(std::vector<Key>& keys, const UnitKey& k) {
   const int x = UnitX(k.col), y = UnitY(k.row);
@@ -301,25 +318,50 @@ void AddUnitRun(std::vector<Key>& keys, float col, float row, std::string_view c
 constexpr Finger N = Finger::kNone;
 constexpr UnitKey kFullKeys[] = {
     {0, 0, 1, 1, "Esc", N},
-    {2, 0, 1, 1, "F1", N}, {3, 0, 1, 1, "F2", N}, {4, 0, 1, 1, "F3", N}, {5, 0, 1, 1, "F4", N},
-    {6.5f, 0, 1, 1, "F5", N}, {7.5f, 0, 1, 1, "F6", N}, {8.5f, 0, 1, 1, "F7", N}, {9.5f, 0, 1, 1, "F8", N},
-    {11, 0, 1, 1, "F9", N}, {12, 0, 1, 1, "F10", N}, {13, 0, 1, 1, "F11", N}, {14, 0, 1, 1, "F12", N},
-    {15.5f, 0, 1, 1, "Prt\nSc", N}, {16.5f, 0, 1, 1, "Scr\nLk", N}, {17.5f, 0, 1, 1, "Brk", N},
+    {2, 0, 1, 1, "F1", N},
+    {3, 0, 1, 1, "F2", N},
+    {4, 0, 1, 1, "F3", N},
+    {5, 0, 1, 1, "F4", N},
+    {6.5f, 0, 1, 1, "F5", N},
+    {7.5f, 0, 1, 1, "F6", N},
+    {8.5f, 0, 1, 1, "F7", N},
+    {9.5f, 0, 1, 1, "F8", N},
+    {11, 0, 1, 1, "F9", N},
+    {12, 0, 1, 1, "F10", N},
+    {13, 0, 1, 1, "F11", N},
+    {14, 0, 1, 1, "F12", N},
+    {15.5f, 0, 1, 1, "Prt\nSc", N},
+    {16.5f, 0, 1, 1, "Scr\nLk", N},
+    {17.5f, 0, 1, 1, "Brk", N},
     {13, 1, 2, 1, "Back", N},
     {0, 2, 1.5f, 1, "Tab", N},
-    {0, 3, 1.75f, 1, "Caps", N}, {12.75f, 3, 2.25f, 1, "Enter", N},
-    {0, 4, 2.25f, 1, "Shift", N}, {12.25f, 4, 2.75f, 1, "Shift", N},
-    {0, 5, 1.25f, 1, "Ctrl", N}, {1.25f, 5, 1.25f, 1, "Win", N}, {2.5f, 5, 1.25f, 1, "Alt", N},
+    {0, 3, 1.75f, 1, "Caps", N},
+    {12.75f, 3, 2.25f, 1, "Enter", N},
+    {0, 4, 2.25f, 1, "Shift", N},
+    {12.25f, 4, 2.75f, 1, "Shift", N},
+    {0, 5, 1.25f, 1, "Ctrl", N},
+    {1.25f, 5, 1.25f, 1, "Win", N},
+    {2.5f, 5, 1.25f, 1, "Alt", N},
     {3.75f, 5, 6.25f, 1, "", Finger::kThumb},
-    {10, 5, 1.25f, 1, "Alt", N}, {11.25f, 5, 1.25f, 1, "Win", N}, {12.5f, 5, 1.25f, 1, "Menu", N},
+    {10, 5, 1.25f, 1, "Alt", N},
+    {11.25f, 5, 1.25f, 1, "Win", N},
+    {12.5f, 5, 1.25f, 1, "Menu", N},
     {13.75f, 5, 1.25f, 1, "Ctrl", N},
-    {15.5f, 1, 1, 1, "Ins", N}, {16.5f, 1, 1, 1, "Home", N}, {17.5f, 1, 1, 1, "PgUp", N},
-    {15.5f, 2, 1, 1, "Del", N}, {16.5f, 2, 1, 1, "End", N}, {17.5f, 2, 1, 1, "PgDn", N},
+    {15.5f, 1, 1, 1, "Ins", N},
+    {16.5f, 1, 1, 1, "Home", N},
+    {17.5f, 1, 1, 1, "PgUp", N},
+    {15.5f, 2, 1, 1, "Del", N},
+    {16.5f, 2, 1, 1, "End", N},
+    {17.5f, 2, 1, 1, "PgDn", N},
     {16.5f, 4, 1, 1, "\x01", N},  // arrow glyphs of art_font.h
-    {15.5f, 5, 1, 1, "\x03", N}, {16.5f, 5, 1, 1, "\x02", N}, {17.5f, 5, 1, 1, "\x04", N},
+    {15.5f, 5, 1, 1, "\x03", N},
+    {16.5f, 5, 1, 1, "\x02", N},
+    {17.5f, 5, 1, 1, "\x04", N},
     {19, 1, 1, 1, "Num", Finger::kIndex},
-    {22, 2, 1, 2, "+", Finger::kPinky}, {22, 4, 1, 2, "Ent", Finger::kPinky},
-    {19, 5, 2, 1, "0", Finger::kThumb}, {21, 5, 1, 1, ".", Finger::kRing},
+    {22, 2, 1, 2, "+", Finger::kPinky},
+    {22, 4, 1, 2, "Ent", Finger::kPinky},
+    {19, 5, 2, 1, "0", Finger::kThumb},
+    {21, 5, 1, 1, ".", Finger::kRing},
 };
 
 std::vector<Key> FullKeys() {

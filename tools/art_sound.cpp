@@ -17,13 +17,17 @@ constexpr float kTwoPi = 6.2831853f;
 
 using Samples = std::vector<float>;
 
-Samples Silence(float seconds) { return Samples(static_cast<size_t>(seconds * kRate), 0.f); }
+Samples Silence(float seconds) {
+  return Samples(static_cast<size_t>(seconds * kRate), 0.f);
+}
 
 // Linear ramps over the first and last milliseconds, so playback starts and ends quietly.
 void Fade(Samples& s, float inMs, float outMs) {
-  const size_t in = static_cast<size_t>(inMs * kRate / 1000), out = static_cast<size_t>(outMs * kRate / 1000);
+  const size_t in = static_cast<size_t>(inMs * kRate / 1000),
+               out = static_cast<size_t>(outMs * kRate / 1000);
   for (size_t i = 0; i < in && i < s.size(); ++i) s[i] *= static_cast<float>(i) / in;
-  for (size_t i = 0; i < out && i < s.size(); ++i) s[s.size() - 1 - i] *= static_cast<float>(i) / out;
+  for (size_t i = 0; i < out && i < s.size(); ++i)
+    s[s.size() - 1 - i] *= static_cast<float>(i) / out;
 }
 
 // A tone whose pitch glides exponentially from f0 to f1 over `glide` seconds,
@@ -67,7 +71,8 @@ Samples KeyPress() {
 
 Samples WrongKey() {
   Samples s = Silence(0.14f);
-  for (float start : {0.f, 0.068f}) AddTone(s, {start, 200, 118, 0.05f, 0.003f, 0.022f, 0.56f, 0.25f}, true);
+  for (float start : {0.f, 0.068f})
+    AddTone(s, {start, 200, 118, 0.05f, 0.003f, 0.022f, 0.56f, 0.25f}, true);
   Fade(s, 1, 15);
   return s;
 }
