@@ -2,10 +2,11 @@
 # make test  - install what is missing, build, run the whole test suite
 # make bench - build and print the benchmark figures
 BUILD ?= build
+NATIVE ?= build-native
 PACKAGES := cmake make g++ g++-mingw-w64-x86-64-posix wine64 xvfb xauth fonts-arphic-uming googletest
 JOBS ?= $(shell nproc)
 
-.PHONY: deps build prefix run test bench clean
+.PHONY: deps build native prefix run test bench clean
 
 deps:
 	@missing=""; for p in $(PACKAGES); do \
@@ -24,17 +25,23 @@ build: deps
 	cmake -S . -B $(BUILD) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake -DCMAKE_BUILD_TYPE=Release >/dev/null
 	cmake --build $(BUILD) -j $(JOBS)
 
+# The models and their tests, built with the host compiler under ASan and UBSan.
+native: deps
+	cmake -S . -B $(NATIVE) -DCMAKE_BUILD_TYPE=Debug >/dev/null
+	cmake --build $(NATIVE) -j $(JOBS)
+
 prefix: build
 	KELP_BUILD=$(abspath $(BUILD)) cmake/wine-prefix.sh
 
 run: prefix
 	KELP_BUILD=$(abspath $(BUILD)) cmake/wine-run.sh $(BUILD)/bin/kelp.exe
 
-test: prefix
+test: native prefix
+	ctest --test-dir $(NATIVE) --output-on-failure -j 2
 	KELP_BUILD=$(abspath $(BUILD)) cmake/run-under-display.sh ctest --test-dir $(BUILD) --output-on-failure -j 2
 
 bench: prefix
 	KELP_BUILD=$(abspath $(BUILD)) cmake/run-under-display.sh cmake/wine-run.sh $(BUILD)/bin/kelp_bench.exe
 
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(NATIVE)

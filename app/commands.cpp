@@ -1,5 +1,8 @@
 #include "app/main_frame.h"
+#include "platform/gbk.h"
 #include "resource_ids.h"
+#include "scores/score_history.h"
+#include "scores/score_store.h"
 
 namespace kelp {
 
@@ -7,31 +10,84 @@ namespace {
 
 struct CommandRoute {
   WORD id;
-  void (MainFrame::*handler)();
+  void (*handler)(MainFrame&);
 };
 
 constexpr CommandRoute kCommandRoutes[] = {
-    {ID_LEVEL1, &MainFrame::OnLevel1},
-    {ID_LEVEL2, &MainFrame::OnLevel2},
-    {ID_LEVEL3, &MainFrame::OnLevel3},
-    {ID_LEVEL4, &MainFrame::OnLevel4},
-    {ID_LEVEL5, &MainFrame::OnLevel5},
-    {ID_MINIMIZE, &MainFrame::OnMinimize},
-    {ID_HOME, &MainFrame::ReturnToHomePage},
-    {ID_APP_EXIT, &MainFrame::OnAppExit},
-    {ID_DELETE_SCORES, &MainFrame::OnDeleteAllScores},
+    {ID_LEVEL1, [](MainFrame& f) { f.OnLevel(0); }},
+    {ID_LEVEL2, [](MainFrame& f) { f.OnLevel(1); }},
+    {ID_LEVEL3, [](MainFrame& f) { f.OnLevel(2); }},
+    {ID_LEVEL4, [](MainFrame& f) { f.OnLevel(3); }},
+    {ID_LEVEL5, [](MainFrame& f) { f.OnLevel(4); }},
+    {ID_MINIMIZE, [](MainFrame& f) { f.OnMinimize(); }},
+    {ID_HOME, [](MainFrame& f) { f.ReturnToHomePage(); }},
+    {ID_APP_EXIT, [](MainFrame& f) { f.OnAppExit(); }},
+    {ID_DELETE_SCORES, [](MainFrame& f) { f.OnDeleteAllScores(); }},
 };
+
+constexpr char kErrorCaption[] = "Kelp错误提示";
 
 }  // namespace
 
 bool MainFrame::OnCommand(WORD id) {
   for (const CommandRoute& route : kCommandRoutes) {
     if (route.id == id) {
-      (this->*route.handler)();
+      route.handler(*this);
       return true;
     }
   }
   return false;
+}
+
+void MainFrame::OnLevel(int level) {
+  OpenPage(LevelPage(level));
+}
+
+// Choosing the page that is shown only repaints it. From a shown page the new one
+// appears at once; otherwise the strip slides away first.
+void MainFrame::OpenPage(Page target) {
+  if (page_ == target) {
+    if (slide_.state() == StripState::Hidden) RedrawAll();
+    return;
+  }
+  page_ = target;
+  if (const int level = LevelOfPage(target); level >= 0) exercise_.RequestStart(level);
+  if (slide_.state() == StripState::Hidden)
+    OnPageShown();
+  else
+    StartSlide(true);
+  RedrawAll();
+}
+
+// The page becomes visible: a level page loads its passage now.
+void MainFrame::OnPageShown() {
+  if (LevelOfPage(page_) >= 0 && exercise_.phase() == Phase::Start) StartPassage();
+}
+
+void MainFrame::ReturnToHomePage() {
+  if (slide_.state() == StripState::Shown) return;
+  exercise_.Abandon();
+  page_ = Page::Home;
+  StartSlide(false);
+  RedrawAll();
+}
+
+void MainFrame::OnDeleteAllScores() {
+  const std::vector<int> failed = DeleteAllScores(exeDir_);
+  RedrawAll();
+  if (failed.empty()) return;
+  std::string text = "以下成绩文件无法删除：";
+  for (int level : failed) text += "\n" + exeDir_ + ScoreFileName(level);
+  MessageBoxW(hwnd(), Widen(text).c_str(), Widen(kErrorCaption).c_str(), MB_OK | MB_ICONERROR);
+}
+
+void MainFrame::ReportMissingText(int level) {
+  // Leave the page first: paints that run under the message box must not show it.
+  exercise_.Abandon();
+  page_ = Page::Home;
+  const std::string text =
+      std::string("出错：") + kLevels[level].textFile + " 文件丢失或损坏，练习无法继续！";
+  MessageBoxW(hwnd(), Widen(text).c_str(), Widen(kErrorCaption).c_str(), MB_OK | MB_ICONERROR);
 }
 
 }  // namespace kelp

@@ -1,6 +1,9 @@
 #include "app/main_frame.h"
 
+#include "appearance/settings_store.h"
+#include "appearance/skin_table.h"
 #include "platform/seams.h"
+#include "practice/exercise_view.h"
 #include "resource_ids.h"
 
 #include <cstdlib>
@@ -11,6 +14,7 @@ namespace {
 
 constexpr char kWindowTitle[] = "Kelp专业打字练习III(最终版)";
 constexpr UINT kTipPeriodMs = 4000;
+constexpr UINT kSlidePeriodMs = 30;
 
 HICON LoadProgramIcon(int id) {
   return LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id));
@@ -22,25 +26,16 @@ MainFrame::MainFrame() {
   ReadSystemMetrics();
   LoadToolIcons();
   const RECT rect = ComputeWindowRect();
-  windowRect = {0, 0, rect.right - rect.left, rect.bottom - rect.top};
-  menu = LoadMenuW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAIN_MENU));
+  menu_ = LoadMenuW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAIN_MENU));
   Create(kWindowTitle, WS_CAPTION, WS_EX_CLIENTEDGE, rect);
-  SetMenu(hwnd(), menu);
+  SetMenu(hwnd(), menu_);
   accelerators_ = LoadAcceleratorsW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_ACCELERATORS));
-  SendMessageW(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icons.appIcon));
-  SendMessageW(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icons.appIcon));
-  practicePhase = PhaseIdle;
-  lastMouse = {0, 0};
-  slideStep = 0;
-  toolBarState = kStripShown;
-  tipIndex = 0;
-  digitThreeCount = 0;
-  page = kHomePage;
-  for (int& offset : buttonOffsets) offset = 0;
+  SendMessageW(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(appIcon_));
+  SendMessageW(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(appIcon_));
   std::srand(static_cast<unsigned>(Now()));
-  exeDir = ExecutableDirectory();
+  exeDir_ = ExecutableDirectory();
   SetTimer(hwnd(), kTipTimer, kTipPeriodMs, nullptr);
-  LoadSettings();
+  LoadSettingsAndBackground();
 }
 
 MainFrame::~MainFrame() {
@@ -49,38 +44,44 @@ MainFrame::~MainFrame() {
     KillTimer(hwnd(), kSlideTimer);
     SetMenu(hwnd(), nullptr);
   }
-  if (menu) DestroyMenu(menu);
+  if (menu_) DestroyMenu(menu_);
   Destroy();
 }
 
 void MainFrame::ReadSystemMetrics() {
-  metrics.cyCaption = GetSystemMetrics(SM_CYCAPTION);
-  metrics.cyMenu = GetSystemMetrics(SM_CYMENU);
-  metrics.cyBorder = GetSystemMetrics(SM_CYBORDER);
-  metrics.cxScreen = GetSystemMetrics(SM_CXSCREEN);
-  metrics.cyScreen = GetSystemMetrics(SM_CYSCREEN);
-  metrics.colorBtnFace = GetSysColor(COLOR_BTNFACE);
-  metrics.colorWindowText = GetSysColor(COLOR_WINDOWTEXT);
-  const int half = (metrics.cyCaption - 6) / 2;
-  metrics.captionFont = CreateSongFont({2 * half, half, 600});
+  metrics_.cyCaption = GetSystemMetrics(SM_CYCAPTION);
+  metrics_.cyMenu = GetSystemMetrics(SM_CYMENU);
+  metrics_.cyBorder = GetSystemMetrics(SM_CYBORDER);
+  metrics_.cxScreen = GetSystemMetrics(SM_CXSCREEN);
+  metrics_.cyScreen = GetSystemMetrics(SM_CYSCREEN);
+  metrics_.colorBtnFace = GetSysColor(COLOR_BTNFACE);
+  metrics_.colorWindowText = GetSysColor(COLOR_WINDOWTEXT);
+  const int half = (metrics_.cyCaption - 6) / 2;
+  metrics_.captionFont = CreateSongFont({2 * half, half, 600});
 }
 
+// The strip's order: five levels, score sheet, settings, minimise, exit.
 void MainFrame::LoadToolIcons() {
-  icons.appIcon = LoadProgramIcon(IDI_APP);
-  icons.exitIcon = LoadProgramIcon(IDI_EXIT);
-  icons.settingsIcon = LoadProgramIcon(IDI_SETTINGS);
-  icons.scoreSheetIcon = LoadProgramIcon(IDI_SCORE_SHEET);
-  icons.minimizeIcon = LoadProgramIcon(IDI_MINIMIZE);
-  for (int i = 0; i < 5; ++i) icons.levelIcons[i] = LoadProgramIcon(IDI_LEVEL1 + i);
+  appIcon_ = LoadProgramIcon(IDI_APP);
+  const int stripIcons[kToolButtonCount] = {IDI_LEVEL1,   IDI_LEVEL2,   IDI_LEVEL3,
+                                            IDI_LEVEL4,   IDI_LEVEL5,   IDI_SCORE_SHEET,
+                                            IDI_SETTINGS, IDI_MINIMIZE, IDI_EXIT};
+  for (int i = 0; i < kToolButtonCount; ++i) strip_.icons[i] = LoadProgramIcon(stripIcons[i]);
 }
 
 // Centred on 700 x 500 (not 450), without being moved back onto small screens.
 RECT MainFrame::ComputeWindowRect() const {
-  const int height = metrics.cyCaption + metrics.cyMenu + 4 * metrics.cyBorder + 456;
-  const int width = 4 * metrics.cyBorder + 706;
-  const int left = (metrics.cxScreen - 700) / 2;
-  const int top = (metrics.cyScreen - 500) / 2;
+  const int height = metrics_.cyCaption + metrics_.cyMenu + 4 * metrics_.cyBorder + 456;
+  const int width = 4 * metrics_.cyBorder + 706;
+  const int left = (metrics_.cxScreen - 700) / 2;
+  const int top = (metrics_.cyScreen - 500) / 2;
   return {left, top, left + width, top + height};
+}
+
+void MainFrame::LoadSettingsAndBackground() {
+  background_.Reset();
+  settings_ = LoadSettings(exeDir_);
+  background_ = LoadBitmapFile(settings_.backgroundPath);
 }
 
 LRESULT MainFrame::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -107,13 +108,43 @@ LRESULT MainFrame::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   return DefaultProc(message, wParam, lParam);
 }
 
+// The erase covers exactly what was invalidated: the whole page, the strip band
+// during a slide, or the cells a key changed.
+BOOL MainFrame::OnEraseBkgnd(HDC dc) {
+  DrawPictureArea(dc, background_.get(), 0, 0, kClientWidth, kClientHeight,
+                  SkinAt(settings_.skinIndex).plainFill);
+  return TRUE;
+}
+
+void MainFrame::OnPaint() {
+  PaintDC dc(hwnd());
+  const Palette colors = palette();
+  DrawPageFrame(dc.get(), slide_, colors, strip_);
+  if (slide_.state() != StripState::Hidden) return;
+  if (LevelOfPage(page_) >= 0)
+    DrawLevelPage(dc.get(), exercise_, result_, colors, hintPicture_.get());
+}
+
 void MainFrame::OnTimer(UINT_PTR id) {
-  // Only advance a slide that is running; a tick queued before the end is stale.
-  if (id == kSlideTimer &&
-      (toolBarState == kStripSlidingAway || toolBarState == kStripSlidingBack)) {
-    slideStep += 5;
-    RedrawAll();
+  if (id != kSlideTimer) return;
+  // A tick queued before the slide ended is stale.
+  if (!slide_.sliding()) {
+    KillTimer(hwnd(), kSlideTimer);
+    return;
   }
+  if (!slide_.Tick()) {
+    const RECT band{0, 0, kClientWidth, kSlideBandHeight};
+    Invalidate(band);
+    UpdateWindow(hwnd());
+    return;
+  }
+  KillTimer(hwnd(), kSlideTimer);
+  if (slide_.state() == StripState::Hidden) OnPageShown();
+  RedrawAll();
+}
+
+void MainFrame::Invalidate(const RECT& rect) {
+  InvalidateRect(hwnd(), &rect, TRUE);
 }
 
 void MainFrame::RedrawAll() {
@@ -126,6 +157,14 @@ void MainFrame::OnMinimize() {
 
 void MainFrame::OnAppExit() {
   PostMessageW(hwnd(), WM_CLOSE, 0, 0);
+}
+
+void MainFrame::StartSlide(bool away) {
+  if (away)
+    slide_.SlideAway();
+  else
+    slide_.SlideBack();
+  SetTimer(hwnd(), kSlideTimer, kSlidePeriodMs, nullptr);
 }
 
 }  // namespace kelp

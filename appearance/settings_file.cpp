@@ -1,21 +1,12 @@
 #include "appearance/settings_file.h"
 
+#include "platform/byte_order.h"
+
 namespace kelp {
 
 namespace {
 
 constexpr size_t kHeaderSize = 36;
-
-void AppendInt32(std::string& out, std::uint32_t value) {
-  for (int shift = 0; shift < 32; shift += 8)
-    out.push_back(static_cast<char>((value >> shift) & 0xFF));
-}
-
-std::uint32_t ReadInt32(std::string_view bytes, size_t offset) {
-  std::uint32_t value = 0;
-  for (int i = 3; i >= 0; --i) value = (value << 8) | static_cast<unsigned char>(bytes[offset + i]);
-  return value;
-}
 
 std::string ToStoredLineEnds(std::string_view logical) {
   std::string stored;
@@ -45,8 +36,8 @@ SettingsRecord DefaultSettings(const std::string& exeDir) {
 
 std::string EncodeSettings(const SettingsRecord& settings) {
   std::string logical;
-  AppendInt32(logical, static_cast<std::uint32_t>(settings.skinIndex));
-  for (std::uint32_t color : settings.colors) AppendInt32(logical, color);
+  AppendLe32(logical, static_cast<std::uint32_t>(settings.skinIndex));
+  for (std::uint32_t color : settings.colors) AppendLe32(logical, color);
   logical += settings.backgroundPath;
   return ToStoredLineEnds(logical);
 }
@@ -55,12 +46,12 @@ SettingsRecord DecodeSettings(std::string_view fileBytes, const SettingsRecord& 
   const std::string logical = FromStoredLineEnds(fileBytes);
   SettingsRecord settings = defaults;
   if (logical.size() >= 4) {
-    const auto skin = static_cast<int>(ReadInt32(logical, 0));
+    const auto skin = static_cast<int>(ReadLe32(logical, 0));
     settings.skinIndex = skin >= 0 && skin < kSkinCount ? skin : 0;
   }
   for (size_t i = 0; i < settings.colors.size(); ++i) {
     const size_t offset = 4 + 4 * i;
-    if (logical.size() >= offset + 4) settings.colors[i] = ReadInt32(logical, offset);
+    if (logical.size() >= offset + 4) settings.colors[i] = ReadLe32(logical, offset);
   }
   if (logical.size() >= kHeaderSize) {
     const std::string_view rest = std::string_view(logical).substr(kHeaderSize);

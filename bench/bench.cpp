@@ -48,40 +48,45 @@ DWORD GdiObjectsOfProcess() {
   return GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
 }
 
-// Keystroke to finished repaint over whole exercises of level 2 (advanced), and
-// GDI handles after many keys. Every seventh key is wrong.
-void TypingFigures(MainFrame& frame) {
-  SendCommand(frame, ID_LEVEL3);
+// Keystroke to finished repaint over whole exercises of one level, and GDI
+// handles after many keys. Every seventh key is wrong.
+void TypingFigures(MainFrame& frame, int level) {
+  SendCommand(frame, ID_LEVEL1 + level);
   FinishSlide(frame);
+  const int length = frame.exercise().length();
+  const int exercises = 2000 / length;
   std::vector<double> all, first50, last50;
-  for (int exercise = 0; exercise < 10; ++exercise) {
-    for (int k = 0; k < 200; ++k) {
-      const char key = k % 7 == 0 ? '#' : frame.targetText[k];
+  for (int exercise = 0; exercise < exercises; ++exercise) {
+    for (int k = 0; k < length; ++k) {
+      const char key = k % 7 == 0 ? '#' : frame.exercise().passageAt(k);
       const double ms = TimeIt([&] { TypeKey(frame, key); });
       all.push_back(ms);
-      if (k < 50) first50.push_back(ms);
-      if (k >= 150) last50.push_back(ms);
+      if (k < length / 4) first50.push_back(ms);
+      if (k >= length - length / 4) last50.push_back(ms);
     }
     TypeKey(frame, '\r');
   }
-  PrintSpread("keystroke to repaint, level 2", all);
+  const std::string name = "keystroke to repaint, level " + std::to_string(level);
+  PrintSpread(name.c_str(), all);
   const auto median = [](std::vector<double> v) {
     std::sort(v.begin(), v.end());
     return v[v.size() / 2];
   };
-  std::printf("%-34s %7.3f\n", "median last 50 / first 50 keys", median(last50) / median(first50));
+  std::printf("%-34s %7.3f\n", "median last / first quarter keys",
+              median(last50) / median(first50));
 
   const DWORD gdiBefore = GdiObjectsOfProcess();
   const int wrappersBefore = LiveGdiHandles();
   for (int k = 0; k < 10000; ++k) {
-    const int typed = frame.cursor + 1;
-    TypeKey(frame, frame.practicePhase == PhaseResult ? '\r'
-                   : k % 11 == 0                      ? '\b'
-                                                      : frame.targetText[typed]);
+    const int typed = frame.exercise().cursor() + 1;
+    TypeKey(frame, frame.exercise().phase() == Phase::Result ? '\r'
+                   : k % 11 == 0                             ? '\b'
+                                                             : frame.exercise().passageAt(typed));
   }
   // Wine reports no GDI count (0); the wrappers' own count of live handles then tells.
-  std::printf("%-34s system %lu -> %lu, held by wrappers %d -> %d\n", "GDI objects over 10,000 keys",
-              gdiBefore, GdiObjectsOfProcess(), wrappersBefore, LiveGdiHandles());
+  std::printf("%-34s system %lu -> %lu, held by wrappers %d -> %d\n",
+              "GDI objects over 10,000 keys", gdiBefore, GdiObjectsOfProcess(), wrappersBefore,
+              LiveGdiHandles());
 }
 
 }  // namespace
@@ -96,7 +101,7 @@ int main() {
   std::vector<double> slideFrames;
   for (int round = 0; round < 20; ++round) {
     SendCommand(*frame, ID_LEVEL2);
-    while (frame->toolBarState == kStripSlidingAway)
+    while (frame->slide().state() == StripState::SlidingAway)
       slideFrames.push_back(TimeIt([&] { SendMessageW(frame->hwnd(), WM_TIMER, kSlideTimer, 0); }));
     SendCommand(*frame, ID_HOME);
     FinishSlide(*frame);
@@ -107,7 +112,7 @@ int main() {
   for (int round = 0; round < 5; ++round) {
     slideAway.push_back(TimeIt([&] {
       SendCommand(*frame, ID_LEVEL3);
-      while (frame->toolBarState == kStripSlidingAway) PumpFor(*frame, 1);
+      while (frame->slide().state() == StripState::SlidingAway) PumpFor(*frame, 1);
     }));
     SendCommand(*frame, ID_HOME);
     FinishSlide(*frame);
@@ -123,6 +128,7 @@ int main() {
                 readyPaints);
   }
 
-  TypingFigures(*frame);
+  TypingFigures(*frame, 0);
+  TypingFigures(*frame, 2);
   return 0;
 }

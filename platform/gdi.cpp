@@ -50,11 +50,28 @@ void DrawTextAt(HDC dc, int x, int y, std::string_view gbk) {
   TextOutW(dc, x, y, text.c_str(), static_cast<int>(text.size()));
 }
 
+// Only the part inside the DC's clip box is copied: a keystroke's paint needs a
+// few key frames of a 700 x 300 picture, not all of it.
 void BlitBitmap(HDC dc, HBITMAP bitmap, int x, int y, int width, int height) {
   if (!bitmap) return;
+  RECT clip{};
+  if (GetClipBox(dc, &clip) == NULLREGION) return;
+  const int left = std::max<int>(x, clip.left), top = std::max<int>(y, clip.top);
+  const int right = std::min<int>(x + width, clip.right);
+  const int bottom = std::min<int>(y + height, clip.bottom);
+  if (left >= right || top >= bottom) return;
   MemoryDC memory(dc);
   ScopedSelect select(memory.get(), bitmap);
-  BitBlt(dc, x, y, width, height, memory.get(), 0, 0, SRCCOPY);
+  BitBlt(dc, left, top, right - left, bottom - top, memory.get(), left - x, top - y, SRCCOPY);
+}
+
+void DrawPictureArea(HDC dc, HBITMAP bitmap, int x, int y, int width, int height, COLORREF plain) {
+  const SIZE size = BitmapSize(bitmap);
+  const int covered = std::clamp<int>(size.cx, 0, width);
+  const int coveredHeight = std::clamp<int>(size.cy, 0, height);
+  if (covered > 0 && coveredHeight > 0) BlitBitmap(dc, bitmap, x, y, covered, coveredHeight);
+  if (covered < width) FillSolid(dc, x + covered, y, x + width, y + height, plain);
+  if (coveredHeight < height) FillSolid(dc, x, y + coveredHeight, x + covered, y + height, plain);
 }
 
 }  // namespace kelp

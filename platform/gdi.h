@@ -20,8 +20,12 @@ class GdiObject {
   }
   ~GdiObject() { Reset(); }
   GdiObject(GdiObject&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
+  // The handle moves with its count: only the old one is released.
   GdiObject& operator=(GdiObject&& other) noexcept {
-    if (this != &other) Reset(std::exchange(other.handle_, nullptr));
+    if (this != &other) {
+      Reset();
+      handle_ = std::exchange(other.handle_, nullptr);
+    }
     return *this;
   }
   GdiObject(const GdiObject&) = delete;
@@ -115,6 +119,9 @@ struct FontSpec {
   int weight;
 };
 
+// The page font: hints, titles, labels and the result line.
+constexpr FontSpec kPageFont{12, 6, 400};
+
 // "宋体", character set 0, without antialiasing, other fields at their defaults.
 Font CreateSongFont(FontSpec shape);
 Bitmap LoadBitmapFile(std::string_view gbkPath);
@@ -126,5 +133,8 @@ void Draw3dRect(HDC dc, int x, int y, int width, int height, COLORREF first, COL
 void DrawTextAt(HDC dc, int x, int y, std::string_view gbk);
 // Copies the top-left width x height block of `bitmap` to (x, y); an empty bitmap copies nothing.
 void BlitBitmap(HDC dc, HBITMAP bitmap, int x, int y, int width, int height);
+// Copies the picture into the area and fills what it does not cover (all of it
+// when there is no picture) with `plain`.
+void DrawPictureArea(HDC dc, HBITMAP bitmap, int x, int y, int width, int height, COLORREF plain);
 
 }  // namespace kelp

@@ -1,20 +1,15 @@
 #pragma once
 
-#include <windows.h>
-
 #include <string>
+#include <string_view>
 
 namespace kelp {
 
-// Figures of the latest evaluated exercise; evaluating also stores its score.
+// Figures of the latest evaluated exercise.
 class ExerciseResult {
  public:
-  ExerciseResult();
-  virtual ~ExerciseResult() = default;
-
-  void Evaluate(const char* passage, const char* typed, int levelIndex, int elapsedSeconds);
-  void DrawResult(HDC dc) const;
-  void SaveScore();
+  void Evaluate(std::string_view passage, std::string_view typed, int levelIndex,
+                int elapsedSeconds);
 
   float speed = 0;
   float score = 0;
@@ -22,8 +17,7 @@ class ExerciseResult {
   std::string resultText;
   int correctCount = 0;
   int level = 0;
-  std::string exeDir;
-  bool scoreSaved = true;
+  bool scoreSaved = true;  // set by whoever stores the score
 };
 
 }  // namespace kelp

@@ -47,10 +47,52 @@ constexpr CellPosition CellAt(const LevelInfo& level, int k) {
   return {x, y, y + kTypedRowGap};
 }
 
+struct CellRect {
+  int left, top, right, bottom;
+};
+
+// The rectangles a keystroke repaints lie on the four-row grid for every level;
+// they also cover the one-line levels, whose cells start further right.
+constexpr int kGridLeft = 25;
+constexpr int kRepaintHeight = 30;
+constexpr int kKeyRepaintWidth = 90;
+constexpr int kBackspaceRepaintWidth = 110;
+constexpr int kRowStartRepaintWidth = 30;
+
+// n is the cursor after the change; division truncates, so n = -1 is column -1 of row 0.
+constexpr int GridColumn(int n) {
+  return n % kRowLength;
+}
+constexpr int GridTypedTop(int row) {
+  return kPassageTop + kTypedRowGap + kRowPitch * row;
+}
+
+// After a printable key: the new character and the new cursor mark.
+constexpr CellRect KeyRepaintRect(int n) {
+  const int left = kGridLeft + kCellPitch * GridColumn(n), top = GridTypedTop(n / kRowLength);
+  return {left, top, left + kKeyRepaintWidth, top + kRepaintHeight};
+}
+
+// After a Backspace: the start of the next typed row (where the removed character
+// stood when it began a row), then the removed character and the old cursor mark.
+constexpr CellRect BackspaceRowStartRect(int n) {
+  const int top = GridTypedTop(n / kRowLength + 1);
+  return {kGridLeft, top, kGridLeft + kRowStartRepaintWidth, top + kRepaintHeight};
+}
+constexpr CellRect BackspaceRepaintRect(int n) {
+  const int left = kGridLeft + kCellPitch * GridColumn(n), top = GridTypedTop(n / kRowLength);
+  return {left, top, left + kBackspaceRepaintWidth, top + kRepaintHeight};
+}
+
 // The byte as drawn in a cell: untypeable bytes show as '?'.
 constexpr char DisplayedChar(char c) {
   const auto byte = static_cast<unsigned char>(c);
   return byte >= 32 && byte <= 126 ? c : '?';
+}
+
+// A typed cell as drawn: a wrongly typed space shows as "-".
+constexpr char DisplayedTypedChar(char typed, char expected) {
+  return typed == ' ' && expected != ' ' ? '-' : DisplayedChar(typed);
 }
 
 }  // namespace kelp

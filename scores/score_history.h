@@ -8,16 +8,13 @@
 namespace kelp {
 
 constexpr int kHistoryCapacity = 30;
+constexpr std::size_t kScoreRecordSize = 4;
 
 std::string ScoreFileName(int level);
-// The bytes of a history after appending `score` to `old`. Files past 116 bytes
-// drop their oldest record; bytes beyond the 30th slot are kept as they are.
+// The bytes of a history after appending `score` to `old`. A partial record at
+// the end of a damaged file is dropped first; a history of 30 records or more
+// drops its oldest record, and whole records beyond the 30th slot are kept.
 std::string AppendedHistory(std::string_view old, float score);
 std::vector<float> ParseHistory(std::string_view bytes);
-
-// False when the history could not be read or replaced; nothing is then changed.
-bool AppendScore(const std::string& exeDir, int level, float score);
-std::vector<float> ReadScores(const std::string& exeDir, int level);
-void DeleteAllScores(const std::string& exeDir);
 
 }  // namespace kelp

@@ -108,7 +108,9 @@ void SendCommand(const MainFrame& frame, int id) {
 
 void FinishSlide(MainFrame& frame) {
   for (int tick = 0; tick < 40; ++tick) {
-    if (frame.toolBarState != kStripSlidingAway && frame.toolBarState != kStripSlidingBack) return;
+    if (frame.slide().state() != StripState::SlidingAway &&
+        frame.slide().state() != StripState::SlidingBack)
+      return;
     SendMessageW(frame.hwnd(), WM_TIMER, kSlideTimer, 0);
   }
 }

@@ -24,17 +24,14 @@ int CountPixels(const MainFrame& f, RECT area, COLORREF color) {
 TEST_F(Levels, StartFromHomeSlidesFirstThenShowsThePassage) {
   TheSeams().nextRandom = [] { return 4000; };
   MainFrame& f = Open();
-  std::memset(f.targetText, '#', sizeof f.targetText);
   Command(ID_LEVEL3);
-  EXPECT_EQ(f.practicePhase, PhaseStart);
-  EXPECT_EQ(f.cursor, -1);
-  EXPECT_EQ(f.targetText[0], '#');  // nothing loaded while the strip slides
+  EXPECT_EQ(f.exercise().phase(), Phase::Start);  // nothing loaded while the strip slides
+  EXPECT_EQ(f.exercise().cursor(), -1);
   FinishSlide(f);
-  ASSERT_EQ(f.practicePhase, PhaseReady);
+  ASSERT_EQ(f.exercise().phase(), Phase::Ready);
   const auto text = folder.Read("Level3.kpd");
   ASSERT_TRUE(text);
-  EXPECT_EQ(std::string(f.targetText, 200), text->substr(4000 % 3799, 200));
-  EXPECT_EQ(f.targetText[200], '#');  // beyond the read: untouched
+  EXPECT_EQ(f.exercise().passage(), text->substr(4000 % 3799, 200));
 }
 
 TEST_F(Levels, StartFromAShownPageIsImmediateAndSameLevelKeepsItsExercise) {
@@ -43,14 +40,14 @@ TEST_F(Levels, StartFromAShownPageIsImmediateAndSameLevelKeepsItsExercise) {
   MainFrame& f = Open();
   Command(ID_LEVEL1);
   FinishSlide(f);
-  const std::string first(f.targetText, 40);
+  const std::string first(f.exercise().passage());
   Command(ID_LEVEL3);
-  EXPECT_EQ(f.toolBarState, 2);
-  EXPECT_EQ(f.page, 2);
-  EXPECT_EQ(f.practicePhase, PhaseReady);
-  const std::string third(f.targetText, 200);
+  EXPECT_EQ(f.slide().state(), StripState::Hidden);
+  EXPECT_EQ(f.page(), LevelPage(2));
+  EXPECT_EQ(f.exercise().phase(), Phase::Ready);
+  const std::string third(f.exercise().passage());
   Command(ID_LEVEL3);  // the level already shown: only a repaint
-  EXPECT_EQ(std::string(f.targetText, 200), third);
+  EXPECT_EQ(f.exercise().passage(), third);
   EXPECT_EQ(draws, 2);
   EXPECT_NE(first, third.substr(0, 40));
 }
@@ -79,7 +76,7 @@ TEST_F(Levels, PassageCellsTitleAndCursorMarkAtTheirPixels) {
 
 TEST_F(Levels, KeyboardPictureAndFirstKeyFrame) {
   MainFrame& f = StartLevel(ID_LEVEL1, "Level1.kpd", "qa");
-  ASSERT_TRUE(f.hintBitmap);
+  ASSERT_TRUE(f.hintPicture());
   // Two red rings outside, three cyan inside, on the box of "q".
   EXPECT_EQ(PixelAt(f, 80, 225), RGB(255, 0, 0));
   EXPECT_EQ(PixelAt(f, 81, 240), RGB(255, 0, 0));
@@ -99,12 +96,12 @@ TEST_F(Levels, MissingTextIsReportedOnceThenHomeUnderTheHiddenStrip) {
   ASSERT_EQ(watcher.seen().size(), 1u);
   EXPECT_EQ(watcher.seen()[0].text, "出错：Level4.kpd 文件丢失或损坏，练习无法继续！");
   EXPECT_EQ(watcher.seen()[0].caption, "Kelp错误提示");
-  EXPECT_EQ(f.page, -1);
-  EXPECT_EQ(f.practicePhase, 0);
-  EXPECT_EQ(f.toolBarState, 2);
+  EXPECT_EQ(f.page(), Page::Home);
+  EXPECT_EQ(f.exercise().phase(), Phase::Idle);
+  EXPECT_EQ(f.slide().state(), StripState::Hidden);
   Command(ID_HOME);
   FinishSlide(f);
-  EXPECT_EQ(f.toolBarState, 0);
+  EXPECT_EQ(f.slide().state(), StripState::Shown);
 }
 
 TEST_F(Levels, TextTooShortForTheOffsetCountsAsDamaged) {
@@ -116,9 +113,9 @@ TEST_F(Levels, TextTooShortForTheOffsetCountsAsDamaged) {
   FinishSlide(f);
   ASSERT_EQ(watcher.seen().size(), 1u);
   EXPECT_EQ(watcher.seen()[0].text, "出错：Level5.kpd 文件丢失或损坏，练习无法继续！");
-  EXPECT_EQ(f.page, -1);
+  EXPECT_EQ(f.page(), Page::Home);
   // The keypad picture is loaded all the same.
-  EXPECT_TRUE(f.hintBitmap);
+  EXPECT_TRUE(f.hintPicture());
 }
 
 }  // namespace
@@ -176,7 +173,7 @@ TEST_F(Levels, HintPicturesPutEveryFramedKeyUnderItsBox) {
 TEST_F(Levels, MissingHintPictureDrawsAPlainAreaAndStillFrames) {
   folder.Remove("kb1.kpd");
   MainFrame& f = StartLevel(ID_LEVEL1, "Level1.kpd", " a");
-  EXPECT_FALSE(f.hintBitmap);
+  EXPECT_FALSE(f.hintPicture());
   EXPECT_EQ(PixelAt(f, 600, 300), PixelAt(f, 30, 440));  // one plain fill, no garbage
   EXPECT_EQ(PixelAt(f, 200, 360), RGB(255, 0, 0));       // the space bar's frame
   EXPECT_EQ(PixelAt(f, 469, 404), RGB(255, 0, 0));

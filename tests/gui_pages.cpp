@@ -15,64 +15,64 @@ void Tick(MainFrame& f) {
 TEST_F(Pages, SlideAwayAndBackRunTheirStepSequences) {
   MainFrame& f = Open();
   Command(ID_LEVEL2);
-  EXPECT_EQ(f.toolBarState, 1);
-  EXPECT_EQ(f.page, 1);
-  std::vector<int> away{f.slideStep};
-  while (f.toolBarState == 1) {
+  EXPECT_EQ(f.slide().state(), StripState::SlidingAway);
+  EXPECT_EQ(f.page(), LevelPage(1));
+  std::vector<int> away{f.slide().step()};
+  while (f.slide().state() == StripState::SlidingAway) {
     Tick(f);
-    away.push_back(f.slideStep);
+    away.push_back(f.slide().step());
   }
   const std::vector<int> expectedAway{-51, -46, -41, -36, -31, -26, -21, -16,
                                       -11, -6,  -1,  4,   9,   14,  0};
   EXPECT_EQ(away, expectedAway);  // 14 ticks; the last paint ends the slide
-  EXPECT_EQ(f.toolBarState, 2);
+  EXPECT_EQ(f.slide().state(), StripState::Hidden);
   EXPECT_EQ(PixelAt(f, 100, 20), RGB(208, 208, 208));
   EXPECT_EQ(PixelAt(f, 100, 21), RGB(144, 144, 144));
 
   Command(ID_HOME);
-  EXPECT_EQ(f.toolBarState, 3);
-  EXPECT_EQ(f.page, -1);
-  EXPECT_EQ(f.practicePhase, 0);
+  EXPECT_EQ(f.slide().state(), StripState::SlidingBack);
+  EXPECT_EQ(f.page(), Page::Home);
+  EXPECT_EQ(f.exercise().phase(), Phase::Idle);
   int ticks = 0;
-  EXPECT_EQ(f.slideStep, -21);
-  while (f.toolBarState == 3) {
+  EXPECT_EQ(f.slide().step(), -21);
+  while (f.slide().state() == StripState::SlidingBack) {
     Tick(f);
     ++ticks;
   }
   EXPECT_EQ(ticks, 16);
-  EXPECT_EQ(f.slideStep, 0);
+  EXPECT_EQ(f.slide().step(), 0);
   EXPECT_EQ(PixelAt(f, 100, 55), RGB(208, 208, 208));
 }
 
 TEST_F(Pages, InterruptedSlidesRestartFromTheirFirstStep) {
   MainFrame& f = Open();
   Command(40014);  // Esc at home: nothing
-  EXPECT_EQ(f.toolBarState, 0);
-  EXPECT_EQ(f.slideStep, 0);
+  EXPECT_EQ(f.slide().state(), StripState::Shown);
+  EXPECT_EQ(f.slide().step(), 0);
 
   Command(ID_LEVEL1);
   Tick(f);
   Tick(f);
   Command(ID_HOME);  // Esc while sliding away
-  EXPECT_EQ(f.toolBarState, 3);
-  EXPECT_EQ(f.slideStep, -21);
+  EXPECT_EQ(f.slide().state(), StripState::SlidingBack);
+  EXPECT_EQ(f.slide().step(), -21);
   Tick(f);
   Command(ID_LEVEL3);  // a page while sliding back
-  EXPECT_EQ(f.toolBarState, 1);
-  EXPECT_EQ(f.slideStep, -51);
-  EXPECT_EQ(f.page, 2);
+  EXPECT_EQ(f.slide().state(), StripState::SlidingAway);
+  EXPECT_EQ(f.slide().step(), -51);
+  EXPECT_EQ(f.page(), LevelPage(2));
   Tick(f);
   Command(ID_LEVEL4);  // another page while sliding away
-  EXPECT_EQ(f.slideStep, -51);
-  EXPECT_EQ(f.page, 3);
+  EXPECT_EQ(f.slide().step(), -51);
+  EXPECT_EQ(f.page(), LevelPage(3));
   FinishSlide(f);
-  EXPECT_EQ(f.toolBarState, 2);
+  EXPECT_EQ(f.slide().state(), StripState::Hidden);
 
   Command(ID_LEVEL5);  // page switch while hidden: no slide
-  EXPECT_EQ(f.toolBarState, 2);
-  EXPECT_EQ(f.slideStep, 0);
-  EXPECT_EQ(f.page, 4);
-  EXPECT_EQ(f.practicePhase, PhaseReady);
+  EXPECT_EQ(f.slide().state(), StripState::Hidden);
+  EXPECT_EQ(f.slide().step(), 0);
+  EXPECT_EQ(f.page(), LevelPage(4));
+  EXPECT_EQ(f.exercise().phase(), Phase::Ready);
 }
 
 TEST_F(Pages, SlideRestoresOnlyTheStripBand) {
@@ -97,12 +97,12 @@ TEST_F(Pages, TimerDrivenSlideEndsOnItsOwn) {
   MainFrame& f = Open();
   Command(ID_LEVEL1);
   PumpFor(f, 1500);
-  EXPECT_EQ(f.toolBarState, 2);
-  EXPECT_EQ(f.practicePhase, PhaseReady);
+  EXPECT_EQ(f.slide().state(), StripState::Hidden);
+  EXPECT_EQ(f.exercise().phase(), Phase::Ready);
   Command(ID_HOME);
   PumpFor(f, 1500);
-  EXPECT_EQ(f.toolBarState, 0);
-  EXPECT_EQ(f.slideStep, 0);
+  EXPECT_EQ(f.slide().state(), StripState::Shown);
+  EXPECT_EQ(f.slide().step(), 0);
 }
 
 TEST_F(Pages, AcceleratorsGoThroughTheRealTable) {
@@ -115,13 +115,13 @@ TEST_F(Pages, AcceleratorsGoThroughTheRealTable) {
   const int levelKeys[] = {VK_F2, VK_F3, VK_F4, VK_F5, VK_F6};
   for (int level = 0; level < 5; ++level) {
     press(levelKeys[level]);
-    EXPECT_EQ(f.page, level);
+    EXPECT_EQ(f.page(), LevelPage(level));
     FinishSlide(f);
   }
   press(VK_ESCAPE);
-  EXPECT_EQ(f.toolBarState, 3);
+  EXPECT_EQ(f.slide().state(), StripState::SlidingBack);
   FinishSlide(f);
-  EXPECT_EQ(f.toolBarState, 0);
+  EXPECT_EQ(f.slide().state(), StripState::Shown);
 
   for (WPARAM key : {VK_INSERT, VK_LWIN, VK_RWIN}) {
     ShowWindow(f.hwnd(), SW_RESTORE);
@@ -129,6 +129,28 @@ TEST_F(Pages, AcceleratorsGoThroughTheRealTable) {
     press(key);
     EXPECT_TRUE(IsIconic(f.hwnd())) << key;
   }
+}
+
+// The slide runs on its timer whether or not the window can paint.
+TEST_F(Pages, MinimisedDuringTheSlideComesBackWithThePageAndNoTimer) {
+  folder.Write("Level1.kpd", "a" + std::string(4000, 'x'));
+  TheSeams().nextRandom = [] { return 0; };
+  MainFrame& f = Open();
+  Command(ID_LEVEL1);
+  Tick(f);
+  ShowWindow(f.hwnd(), SW_MINIMIZE);
+  PumpFor(f, 600);
+  EXPECT_EQ(f.slide().state(), StripState::Hidden);
+  EXPECT_EQ(f.exercise().phase(), Phase::Ready);
+  ShowWindow(f.hwnd(), SW_RESTORE);
+  f.RedrawAll();
+  PumpFor(f, 100);
+  MSG message;
+  EXPECT_FALSE(PeekMessageW(&message, f.hwnd(), WM_TIMER, WM_TIMER, PM_NOREMOVE) &&
+               message.wParam == kSlideTimer);
+  EXPECT_EQ(PixelAt(f, 100, 20), RGB(208, 208, 208));  // the hidden strip's separator
+  EXPECT_EQ(PixelAt(f, 98, 270), RGB(255, 0, 0));      // the page with its first key framed
+  EXPECT_NE(PixelAt(f, 350, 300), RGB(0, 0, 0));
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
 #include "appearance/settings_file.h"
+#include "appearance/settings_store.h"
 #include "platform/gbk.h"
 #include "tests/frame_test.h"
 
@@ -14,10 +15,10 @@ TEST_F(Settings, FirstStartWritesDefaultsAndNothingElse) {
   ASSERT_TRUE(stored);
   EXPECT_EQ(*stored, EncodeSettings(DefaultSettings(folder.path())));
   EXPECT_EQ(stored->size(), 36 + folder.path().size() + 11);
-  EXPECT_EQ(f.skinIndex, 0);
-  EXPECT_EQ(f.standardTextColor, RGB(206, 236, 255));
-  EXPECT_EQ(f.levelColors[4], RGB(255, 255, 255));
-  EXPECT_EQ(f.backgroundPath, folder.path() + "bgmain0.kpd");
+  EXPECT_EQ(f.settings().skinIndex, 0);
+  EXPECT_EQ(f.palette().standardText, RGB(206, 236, 255));
+  EXPECT_EQ(f.palette().level[4], RGB(255, 255, 255));
+  EXPECT_EQ(f.settings().backgroundPath, folder.path() + "bgmain0.kpd");
   EXPECT_FALSE(folder.Read("skd.kpd.tmp"));
 }
 
@@ -28,13 +29,13 @@ TEST_F(Settings, AwkwardColoursSurviveLoadAndSave) {
                                folder.path() + "bgmain2.kpd"};
   folder.Write("skd.kpd", EncodeSettings(written));
   MainFrame& f = Open();
-  EXPECT_EQ(f.skinIndex, 3);
-  EXPECT_EQ(f.colorBlock(), written.colors);
-  EXPECT_EQ(f.backgroundPath, written.backgroundPath);
-  EXPECT_TRUE(f.backgroundBitmap);
+  EXPECT_EQ(f.settings().skinIndex, 3);
+  EXPECT_EQ(f.settings().colors, written.colors);
+  EXPECT_EQ(f.settings().backgroundPath, written.backgroundPath);
+  EXPECT_TRUE(f.background());
 
   folder.Remove("skd.kpd");
-  f.SaveSettings();
+  EXPECT_TRUE(SaveSettings(f.exeDir(), f.settings()));
   EXPECT_EQ(folder.Read("skd.kpd"), EncodeSettings(written));
 }
 
@@ -42,10 +43,10 @@ TEST_F(Settings, ShortAndOddFilesFallBackSafely) {
   // Skin 9 and half a colour: skin 0, defaults for the rest, the default picture.
   folder.Write("skd.kpd", std::string("\x09\x00\x00\x00\x11\x22", 6));
   MainFrame& f = Open();
-  EXPECT_EQ(f.skinIndex, 0);
-  EXPECT_EQ(f.colorBlock(), kSkins[0].defaultColors);
-  EXPECT_EQ(f.backgroundPath, folder.path() + "bgmain0.kpd");
-  EXPECT_TRUE(f.backgroundBitmap);
+  EXPECT_EQ(f.settings().skinIndex, 0);
+  EXPECT_EQ(f.settings().colors, kSkins[0].defaultColors);
+  EXPECT_EQ(f.settings().backgroundPath, folder.path() + "bgmain0.kpd");
+  EXPECT_TRUE(f.background());
   // Reading never rewrites the file.
   EXPECT_EQ(folder.Read("skd.kpd")->size(), 6u);
 }
@@ -56,8 +57,8 @@ TEST_F(Settings, UnloadablePictureLeavesThePathAndAPlainPage) {
   settings.backgroundPath = folder.path() + "garbage.bmp";
   folder.Write("skd.kpd", EncodeSettings(settings));
   MainFrame& f = Open();
-  EXPECT_FALSE(f.backgroundBitmap);
-  EXPECT_EQ(f.backgroundPath, settings.backgroundPath);
+  EXPECT_FALSE(f.background());
+  EXPECT_EQ(f.settings().backgroundPath, settings.backgroundPath);
   EXPECT_EQ(PixelAt(f, 350, 300), PixelAt(f, 650, 420));
 }
 
@@ -65,10 +66,8 @@ TEST_F(Settings, UnwritableFileKeepsSettingsInMemory) {
   // A folder in the file's place can be neither read nor replaced.
   CreateDirectoryW((Widen(folder.path()) + L"skd.kpd").c_str(), nullptr);
   MainFrame& f = Open();
-  EXPECT_EQ(f.colorBlock(), kSkins[0].defaultColors);
-  f.standardTextColor = RGB(1, 2, 3);
-  f.SaveSettings();
-  EXPECT_EQ(f.standardTextColor, RGB(1, 2, 3));
+  EXPECT_EQ(f.settings().colors, kSkins[0].defaultColors);
+  EXPECT_FALSE(SaveSettings(f.exeDir(), f.settings()));
   EXPECT_TRUE(IsWindow(f.hwnd()));
   RemoveDirectoryW((Widen(folder.path()) + L"skd.kpd").c_str());
 }

@@ -23,32 +23,29 @@ TEST_F(StartUp, WindowGeometryAndStartValues) {
   const int cyBorder = GetSystemMetrics(SM_CYBORDER);
   EXPECT_EQ(window.left, (GetSystemMetrics(SM_CXSCREEN) - 700) / 2);
   EXPECT_EQ(window.top, (GetSystemMetrics(SM_CYSCREEN) - 500) / 2);
-  EXPECT_EQ(f.windowRect.right, 4 * cyBorder + 706);
-  EXPECT_EQ(f.windowRect.bottom,
+  EXPECT_EQ(window.right - window.left, 4 * cyBorder + 706);
+  EXPECT_EQ(window.bottom - window.top,
             GetSystemMetrics(SM_CYCAPTION) + GetSystemMetrics(SM_CYMENU) + 4 * cyBorder + 456);
   EXPECT_EQ(GetWindowLongW(f.hwnd(), GWL_STYLE) & (WS_SYSMENU | WS_MINIMIZEBOX | WS_THICKFRAME), 0);
   EXPECT_TRUE(GetWindowLongW(f.hwnd(), GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
 
-  EXPECT_EQ(f.page, -1);
-  EXPECT_EQ(f.toolBarState, 0);
-  EXPECT_EQ(f.practicePhase, 0);
-  EXPECT_EQ(f.slideStep, 0);
-  EXPECT_EQ(f.digitThreeCount, 0);
-  for (int offset : f.buttonOffsets) EXPECT_EQ(offset, 0);
-  EXPECT_EQ(f.exeDir, folder.path());
-  EXPECT_EQ(f.result.exeDir, folder.path());
-  EXPECT_EQ(f.metrics.cyCaption, GetSystemMetrics(SM_CYCAPTION));
-  EXPECT_TRUE(f.metrics.captionFont);
-  EXPECT_NE(f.icons.appIcon, nullptr);
-  for (HICON icon : f.icons.levelIcons) EXPECT_NE(icon, nullptr);
-  EXPECT_EQ(reinterpret_cast<HICON>(SendMessageW(f.hwnd(), WM_GETICON, ICON_BIG, 0)),
-            f.icons.appIcon);
+  EXPECT_EQ(f.page(), Page::Home);
+  EXPECT_EQ(f.slide().state(), StripState::Shown);
+  EXPECT_EQ(f.exercise().phase(), Phase::Idle);
+  EXPECT_EQ(f.slide().step(), 0);
+  EXPECT_EQ(f.digitThreeCount(), 0);
+  for (int offset : f.toolStrip().offsets) EXPECT_EQ(offset, 0);
+  EXPECT_EQ(f.exeDir(), folder.path());
+  EXPECT_EQ(f.metrics().cyCaption, GetSystemMetrics(SM_CYCAPTION));
+  EXPECT_TRUE(f.metrics().captionFont);
+  for (HICON icon : f.toolStrip().icons) EXPECT_NE(icon, nullptr);
+  EXPECT_NE(reinterpret_cast<HICON>(SendMessageW(f.hwnd(), WM_GETICON, ICON_BIG, 0)), nullptr);
 }
 
 TEST_F(StartUp, MenuBarCarriesTheFourPopUpsWithExactLabels) {
   MainFrame& f = Open();
   const HMENU bar = GetMenu(f.hwnd());
-  ASSERT_EQ(bar, f.menu);
+  ASSERT_EQ(bar, f.menu());
   ASSERT_EQ(GetMenuItemCount(bar), 4);
   EXPECT_EQ(MenuLabel(bar, 0), "开始(&S)");
   EXPECT_EQ(MenuLabel(bar, 3), "帮助(&H)");
@@ -68,12 +65,12 @@ TEST_F(StartUp, MenuBarCarriesTheFourPopUpsWithExactLabels) {
 
 TEST_F(StartUp, BackgroundPictureFillsTheClientArea) {
   MainFrame& f = Open();
-  ASSERT_TRUE(f.backgroundBitmap);
-  const SIZE size = BitmapSize(f.backgroundBitmap.get());
+  ASSERT_TRUE(f.background());
+  const SIZE size = BitmapSize(f.background());
   EXPECT_EQ(size.cx, 700);
   EXPECT_EQ(size.cy, 450);
   MemoryDC memory(nullptr);
-  ScopedSelect select(memory.get(), f.backgroundBitmap.get());
+  ScopedSelect select(memory.get(), f.background());
   for (POINT p : {POINT{5, 440}, POINT{350, 300}, POINT{695, 100}})
     EXPECT_EQ(PixelAt(f, p.x, p.y), GetPixel(memory.get(), p.x, p.y)) << p.x << "," << p.y;
 }
@@ -81,7 +78,7 @@ TEST_F(StartUp, BackgroundPictureFillsTheClientArea) {
 TEST_F(StartUp, MissingBackgroundPaintsAPlainFill) {
   folder.Remove("bgmain0.kpd");
   MainFrame& f = Open();
-  EXPECT_FALSE(f.backgroundBitmap);
+  EXPECT_FALSE(f.background());
   const COLORREF fill = PixelAt(f, 350, 300);
   EXPECT_EQ(PixelAt(f, 600, 420), fill);
   EXPECT_EQ(PixelAt(f, 10, 200), fill);

@@ -1,7 +1,9 @@
+#include "appearance/settings_file.h"
 #include "platform/gbk.h"
 #include "practice/level_table.h"
 #include "resource_ids.h"
 #include "scores/score_history.h"
+#include "scores/score_store.h"
 #include "tests/frame_test.h"
 
 #include <cstring>
@@ -37,34 +39,34 @@ const std::string kBeginnerPassage = "qa sd fg hj kl asdf jkl qwer uiop zxcv b";
 
 TEST_F(Typing, BeginnerExerciseFromFirstKeyToStoredScore) {
   MainFrame& f = StartLevel(ID_LEVEL1, "Level1.kpd", kBeginnerPassage);
-  ASSERT_EQ(f.practicePhase, PhaseReady);
+  ASSERT_EQ(f.exercise().phase(), Phase::Ready);
   clock += 5;  // time before the first key does not count
   Type("q");
-  EXPECT_EQ(f.practicePhase, PhaseTyping);
-  EXPECT_EQ(f.startTime, clock);
-  EXPECT_GT(CountColor({77, 60, 90, 80}, f.standardTextColor), 5);  // "q" at x 77
-  EXPECT_GT(CountColor({90, 60, 103, 80}, f.infoTextColor), 3);     // the mark moved to x 90
-  EXPECT_EQ(PixelAt(f, 98, 270), RGB(255, 0, 0));                   // "a" is framed next
+  EXPECT_EQ(f.exercise().phase(), Phase::Typing);
+  EXPECT_EQ(f.exercise().startTime(), clock);
+  EXPECT_GT(CountColor({77, 60, 90, 80}, f.palette().standardText), 5);  // "q" at x 77
+  EXPECT_GT(CountColor({90, 60, 103, 80}, f.palette().infoText), 3);     // the mark moved to x 90
+  EXPECT_EQ(PixelAt(f, 98, 270), RGB(255, 0, 0));                        // "a" is framed next
 
   clock += 16;
   Type(kBeginnerPassage.substr(1));
-  EXPECT_EQ(f.practicePhase, PhaseResult);
-  EXPECT_EQ(f.endTime - f.startTime, 16);
-  EXPECT_EQ(Narrow(Widen(f.result.resultText)), f.result.resultText);
-  EXPECT_EQ(f.result.resultText.rfind("速度:150.0字母/分 正确率:100.0% 得分:100.0分", 0), 0u);
+  EXPECT_EQ(f.exercise().phase(), Phase::Result);
+  EXPECT_EQ(f.exercise().endTime() - f.exercise().startTime(), 16);
+  EXPECT_EQ(Narrow(Widen(f.result().resultText)), f.result().resultText);
+  EXPECT_EQ(f.result().resultText.rfind("速度:150.0字母/分 正确率:100.0% 得分:100.0分", 0), 0u);
   EXPECT_EQ(ReadScores(folder.path(), 0), std::vector<float>{100.0f});
   EXPECT_EQ(folder.Read("Lev0Data.kpd")->size(), 4u);
   // The result page shows the picture without any frame, and the line at y 90.
   EXPECT_NE(PixelAt(f, 98, 270), RGB(255, 0, 0));
-  EXPECT_GT(CountColor({30, 90, 300, 102}, f.infoTextColor), 20);
+  EXPECT_GT(CountColor({30, 90, 300, 102}, f.palette().infoText), 20);
 
   // Extra keys change nothing; Enter starts a new passage of the same level.
   Type("zzz");
   EXPECT_EQ(ReadScores(folder.path(), 0).size(), 1u);
   Type("\r");
-  EXPECT_EQ(f.practicePhase, PhaseReady);
-  EXPECT_EQ(f.cursor, -1);
-  EXPECT_EQ(f.page, 0);
+  EXPECT_EQ(f.exercise().phase(), Phase::Ready);
+  EXPECT_EQ(f.exercise().cursor(), -1);
+  EXPECT_EQ(f.page(), LevelPage(0));
 }
 
 TEST_F(Typing, AdvancedExerciseWithMistakesStoresItsScore) {
@@ -77,10 +79,11 @@ TEST_F(Typing, AdvancedExerciseWithMistakesStoresItsScore) {
   Type(typed.substr(0, 1));
   clock += 60;
   Type(typed.substr(1));
-  EXPECT_EQ(f.result.correctCount, 190);
-  EXPECT_EQ(f.result.resultText.rfind("速度:200.0字母/分 正确率:95.0% 得分:73.1分  很好！", 0), 0u);
-  EXPECT_EQ(ReadScores(folder.path(), 2), std::vector<float>{f.result.score});
-  EXPECT_GT(CountColor({30, 410, 300, 422}, f.infoTextColor), 20);
+  EXPECT_EQ(f.result().correctCount, 190);
+  EXPECT_EQ(f.result().resultText.rfind("速度:200.0字母/分 正确率:95.0% 得分:73.1分  很好！", 0),
+            0u);
+  EXPECT_EQ(ReadScores(folder.path(), 2), std::vector<float>{f.result().score});
+  EXPECT_GT(CountColor({30, 410, 300, 422}, f.palette().infoText), 20);
 }
 
 TEST_F(Typing, KeypadExerciseAndTheThirtyFirstResult) {
@@ -99,7 +102,7 @@ TEST_F(Typing, KeypadExerciseAndTheThirtyFirstResult) {
   Type(typed.substr(0, 1));
   clock += 20;
   Type(typed.substr(1, 39));
-  EXPECT_EQ(f.result.resultText.rfind("速度:120.0字母/分 正确率:95.0% 得分:57.0分", 0), 0u);
+  EXPECT_EQ(f.result().resultText.rfind("速度:120.0字母/分 正确率:95.0% 得分:57.0分", 0), 0u);
   const std::vector<float> scores = ReadScores(folder.path(), 4);
   ASSERT_EQ(scores.size(), 30u);
   EXPECT_EQ(scores.front(), 2.0f);
@@ -121,33 +124,35 @@ TEST_F(Typing, KeypadFramesPlusZeroAndNothingForOthers) {
 }
 
 TEST_F(Typing, WrongSpaceShowsAsDashAndBackspaceRepairs) {
+  SettingsRecord settings = DefaultSettings(folder.path());
+  settings.colors[1] = RGB(250, 40, 40);
+  folder.Write("skd.kpd", EncodeSettings(settings));
   MainFrame& f = StartLevel(ID_LEVEL1, "Level1.kpd", kBeginnerPassage);
-  f.errorTextColor = RGB(250, 40, 40);
-  Type("q ");  // a space where "a" belongs
-  EXPECT_EQ(f.typedText[1], '-');
+  Type("q ");  // a space where "a" belongs: stored as typed, shown as "-"
+  EXPECT_EQ(f.exercise().typedAt(1), ' ');
   EXPECT_GT(CountColor({90, 60, 103, 80}, RGB(250, 40, 40)), 3);
   Type("\b");
-  EXPECT_EQ(f.cursor, 0);
+  EXPECT_EQ(f.exercise().cursor(), 0);
   EXPECT_EQ(CountColor({90, 60, 103, 80}, RGB(250, 40, 40)), 0);
   Type("a");
   EXPECT_EQ(CountColor({90, 60, 103, 80}, RGB(250, 40, 40)), 0);
-  EXPECT_GT(CountColor({90, 60, 103, 80}, f.standardTextColor), 3);
+  EXPECT_GT(CountColor({90, 60, 103, 80}, f.palette().standardText), 3);
   Type("\b\b\b\b");  // never below -1
-  EXPECT_EQ(f.cursor, -1);
+  EXPECT_EQ(f.exercise().cursor(), -1);
   Type("\r");  // Enter while typing does nothing
-  EXPECT_EQ(f.practicePhase, PhaseTyping);
+  EXPECT_EQ(f.exercise().phase(), Phase::Typing);
 }
 
 TEST_F(Typing, BackspaceAfterTheFiftyFirstKeyLeavesNoStaleGlyph) {
   MainFrame& f = StartLevel(ID_LEVEL2, "Level2.kpd", std::string(200, 'M'));
   Type(std::string(51, 'M'));
-  EXPECT_GT(CountColor({25, 150, 38, 170}, f.standardTextColor), 5);  // 51st key at (25, 150)
-  EXPECT_GT(CountColor({38, 150, 51, 170}, f.infoTextColor), 3);      // mark at x 38
+  EXPECT_GT(CountColor({25, 150, 38, 170}, f.palette().standardText), 5);  // 51st key at (25, 150)
+  EXPECT_GT(CountColor({38, 150, 51, 170}, f.palette().infoText), 3);      // mark at x 38
   Type("\b");
-  EXPECT_EQ(f.cursor, 49);
-  EXPECT_EQ(CountColor({25, 150, 38, 170}, f.standardTextColor), 0);
-  EXPECT_GT(CountColor({25, 150, 38, 170}, f.infoTextColor), 3);  // mark back at x 25
-  EXPECT_EQ(CountColor({38, 150, 51, 170}, f.infoTextColor), 0);
+  EXPECT_EQ(f.exercise().cursor(), 49);
+  EXPECT_EQ(CountColor({25, 150, 38, 170}, f.palette().standardText), 0);
+  EXPECT_GT(CountColor({25, 150, 38, 170}, f.palette().infoText), 3);  // mark back at x 25
+  EXPECT_EQ(CountColor({38, 150, 51, 170}, f.palette().infoText), 0);
 }
 
 TEST_F(Typing, PassageStaysCrispAfterAWholeExercise) {
@@ -158,30 +163,28 @@ TEST_F(Typing, PassageStaysCrispAfterAWholeExercise) {
   const RECT rows[] = {{25, 35, 675, 55}, {25, 305, 675, 325}};
   const std::string before = Snapshot(rows[0]) + Snapshot(rows[1]);
   Type(passage.substr(0, 199));
-  EXPECT_EQ(f.practicePhase, PhaseTyping);
+  EXPECT_EQ(f.exercise().phase(), Phase::Typing);
   EXPECT_EQ(Snapshot(rows[0]) + Snapshot(rows[1]), before);
 }
 
 TEST_F(Typing, NothingIsStoredBeyondTheExercise) {
   TheSeams().nextRandom = [] { return 0; };
   MainFrame& f = Open();
-  std::memset(f.typedText, '#', sizeof f.typedText);
   Command(ID_LEVEL1);
   Type("abc");  // during the slide: ignored
-  EXPECT_EQ(f.cursor, -1);
-  EXPECT_EQ(f.typedText[0], '#');
+  EXPECT_EQ(f.exercise().cursor(), -1);
   FinishSlide(f);
 
-  // Minimised, the window cannot paint, so the exercise cannot end by itself.
+  // Minimised, the window cannot paint; the last key still ends the exercise and
+  // stores its score, and the keys after it are ignored.
   ShowWindow(f.hwnd(), SW_MINIMIZE);
   Type(std::string(300, 'k'));
-  EXPECT_LE(f.cursor, 39);
-  EXPECT_EQ(f.typedText[40], '#');
+  EXPECT_EQ(f.exercise().cursor(), 39);
+  EXPECT_EQ(f.exercise().phase(), Phase::Result);
+  EXPECT_EQ(ReadScores(folder.path(), 0).size(), 1u);
   ShowWindow(f.hwnd(), SW_RESTORE);
   f.RedrawAll();
-  EXPECT_EQ(f.practicePhase, PhaseResult);
-  EXPECT_EQ(ReadScores(folder.path(), 0).size(), 1u);
-  EXPECT_EQ(f.typedText[40], '#');
+  EXPECT_GT(CountColor({30, 90, 300, 102}, f.palette().infoText), 20);  // the result line
 }
 
 TEST_F(Typing, UnwritableHistoryStillShowsTheResultAndSaysSo) {
@@ -189,9 +192,9 @@ TEST_F(Typing, UnwritableHistoryStillShowsTheResultAndSaysSo) {
   folder.Write("Lev1Data.kpd", "keep");
   MainFrame& f = StartLevel(ID_LEVEL1, "Level1.kpd", kBeginnerPassage);
   Type(kBeginnerPassage);
-  EXPECT_EQ(f.practicePhase, PhaseResult);
-  EXPECT_FALSE(f.result.scoreSaved);
-  EXPECT_GT(CountColor({30, 105, 200, 117}, f.infoTextColor), 10);  // the note under the line
+  EXPECT_EQ(f.exercise().phase(), Phase::Result);
+  EXPECT_FALSE(f.result().scoreSaved);
+  EXPECT_GT(CountColor({30, 105, 200, 117}, f.palette().infoText), 10);  // the note under the line
   EXPECT_EQ(folder.Read("Lev1Data.kpd"), "keep");
   RemoveDirectoryW((Widen(folder.path()) + L"Lev0Data.kpd").c_str());
 }
@@ -199,8 +202,8 @@ TEST_F(Typing, UnwritableHistoryStillShowsTheResultAndSaysSo) {
 TEST_F(Typing, DigitThreeCountsEverywhereAndResetsOffTheAuthorPage) {
   MainFrame& f = StartLevel(ID_LEVEL2, "Level2.kpd", std::string(200, '3'));
   Type("3");
-  EXPECT_EQ(f.cursor, 0);
-  EXPECT_EQ(f.digitThreeCount, 0);  // counted, then reset: this is no author page
+  EXPECT_EQ(f.exercise().cursor(), 0);
+  EXPECT_EQ(f.digitThreeCount(), 0);  // counted, then reset: this is no author page
 }
 
 TEST_F(Typing, DeleteAllScoresEmptiesEveryHistory) {
@@ -211,6 +214,38 @@ TEST_F(Typing, DeleteAllScoresEmptiesEveryHistory) {
     EXPECT_EQ(folder.Read(ScoreFileName(level)), "") << level;
   }
   EXPECT_TRUE(IsWindow(f.hwnd()));
+}
+
+// Keys repaint only the cells and key frames they change; the window must end up
+// exactly as a whole-page paint of the same state draws it.
+TEST_F(Typing, KeyRepaintsLeaveTheSamePixelsAsAWholePagePaint) {
+  const RECT page{0, 0, 700, 450};
+  for (int command : {ID_LEVEL1, ID_LEVEL2}) {
+    std::string passage;
+    while (passage.size() < 200) passage += "fad jak; las-dak sal ";
+    passage.resize(200);
+    MainFrame& f = StartLevel(command, command == ID_LEVEL1 ? "Level1.kpd" : "Level2.kpd", passage);
+    const int keys = f.exercise().length() - 1;
+    for (int k = 0; k < keys; ++k) {
+      Type(std::string(1, k % 5 == 0 ? 'x' : k % 9 == 0 ? ' ' : passage[k]));
+      if (k % 13 == 0) Type("\bq\b" + std::string(1, passage[k]));
+    }
+    ASSERT_EQ(f.exercise().phase(), Phase::Typing);
+    const std::string afterKeys = Snapshot(page);
+    f.RedrawAll();
+    EXPECT_EQ(Snapshot(page), afterKeys) << command;
+    frame.reset();
+  }
+}
+
+TEST_F(Typing, WrongSpaceOverADashIsWrongAndDrawnAsADash) {
+  SettingsRecord settings = DefaultSettings(folder.path());
+  settings.colors[1] = RGB(250, 40, 40);
+  folder.Write("skd.kpd", EncodeSettings(settings));
+  MainFrame& f = StartLevel(ID_LEVEL2, "Level2.kpd", std::string("a-b") + std::string(197, 'c'));
+  Type("a ");
+  EXPECT_FALSE(f.exercise().rightAt(1));
+  EXPECT_GT(CountColor({38, 60, 51, 80}, RGB(250, 40, 40)), 3);  // "-" in the error colour
 }
 
 }  // namespace

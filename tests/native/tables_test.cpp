@@ -1,7 +1,6 @@
 #include "practice/key_boxes.h"
 #include "practice/level_table.h"
 
-#include <cstring>
 #include <gtest/gtest.h>
 
 namespace kelp {
@@ -31,24 +30,21 @@ TEST(LevelTable, EveryReadFitsTheBuffers) {
   EXPECT_EQ(DisplayedChar('\xB0'), '?');
 }
 
-TEST(KeyBoxes, LettersKeypadAndSingleKeys) {
-  auto expectBox = [](char c, KeyBox want) {
-    const auto box = FindKeyBox(static_cast<unsigned char>(c));
-    ASSERT_TRUE(box.has_value()) << c;
-    EXPECT_EQ(std::memcmp(&*box, &want, sizeof want), 0)
-        << c << ": " << box->left << "," << box->top << "," << box->right << "," << box->bottom;
-  };
-  expectBox('q', {80, 225, 124, 269});
-  expectBox('p', {485, 225, 529, 269});
-  expectBox('a', {98, 270, 142, 314});
-  expectBox('m', {390, 315, 434, 359});
-  expectBox('7', {150, 225, 194, 269});
-  expectBox('3', {240, 315, 284, 359});
-  expectBox(' ', {200, 360, 470, 405});
-  expectBox('+', {285, 225, 330, 315});
-  expectBox('0', {150, 360, 240, 405});
+TEST(KeyBoxes, KeysWithoutAHintHaveNoBox) {
   for (char none : {'Q', ',', ';', '\0', '\x80', 'A'})
-    EXPECT_FALSE(FindKeyBox(none).has_value()) << none;
+    EXPECT_FALSE(FindKeyBox(static_cast<unsigned char>(none)).has_value()) << none;
+}
+
+TEST(RepaintRects, CoverTheChangedCellsAtRowStarts) {
+  // The 51st key of a four-row level: its cell at (25, 150) and the mark after it.
+  const CellRect key = KeyRepaintRect(50);
+  EXPECT_EQ(key.left, 25);
+  EXPECT_EQ(key.top, 150);
+  // A Backspace back to -1 repaints the start of the first typed row.
+  const CellRect back = BackspaceRepaintRect(-1);
+  EXPECT_EQ(back.left, 12);
+  EXPECT_EQ(back.top, 60);
+  EXPECT_EQ(BackspaceRowStartRect(49).top, 150);
 }
 
 }  // namespace

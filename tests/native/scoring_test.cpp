@@ -77,14 +77,15 @@ TEST(ScoreHistory, AppendGrowsThenShiftsAtThirty) {
   EXPECT_EQ(ParseHistory(AppendedHistory(full.substr(0, 116), 1.0f)).front(), 1.0f);
 }
 
-TEST(ScoreHistory, OddAndOverlongFilesKeepWhatOthersWrote) {
-  // 6 bytes: one whole record; the next one lands at offset 6.
-  const std::string six = Floats({7.0f}) + "ab";
-  EXPECT_EQ(ParseHistory(six).size(), 1u);
-  const std::string ten = AppendedHistory(six, 8.0f);
-  EXPECT_EQ(ten, six + Floats({8.0f}));
+TEST(ScoreHistory, DamagedLengthsLoseOnlyThePartialRecordAndOverlongTailsStay) {
+  // A partial record at the end is dropped, so the new score lands where readers find it.
+  for (const char* tail : {"a", "ab", "abc"}) {
+    const std::string damaged = Floats({7.0f}) + tail;
+    EXPECT_EQ(AppendedHistory(damaged, 8.0f), Floats({7.0f, 8.0f})) << tail;
+  }
+  EXPECT_EQ(AppendedHistory("xy", 3.0f), Floats({3.0f}));
 
-  // 32 records: slots 1..30 shift, the tail is left alone, all 32 read back.
+  // 32 records: slots 1..30 shift, the whole records beyond them are left alone.
   std::string longer;
   for (int i = 1; i <= 32; ++i) longer += Floats({static_cast<float>(i)});
   const std::string after = AppendedHistory(longer, 99.0f);
@@ -96,10 +97,11 @@ TEST(ScoreHistory, OddAndOverlongFilesKeepWhatOthersWrote) {
   EXPECT_EQ(scores[29], 99.0f);
   EXPECT_EQ(scores[30], 31.0f);
 
-  // 118 bytes counts as full: the new score takes the 30th slot.
-  const std::string odd = AppendedHistory(longer.substr(0, 118), 5.0f);
-  EXPECT_EQ(odd.size(), 120u);
-  EXPECT_EQ(ParseHistory(odd)[29], 5.0f);
+  // 118 bytes: 29 whole records and a partial one; the new score is the 30th, no nonsense score.
+  const std::vector<float> odd = ParseHistory(AppendedHistory(longer.substr(0, 118), 5.0f));
+  ASSERT_EQ(odd.size(), 30u);
+  EXPECT_EQ(odd[28], 29.0f);
+  EXPECT_EQ(odd[29], 5.0f);
 }
 
 }  // namespace

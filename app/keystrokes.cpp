@@ -1,0 +1,106 @@
+#include "app/main_frame.h"
+#include "platform/files.h"
+#include "platform/seams.h"
+#include "platform/sound.h"
+#include "practice/key_boxes.h"
+#include "scores/score_store.h"
+
+namespace kelp {
+
+namespace {
+
+constexpr unsigned kBackspace = 8;
+constexpr unsigned kEnter = 13;
+constexpr unsigned kDigitThree = '3';
+constexpr char kRightKeySound[] = "KP.WAV";
+constexpr char kWrongKeySound[] = "ERR.WAV";
+
+RECT ToRect(const CellRect& cell) {
+  return {cell.left, cell.top, cell.right, cell.bottom};
+}
+
+}  // namespace
+
+void MainFrame::OnChar(unsigned code) {
+  const bool active = LevelOfPage(page_) >= 0 && exercise_.active();
+  if (active && code >= 32 && code <= 126) {
+    OnPrintableKey(static_cast<char>(code));
+  } else if (active && code == kBackspace) {
+    OnBackspace();
+    return;
+  } else if (!active && code == kEnter) {
+    // On a result page this starts the next passage; elsewhere it has no visible effect.
+    exercise_.RequestStart(LevelOfPage(page_));
+    if (slide_.state() == StripState::Hidden) OnPageShown();
+    RedrawAll();
+  }
+  if (code == kDigitThree) CountDigitThree();
+}
+
+void MainFrame::StartPassage() {
+  const int level = exercise_.level();
+  const LevelInfo& info = kLevels[level];
+  hintPicture_ = info.hintPicture ? LoadBitmapFile(exeDir_ + info.hintPicture) : Bitmap();
+  const std::string path = exeDir_ + info.textFile;
+  std::optional<std::string> passage;
+  if (FileExists(path))
+    passage = ReadFileRange(path, NextRandom() % info.offsetModulus, info.bytesRead);
+  // A text too short for the drawn offset counts as damaged, like a missing one.
+  if (!passage || !exercise_.Begin(*passage, Now())) ReportMissingText(level);
+}
+
+// Keys count only while a passage is shown, and never past its last cell.
+void MainFrame::OnPrintableKey(char c) {
+  const int framedBefore = exercise_.cursor() + 1;
+  const KeyOutcome outcome = exercise_.Type(c, Now());
+  if (!outcome.stored) return;
+  if (outcome.finished) {
+    FinishExercise();
+    RedrawAll();
+  } else {
+    Invalidate(ToRect(KeyRepaintRect(exercise_.cursor())));
+    InvalidateKeyFrame(framedBefore);
+    InvalidateKeyFrame(exercise_.cursor() + 1);
+    UpdateWindow(hwnd());
+  }
+  PlaySoundFile(outcome.right ? kRightKeySound : kWrongKeySound);
+}
+
+void MainFrame::OnBackspace() {
+  const int framedBefore = exercise_.cursor() + 1;
+  if (!exercise_.Backspace()) return;
+  const int n = exercise_.cursor();
+  Invalidate(ToRect(BackspaceRowStartRect(n)));
+  Invalidate(ToRect(BackspaceRepaintRect(n)));
+  InvalidateKeyFrame(framedBefore);
+  InvalidateKeyFrame(n + 1);
+  UpdateWindow(hwnd());
+  PlaySoundFile(kRightKeySound);
+}
+
+// The score is stored on the key that ends the exercise, shown or not.
+void MainFrame::FinishExercise() {
+  const int level = exercise_.level();
+  result_.Evaluate(exercise_.passage(), exercise_.typed(), level, exercise_.elapsedSeconds());
+  result_.scoreSaved = AppendScore(exeDir_, level, result_.score);
+  exercise_.ShowResult();
+}
+
+// The frame on the key of passage cell `cell`, on the levels with a keyboard picture.
+void MainFrame::InvalidateKeyFrame(int cell) {
+  if (!kLevels[exercise_.level()].hintPicture || cell < 0 || cell >= exercise_.length()) return;
+  if (auto box = FindKeyBox(static_cast<unsigned char>(exercise_.passageAt(cell))))
+    Invalidate({box->left, box->top, box->right, box->bottom});
+}
+
+void MainFrame::PlaySoundFile(const char* name) {
+  PlaySoundAsync(exeDir_ + name);
+}
+
+// The count of "3" keys only survives on the author page.
+void MainFrame::CountDigitThree() {
+  ++digitThreeCount_;
+  if (page_ != Page::Author) digitThreeCount_ = 0;
+}
+
+}  // namespace kelp

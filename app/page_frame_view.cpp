@@ -1,0 +1,59 @@
+#include "app/page_frame_view.h"
+
+#include "platform/gdi.h"
+
+namespace kelp {
+
+namespace {
+
+struct ToolButton {
+  const char* label;
+  int labelOffset;  // icons sit at 70 * index
+};
+
+constexpr ToolButton kToolButtons[kToolButtonCount] = {
+    {"入门练习", -8}, {"中等练习", 63}, {"高级练习", 133}, {"专家练习", 203}, {"小键盘", 280},
+    {"成绩单", 350},  {"设置", 425},    {"最小化", 490},   {"退出", 565},
+};
+constexpr int kIconPitch = 70;
+constexpr int kLabelTop = 35;
+constexpr char kReturnHint[] = "按 [ESC] 键返回";
+constexpr int kHintX = 30;
+constexpr int kHintY = 5;
+
+void DrawSeparator(HDC dc, int y) {
+  Draw3dRect(dc, 20, y, 660, 2, RGB(208, 208, 208), RGB(144, 144, 144));
+}
+
+}  // namespace
+
+void DrawToolStrip(HDC dc, int x, int y, const ToolStripLook& look) {
+  for (int i = 0; i < kToolButtonCount; ++i) {
+    const int d = look.offsets[i];
+    DrawIcon(dc, x + kIconPitch * i + d, y + d, look.icons[i]);
+    DrawTextAt(dc, x + kToolButtons[i].labelOffset + d, y + kLabelTop + d, kToolButtons[i].label);
+  }
+}
+
+void DrawPageFrame(HDC dc, const ToolStripSlide& slide, const Palette& palette,
+                   const ToolStripLook& look) {
+  // Everything of the frame lies in the band at the top.
+  const RECT band{0, 0, 700, kSlideBandHeight};
+  if (!RectVisible(dc, &band)) return;
+  Font font = CreateSongFont(kPageFont);
+  ScopedSelect selectFont(dc, font.get());
+  SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, palette.infoText);
+  if (slide.state() == StripState::Hidden) {
+    DrawSeparator(dc, slide.separatorY());
+    DrawTextAt(dc, kHintX, kHintY, kReturnHint);
+    return;
+  }
+  // Going away, the separator is drawn over the strip; otherwise under it.
+  const bool away = slide.state() == StripState::SlidingAway;
+  if (!away) DrawSeparator(dc, slide.separatorY());
+  DrawToolStrip(dc, kStripX, slide.stripY(), look);
+  if (away) DrawSeparator(dc, slide.separatorY());
+}
+
+}  // namespace kelp

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "app/page_state.h"
+#include "appearance/palette.h"
+
+#include <windows.h>
+
+// The common frame of every page: the tool strip or the return hint, and the separator.
+namespace kelp {
+
+constexpr int kToolButtonCount = 9;
+
+struct ToolStripLook {
+  HICON icons[kToolButtonCount] = {};
+  int offsets[kToolButtonCount] = {};  // 0 at rest; hover and press move a button
+};
+
+// Expects the page font selected, a transparent background and the info colour.
+void DrawToolStrip(HDC dc, int x, int y, const ToolStripLook& look);
+// Selects the page font itself.
+void DrawPageFrame(HDC dc, const ToolStripSlide& slide, const Palette& palette,
+                   const ToolStripLook& look);
+
+}  // namespace kelp

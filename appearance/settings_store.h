@@ -1,0 +1,16 @@
+#pragma once
+
+#include "appearance/settings_file.h"
+
+#include <string>
+
+// skd.kpd beside the program.
+namespace kelp {
+
+// The stored settings; a missing file is created with the defaults. A file that
+// exists but cannot be read is left alone and the defaults are used for this run.
+SettingsRecord LoadSettings(const std::string& exeDir);
+// False when the file could not be replaced; the old one is then intact.
+bool SaveSettings(const std::string& exeDir, const SettingsRecord& settings);
+
+}  // namespace kelp

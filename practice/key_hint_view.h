@@ -1,0 +1,14 @@
+#pragma once
+
+#include "practice/key_boxes.h"
+
+#include <windows.h>
+
+// The keyboard picture of the beginner and keypad levels and the frame on the next key.
+namespace kelp {
+
+// A missing picture, or the part of the area a small picture leaves, is filled plainly.
+void DrawHintPicture(HDC dc, int level, HBITMAP picture);
+void HighlightKey(HDC dc, const KeyBox& box);
+
+}  // namespace kelp

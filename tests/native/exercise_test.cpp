@@ -1,0 +1,90 @@
+#include "app/page_state.h"
+#include "practice/exercise.h"
+#include "practice/exercise_result.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace kelp {
+namespace {
+
+const std::string kPassage = "ab cd-ef gh ij kl mn op qr st uv wx yz 12";
+
+Exercise Ready(int level = 0) {
+  Exercise exercise;
+  exercise.RequestStart(level);
+  EXPECT_TRUE(exercise.Begin(kPassage + std::string(200, 'x'), 100));
+  return exercise;
+}
+
+TEST(Exercise, ClockStartsAtTheFirstKeyAndStopsAtTheLast) {
+  Exercise exercise = Ready();
+  EXPECT_EQ(exercise.phase(), Phase::Ready);
+  EXPECT_EQ(exercise.Type('a', 105).right, true);
+  EXPECT_EQ(exercise.phase(), Phase::Typing);
+  EXPECT_EQ(exercise.startTime(), 105);
+  for (int i = 1; i < 39; ++i) EXPECT_FALSE(exercise.Type(kPassage[i], 110).finished);
+  const KeyOutcome last = exercise.Type('2', 121);
+  EXPECT_TRUE(last.finished);
+  EXPECT_EQ(exercise.phase(), Phase::Finished);
+  EXPECT_EQ(exercise.elapsedSeconds(), 16);
+  // Nothing is stored past the last cell.
+  EXPECT_FALSE(exercise.Type('x', 122).stored);
+  EXPECT_EQ(exercise.cursor(), 39);
+}
+
+TEST(Exercise, KeysBeforeThePassageAndBackspaceAtTheStartAreIgnored) {
+  Exercise exercise;
+  exercise.RequestStart(2);
+  EXPECT_FALSE(exercise.Type('a', 1).stored);
+  EXPECT_FALSE(exercise.Backspace());
+  EXPECT_FALSE(exercise.Begin("too short", 1));
+  EXPECT_EQ(exercise.phase(), Phase::Start);
+  exercise = Ready();
+  EXPECT_FALSE(exercise.Backspace());
+  exercise.Type('z', 1);
+  EXPECT_TRUE(exercise.Backspace());
+  EXPECT_EQ(exercise.cursor(), -1);
+  EXPECT_EQ(exercise.typedCount(), 0);
+}
+
+// A wrong space is stored as typed: where the passage has "-" it still counts as wrong.
+TEST(Exercise, WrongSpaceOverADashCountsAsWrongAndShowsAsDash) {
+  Exercise exercise = Ready();
+  const std::string typed = "ab cd ef";  // cell 5 is "-" in the passage
+  for (char c : typed) exercise.Type(c, 1);
+  EXPECT_FALSE(exercise.rightAt(5));
+  EXPECT_EQ(exercise.typedAt(5), ' ');
+  EXPECT_EQ(DisplayedTypedChar(exercise.typedAt(5), exercise.passageAt(5)), '-');
+  EXPECT_EQ(DisplayedTypedChar(' ', ' '), ' ');
+  for (int i = 8; i < 40; ++i) exercise.Type(kPassage[i], 1);
+  ExerciseResult result;
+  result.Evaluate(exercise.passage(), exercise.typed(), 0, 10);
+  EXPECT_EQ(result.correctCount, 39);
+}
+
+TEST(ToolStripSlide, AwayAndBackRunTheirStepsAndEndOnOrPastTheEnd) {
+  ToolStripSlide slide;
+  EXPECT_FALSE(slide.Tick());
+  slide.SlideAway();
+  EXPECT_EQ(slide.stripY(), 1);
+  EXPECT_EQ(slide.separatorY(), 51);
+  int ticks = 1;
+  while (!slide.Tick()) ++ticks;
+  EXPECT_EQ(ticks, 14);
+  EXPECT_EQ(slide.state(), StripState::Hidden);
+  EXPECT_EQ(slide.separatorY(), 20);
+  slide.SlideBack();
+  EXPECT_EQ(slide.stripY(), -75);
+  EXPECT_EQ(slide.separatorY(), 21);
+  ticks = 1;
+  while (!slide.Tick()) ++ticks;
+  EXPECT_EQ(ticks, 16);
+  EXPECT_EQ(slide.state(), StripState::Shown);
+  EXPECT_EQ(slide.stripY(), 5);
+  EXPECT_FALSE(slide.sliding());
+}
+
+}  // namespace
+}  // namespace kelp
