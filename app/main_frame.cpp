@@ -3,6 +3,7 @@
 #include "appearance/settings_store.h"
 #include "appearance/skin_table.h"
 #include "platform/seams.h"
+#include "platform/sound.h"
 #include "practice/exercise_view.h"
 #include "resource_ids.h"
 
@@ -15,6 +16,7 @@ namespace {
 constexpr char kWindowTitle[] = "Kelp专业打字练习III(最终版)";
 constexpr UINT kTipPeriodMs = 4000;
 constexpr UINT kSlidePeriodMs = 30;
+constexpr UINT kPrepareSoundsMessage = WM_APP + 1;
 
 HICON LoadProgramIcon(int id) {
   return LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id));
@@ -36,6 +38,8 @@ MainFrame::MainFrame() {
   exeDir_ = ExecutableDirectory();
   SetTimer(hwnd(), kTipTimer, kTipPeriodMs, nullptr);
   LoadSettingsAndBackground();
+  // Handled once the first paint is done: the message loop starts after it.
+  PostMessageW(hwnd(), kPrepareSoundsMessage, 0, 0);
 }
 
 MainFrame::~MainFrame() {
@@ -100,6 +104,9 @@ LRESULT MainFrame::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CHAR:
       OnChar(static_cast<unsigned>(wParam));
       break;  // then the default handling
+    case kPrepareSoundsMessage:
+      OnPrepareSounds();
+      return 0;
     case WM_DESTROY:
       SetMenu(hwnd(), nullptr);  // the menu is ours to destroy
       PostQuitMessage(0);
@@ -157,6 +164,11 @@ void MainFrame::OnMinimize() {
 
 void MainFrame::OnAppExit() {
   PostMessageW(hwnd(), WM_CLOSE, 0, 0);
+}
+
+void MainFrame::OnPrepareSounds() {
+  const std::string sounds[] = {exeDir_ + "KP.WAV", exeDir_ + "ERR.WAV", exeDir_ + "SEL1.WAV"};
+  PrepareSounds(sounds, 3);
 }
 
 void MainFrame::StartSlide(bool away) {

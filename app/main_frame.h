@@ -71,6 +71,7 @@ class MainFrame : public FrameWindow {
   void OnTimer(UINT_PTR id);
   BOOL OnEraseBkgnd(HDC dc);
   void OnPaint();
+  void OnPrepareSounds();
 
   void LoadSettingsAndBackground();
   // Page entry shared by every page command.

@@ -4,6 +4,10 @@
 
 namespace kelp {
 
+// Loads the sound library and reads the given WAV files, so that the first key
+// does not pay for it. Called once the window is up; start-up does not wait for it.
+void PrepareSounds(const std::string* gbkPaths, int count);
+
 // Plays a WAV file asynchronously; a new sound cuts off the one still playing.
 // Files are read once and played from memory; a missing file gets the system's
 // own behaviour for it.
