@@ -10,6 +10,7 @@ file(GLOB KELP_ART_HEADERS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tools/art*.h)
 add_custom_command(OUTPUT ${KELP_TOOLS_DIR}/artgen
   COMMAND ${KELP_HOST_CXX} ${KELP_HOST_FLAGS} ${KELP_ART_SOURCES} -o ${KELP_TOOLS_DIR}/artgen
   DEPENDS ${KELP_ART_SOURCES} ${KELP_ART_HEADERS} ${CMAKE_SOURCE_DIR}/practice/key_boxes.h
+          ${KELP_ASSET_IDS}
   COMMENT "Building the artwork generator")
 
 add_custom_command(OUTPUT ${KELP_TOOLS_DIR}/check_practice_text
@@ -23,13 +24,26 @@ foreach(name bgmain0.kpd bgmain1.kpd bgmain2.kpd bgmain3.kpd kb0.kpd kb1.kpd kb2
              KP.WAV ERR.WAV SEL1.WAV)
   list(APPEND KELP_DATA_ARTWORK ${KELP_BIN}/${name})
 endforeach()
+# The asset list lives in resources/resource_ids.h: every IDB_ and IDI_ id there
+# is a bitmap or icon the generator draws and kelp.rc embeds (through assets.rc).
+set(KELP_ASSET_IDS ${CMAKE_SOURCE_DIR}/resources/resource_ids.h)
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${KELP_ASSET_IDS})
+file(STRINGS ${KELP_ASSET_IDS} KELP_ASSET_LINES REGEX "^#define (IDB|IDI)_[A-Z0-9_]+ [0-9]+")
 set(KELP_RESOURCE_ARTWORK)
-foreach(id 145 153 154 157 158 160 161 162 163 165 167 173 175)
-  list(APPEND KELP_RESOURCE_ARTWORK ${KELP_GENERATED_RES}/bmp${id}.bmp)
+set(KELP_ASSETS_RC "// Generated from resource_ids.h.\n")
+foreach(line IN LISTS KELP_ASSET_LINES)
+  string(REGEX MATCH "^#define ((IDB|IDI)_[A-Z0-9_]+) ([0-9]+)" _ "${line}")
+  if(CMAKE_MATCH_2 STREQUAL "IDB")
+    set(file bmp${CMAKE_MATCH_3}.bmp)
+    string(APPEND KELP_ASSETS_RC "${CMAKE_MATCH_1} BITMAP \"${file}\"\n")
+  else()
+    set(file icon${CMAKE_MATCH_3}.ico)
+    string(APPEND KELP_ASSETS_RC "${CMAKE_MATCH_1} ICON \"${file}\"\n")
+  endif()
+  list(APPEND KELP_RESOURCE_ARTWORK ${KELP_GENERATED_RES}/${file})
 endforeach()
-foreach(id 101 117 120 126 127 128 129 130 134 135 138)
-  list(APPEND KELP_RESOURCE_ARTWORK ${KELP_GENERATED_RES}/icon${id}.ico)
-endforeach()
+file(WRITE ${CMAKE_BINARY_DIR}/assets.rc.new "${KELP_ASSETS_RC}")
+configure_file(${CMAKE_BINARY_DIR}/assets.rc.new ${KELP_GENERATED_RES}/assets.rc COPYONLY)
 
 add_custom_command(OUTPUT ${KELP_DATA_ARTWORK} ${KELP_RESOURCE_ARTWORK}
   COMMAND ${KELP_TOOLS_DIR}/artgen ${KELP_BIN} ${KELP_GENERATED_RES}

@@ -14,7 +14,7 @@ namespace {
 const Color kWhite = Rgb(255, 255, 255);
 
 struct Picture {
-  const char* file;
+  int id;  // the bitmap resource it becomes
   int width, height;
   void (*draw)(Image&);
 };
@@ -73,10 +73,10 @@ void SteelCaption(Image& img) {
 }
 
 constexpr Picture kCaptions[] = {
-    {"bmp153.bmp", 750, 39, MainCaption},
-    {"bmp154.bmp", 750, 45, CartoonCaption},
-    {"bmp160.bmp", 750, 39, RoseCaption},
-    {"bmp165.bmp", 730, 36, SteelCaption},
+    {IDB_CAPTION_MAIN, 750, 39, MainCaption},
+    {IDB_CAPTION_BLUE, 750, 45, CartoonCaption},
+    {IDB_CAPTION_ROSE, 750, 39, RoseCaption},
+    {IDB_CAPTION_BLACK, 730, 36, SteelCaption},
 };
 
 // ---- pop-up menu backgrounds: black item text from x 38, icons at x 2..34 ----
@@ -118,10 +118,10 @@ void SteelMenu(Image& img) {
 }
 
 constexpr Picture kMenus[] = {
-    {"bmp157.bmp", 273, 434, MainMenu},
-    {"bmp158.bmp", 270, 392, CartoonMenu},
-    {"bmp161.bmp", 269, 457, RoseMenu},
-    {"bmp167.bmp", 240, 480, SteelMenu},
+    {IDB_MENU_BACK_MAIN, 273, 434, MainMenu},
+    {IDB_MENU_BACK_BLUE, 270, 392, CartoonMenu},
+    {IDB_MENU_BACK_ROSE, 269, 457, RoseMenu},
+    {IDB_MENU_BACK_BLACK, 240, 480, SteelMenu},
 };
 
 // ---- stripes down the left edge of a pop-up ----
@@ -158,9 +158,9 @@ void SteelStripe(Image& img) {
 }
 
 constexpr Picture kStripes[] = {
-    {"bmp162.bmp", 26, 400, BlueStripe},
-    {"bmp145.bmp", 26, 400, RoseStripe},
-    {"bmp163.bmp", 26, 400, SteelStripe},
+    {IDB_MENU_STRIPE_MAIN, 26, 400, BlueStripe},
+    {IDB_MENU_STRIPE_ROSE, 26, 400, RoseStripe},
+    {IDB_MENU_STRIPE_BLACK, 26, 400, SteelStripe},
 };
 
 // ---- small pictures ----
@@ -250,8 +250,8 @@ void Dedication(Image& img) {
 }
 
 constexpr Picture kSmall[] = {
-    {"bmp173.bmp", 16, 16, PowerGlyph},
-    {"bmp175.bmp", 100, 146, Dedication},
+    {IDB_POWER, 16, 16, PowerGlyph},
+    {IDB_DEDICATION, 100, 146, Dedication},
 };
 
 bool WriteAll(const std::string& dir, const Picture* pictures, size_t count) {
@@ -259,7 +259,7 @@ bool WriteAll(const std::string& dir, const Picture* pictures, size_t count) {
   for (size_t i = 0; i < count; ++i) {
     Image img(pictures[i].width, pictures[i].height, Rgb(128, 128, 128));
     pictures[i].draw(img);
-    ok &= WriteBmp(PathIn(dir, pictures[i].file), img);
+    ok &= WriteBmp(PathIn(dir, BitmapResourceFile(pictures[i].id)), img);
   }
   return ok;
 }

@@ -224,21 +224,21 @@ Image Half(const Image& src) {
 }
 
 constexpr struct {
-  const char* file;
+  int id;  // the icon resource it becomes
   void (*draw)(Image&);
 } kIcons[] = {
-    {"icon126.ico", Level1},       {"icon127.ico", Level2},       {"icon128.ico", Level3},
-    {"icon129.ico", Level4},       {"icon130.ico", KeypadIcon},   {"icon135.ico", ScoreIcon},
-    {"icon117.ico", SettingsIcon}, {"icon134.ico", MinimizeIcon}, {"icon138.ico", ExitIcon},
-    {"icon120.ico", AboutIcon},
+    {IDI_LEVEL1, Level1},       {IDI_LEVEL2, Level2},       {IDI_LEVEL3, Level3},
+    {IDI_LEVEL4, Level4},       {IDI_LEVEL5, KeypadIcon},   {IDI_SCORE_SHEET, ScoreIcon},
+    {IDI_SETTINGS, SettingsIcon}, {IDI_MINIMIZE, MinimizeIcon}, {IDI_EXIT, ExitIcon},
+    {IDI_ABOUT, AboutIcon},
 };
 
 }  // namespace
 
 bool WriteIcons(const std::string& dir) {
   const Image app = Draw32(AppIcon);
-  bool ok = WriteIco(PathIn(dir, "icon101.ico"), {app, Half(app)});
-  for (const auto& icon : kIcons) ok &= WriteIco(PathIn(dir, icon.file), {Draw32(icon.draw)});
+  bool ok = WriteIco(PathIn(dir, IconResourceFile(IDI_APP)), {app, Half(app)});
+  for (const auto& icon : kIcons) ok &= WriteIco(PathIn(dir, IconResourceFile(icon.id)), {Draw32(icon.draw)});
   return ok;
 }
 
