@@ -1,0 +1,13 @@
+#include "pages/about_dialog.h"
+
+#include "resource_ids.h"
+
+namespace kelp {
+
+AboutDialog::AboutDialog() : ModalDialog(IDD_ABOUT) {}
+
+void ShowAboutBox(HWND owner) {
+  AboutDialog().Run(owner);
+}
+
+}  // namespace kelp
