@@ -11,6 +11,9 @@ namespace kelp {
 class AboutDialog : public ModalDialog {
  public:
   AboutDialog();
+
+ protected:
+  bool OnInitDialog() override;
 };
 
 // Runs the about box modally over `owner`; its result does not matter.

@@ -1,9 +1,11 @@
 #include "pages/author_page_view.h"
 
 #include "pages/page_text.h"
+#include "platform/gbk.h"
 #include "resource_ids.h"
 
 #include <algorithm>
+#include <string>
 #include <string_view>
 
 namespace kelp {
@@ -34,11 +36,28 @@ constexpr PageLine kAuthorLines[] = {
 constexpr int kDedicationTextX = 170;
 constexpr int kDedicationTextTop = 100;
 constexpr int kDedicationLineStep = 25;
+constexpr int kDedicationCardMargin = 10;
 constexpr std::string_view kDedicationLines[] = {
     "For Xiaotang, who sat beside me", "through every night this program",
     "took, and never once complained", "about the clatter of the keys.",
     "Every 3 I type is for you.",      "                   -- Zhou",
 };
+
+// One plain card behind the picture and the lines, so the author page under it
+// does not show between the lines or where the picture falls short of its area.
+RECT DedicationCard(HDC dc) {
+  RECT card = kDedicationPictureArea;
+  int y = kDedicationTextTop;
+  for (std::string_view line : kDedicationLines) {
+    const std::wstring text = Widen(line);
+    SIZE extent{};
+    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
+    card.right = std::max<int>(card.right, kDedicationTextX + extent.cx + kDedicationCardMargin);
+    card.bottom = std::max<int>(card.bottom, y + extent.cy);
+    y += kDedicationLineStep;
+  }
+  return card;
+}
 
 }  // namespace
 
@@ -49,19 +68,18 @@ void DrawAuthorPage(HDC dc, const Palette& palette) {
 }
 
 void DrawDedicationPanel(HDC dc, HBITMAP picture) {
-  const RECT& area = kDedicationPictureArea;
-  const SIZE size = BitmapSize(picture);
-  const int width = std::clamp<int>(size.cx, 0, area.right - area.left);
-  const int height = std::clamp<int>(size.cy, 0, area.bottom - area.top);
-  BlitBitmap(dc, picture, area.left, area.top, width, height);
-  FillSolid(dc, area.left + width, area.top, area.right, area.top + height, kDedicationPlainFill);
-  FillSolid(dc, area.left, area.top + height, area.right, area.bottom, kDedicationPlainFill);
-
   const int saved = SaveDC(dc);
   SelectObject(dc, GetStockObject(SYSTEM_FONT));
   SetTextColor(dc, RGB(0, 0, 0));
-  SetBkColor(dc, RGB(255, 255, 255));
+  SetBkColor(dc, kDedicationPlainFill);
   SetBkMode(dc, OPAQUE);
+
+  const RECT card = DedicationCard(dc);
+  FillSolid(dc, card.left, card.top, card.right, card.bottom, kDedicationPlainFill);
+  const RECT& area = kDedicationPictureArea;
+  const SIZE size = BitmapSize(picture);
+  BlitBitmap(dc, picture, area.left, area.top, std::min<int>(size.cx, area.right - area.left),
+             std::min<int>(size.cy, area.bottom - area.top));
   int y = kDedicationTextTop;
   for (std::string_view line : kDedicationLines) {
     DrawTextAt(dc, kDedicationTextX, y, line);

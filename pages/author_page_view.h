@@ -10,7 +10,8 @@ namespace kelp {
 
 // The panel's picture area; the picture itself is 100 x 146.
 constexpr RECT kDedicationPictureArea{50, 100, 50 + 100, 100 + 150};
-// Where the picture falls short of its area.
+// The plain card behind the picture and the lines: the page under the panel does
+// not show between the lines, nor where the picture falls short of its area.
 constexpr COLORREF kDedicationPlainFill = RGB(255, 255, 255);
 
 void DrawAuthorPage(HDC dc, const Palette& palette);

@@ -18,6 +18,7 @@ struct SeenDialog {
   std::string okText;
   bool hasIcon = false;
   int width = 0;
+  RECT frame{};
 };
 
 SeenDialog g_seen;
@@ -51,6 +52,7 @@ LRESULT CALLBACK WatchAboutBox(int code, WPARAM wParam, LPARAM lParam) {
       RECT client{};
       GetClientRect(box, &client);
       g_seen.width = client.right;
+      GetWindowRect(box, &g_seen.frame);
       if (g_closeWithEscape)
         PostMessageW(GetDlgItem(box, IDOK), WM_KEYDOWN, VK_ESCAPE, 0);
       else
@@ -60,17 +62,20 @@ LRESULT CALLBACK WatchAboutBox(int code, WPARAM wParam, LPARAM lParam) {
   return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
-INT_PTR RunAboutBox(bool closeWithEscape) {
+INT_PTR RunAboutBox(bool closeWithEscape, HWND owner = nullptr) {
   g_seen = {};
   g_closeWithEscape = closeWithEscape;
   const HHOOK hook = SetWindowsHookExW(WH_CBT, WatchAboutBox, nullptr, GetCurrentThreadId());
-  const INT_PTR result = AboutDialog().Run(nullptr);
+  const INT_PTR result = AboutDialog().Run(owner);
   UnhookWindowsHookEx(hook);
   return result;
 }
 
-TEST(AboutBox, ShowsProductVersionAndCreditsAndClosesWithOk) {
-  EXPECT_EQ(RunAboutBox(false), IDOK);
+TEST(AboutBox, ShowsProductVersionAndCreditsOverItsOwnerAndClosesWithOk) {
+  const HWND owner = CreateWindowExW(0, L"Static", L"", WS_POPUP | WS_VISIBLE, 120, 60, 710, 498,
+                                     nullptr, nullptr, nullptr, nullptr);
+  EXPECT_EQ(RunAboutBox(false, owner), IDOK);
+  DestroyWindow(owner);
   EXPECT_EQ(g_seen.caption, "About Kelp 3");
   ASSERT_EQ(g_seen.statics.size(), 8u);
   EXPECT_EQ(g_seen.statics[0], "Kelp 3(FE)");
@@ -81,6 +86,9 @@ TEST(AboutBox, ShowsProductVersionAndCreditsAndClosesWithOk) {
   EXPECT_EQ(g_seen.okText, "确定(&O)");
   EXPECT_TRUE(g_seen.hasIcon);
   EXPECT_GT(g_seen.width, 221);  // dialog units became pixels of the 10-point font
+  const RECT& box = g_seen.frame;
+  EXPECT_NEAR((box.left + box.right) / 2, 120 + 710 / 2, 2);
+  EXPECT_NEAR((box.top + box.bottom) / 2, 60 + 498 / 2, 2);
 }
 
 TEST(AboutBox, EscapeClosesIt) {
