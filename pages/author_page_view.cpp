@@ -1,0 +1,97 @@
+#include "pages/author_page_view.h"
+
+#include "pages/page_text.h"
+#include "platform/gbk.h"
+#include "resource_ids.h"
+
+#include <algorithm>
+#include <string>
+#include <string_view>
+
+namespace kelp {
+
+namespace {
+
+struct PageLine {
+  int y;
+  std::string_view text;
+};
+
+constexpr char kTitle[] = "作者简介";
+constexpr int kLineX = 50;
+
+// The biography, then after a wider gap the interests and the contact block.
+constexpr PageLine kAuthorLines[] = {
+    {70, "姓名：林远舟"},
+    {100, "出生：1983年秋 生于东澜市海带湾"},
+    {130, "就读：海带湾小学(1996)  东澜第二中学(2002)"},
+    {160, "现在：东澜理工学院 计算机科学专业 三年级"},
+    {225, "爱好：编程    长跑    下围棋    听潮声"},
+    {255, "外号：阿舟    舟子    打字机"},
+    {285, "联系方式："},
+    {315, "聊天号：27182818    E-mail：yuanzhou@example.com    主页：http://example.com/kelp"},
+    {345, "地址：东澜市潮汐路 3 号东澜理工学院 17 号信箱    邮编：000000"},
+};
+
+constexpr int kDedicationTextX = 170;
+constexpr int kDedicationTextTop = 100;
+constexpr int kDedicationLineStep = 25;
+constexpr int kDedicationCardMargin = 10;
+constexpr std::string_view kDedicationLines[] = {
+    "For Xiaotang, who sat beside me", "through every night this program",
+    "took, and never once complained", "about the clatter of the keys.",
+    "Every 3 I type is for you.",      "                   -- Zhou",
+};
+
+// One plain card behind the picture and the lines, so the author page under it
+// does not show between the lines or where the picture falls short of its area.
+RECT DedicationCard(HDC dc) {
+  RECT card = kDedicationPictureArea;
+  int y = kDedicationTextTop;
+  for (std::string_view line : kDedicationLines) {
+    const std::wstring text = Widen(line);
+    SIZE extent{};
+    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
+    card.right = std::max<int>(card.right, kDedicationTextX + extent.cx + kDedicationCardMargin);
+    card.bottom = std::max<int>(card.bottom, y + extent.cy);
+    y += kDedicationLineStep;
+  }
+  return card;
+}
+
+}  // namespace
+
+void DrawAuthorPage(HDC dc, const Palette& palette) {
+  PageTextStyle style(dc, palette.infoText);
+  DrawTextAt(dc, kPageTitleAt.x, kPageTitleAt.y, kTitle);
+  for (const PageLine& line : kAuthorLines) DrawTextAt(dc, kLineX, line.y, line.text);
+}
+
+void DrawDedicationPanel(HDC dc, HBITMAP picture) {
+  const int saved = SaveDC(dc);
+  SelectObject(dc, GetStockObject(SYSTEM_FONT));
+  SetTextColor(dc, RGB(0, 0, 0));
+  SetBkColor(dc, kDedicationPlainFill);
+  SetBkMode(dc, OPAQUE);
+
+  const RECT card = DedicationCard(dc);
+  FillSolid(dc, card.left, card.top, card.right, card.bottom, kDedicationPlainFill);
+  const RECT& area = kDedicationPictureArea;
+  const SIZE size = BitmapSize(picture);
+  BlitBitmap(dc, picture, area.left, area.top, std::min<int>(size.cx, area.right - area.left),
+             std::min<int>(size.cy, area.bottom - area.top));
+  int y = kDedicationTextTop;
+  for (std::string_view line : kDedicationLines) {
+    DrawTextAt(dc, kDedicationTextX, y, line);
+    y += kDedicationLineStep;
+  }
+  RestoreDC(dc, saved);
+}
+
+Bitmap LoadDedicationPicture() {
+  return Bitmap(
+      static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDB_DEDICATION),
+                                      IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR)));
+}
+
+}  // namespace kelp

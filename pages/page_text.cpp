@@ -1,0 +1,17 @@
+#include "pages/page_text.h"
+
+namespace kelp {
+
+PageTextStyle::PageTextStyle(HDC dc, COLORREF color)
+    : dc_(dc),
+      font_(CreateSongFont(kPageFont)),
+      selectFont_(dc, font_.get()),
+      previousColor_(SetTextColor(dc, color)),
+      previousMode_(SetBkMode(dc, TRANSPARENT)) {}
+
+PageTextStyle::~PageTextStyle() {
+  SetBkMode(dc_, previousMode_);
+  SetTextColor(dc_, previousColor_);
+}
+
+}  // namespace kelp

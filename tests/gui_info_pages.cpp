@@ -1,0 +1,158 @@
+#include "pages/author_page_view.h"
+#include "pages/keyboard_layout_view.h"
+#include "platform/gdi.h"
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace kelp::test {
+namespace {
+
+constexpr COLORREF kStale = RGB(255, 0, 255);  // what an earlier page left
+constexpr COLORREF kInfo = RGB(0, 0, 200);
+constexpr Palette kPalette{RGB(0, 0, 0), RGB(255, 0, 0), kInfo, {}};
+
+// A 700 x 450 client area in memory, covered with an earlier page's colour.
+class Canvas {
+ public:
+  Canvas() : dc_(nullptr), bitmap_(NewDib(700, 450)), select_(dc_.get(), bitmap_.get()) {
+    FillSolid(dc_.get(), 0, 0, 700, 450, kStale);
+  }
+  HDC dc() const { return dc_.get(); }
+  COLORREF At(int x, int y) const { return GetPixel(dc_.get(), x, y); }
+  int Count(const RECT& r, COLORREF color) const {
+    int n = 0;
+    for (int y = r.top; y < r.bottom; ++y)
+      for (int x = r.left; x < r.right; ++x) n += At(x, y) == color;
+    return n;
+  }
+  std::vector<COLORREF> Pixels() const {
+    std::vector<COLORREF> all;
+    for (int y = 0; y < 450; ++y)
+      for (int x = 0; x < 700; ++x) all.push_back(At(x, y));
+    return all;
+  }
+
+  // A 32-bit picture of one colour with its top-left and bottom-right pixels marked.
+  static Bitmap Picture(int width, int height, COLORREF fill, COLORREF corners) {
+    Bitmap picture = NewDib(width, height);
+    MemoryDC dc(nullptr);
+    ScopedSelect select(dc.get(), picture.get());
+    FillSolid(dc.get(), 0, 0, width, height, fill);
+    SetPixel(dc.get(), 0, 0, corners);
+    SetPixel(dc.get(), width - 1, height - 1, corners);
+    return picture;
+  }
+
+ private:
+  static Bitmap NewDib(int width, int height) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;  // top-down
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    void* bits = nullptr;
+    return Bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  }
+  MemoryDC dc_;
+  Bitmap bitmap_;
+  ScopedSelect select_;
+};
+
+constexpr RECT kVisiblePictureArea{15, 90, 700, 390};
+
+TEST(KeyboardLayoutPage, PictureSitsAtItsPlaceUnderTheTitle) {
+  Canvas canvas;
+  const Bitmap picture = Canvas::Picture(800, 400, RGB(10, 20, 30), RGB(200, 100, 0));
+  DrawKeyboardLayoutPage(canvas.dc(), picture.get(), kPalette);
+  EXPECT_EQ(canvas.At(15, 90), RGB(200, 100, 0));  // the picture's top-left pixel
+  EXPECT_EQ(canvas.At(699, 389), RGB(10, 20, 30));
+  EXPECT_EQ(canvas.Count(kVisiblePictureArea, RGB(10, 20, 30)), 685 * 300 - 1);
+  // Nothing beyond the area: a larger picture shows only its top-left 700 x 300.
+  EXPECT_EQ(canvas.At(14, 90), kStale);
+  EXPECT_EQ(canvas.At(15, 89), kStale);
+  EXPECT_EQ(canvas.At(15, 390), kStale);
+  EXPECT_GT(canvas.Count({300, 5, 348, 17}, kInfo), 40);  // "键盘分布"
+  EXPECT_EQ(canvas.Count({0, 0, 700, 450}, kInfo), canvas.Count({300, 5, 348, 17}, kInfo));
+}
+
+TEST(KeyboardLayoutPage, SmallOrMissingPictureLeavesNoEarlierPageBehind) {
+  for (const bool missing : {false, true}) {
+    Canvas canvas;
+    const Bitmap picture =
+        missing ? Bitmap() : Canvas::Picture(100, 50, RGB(0, 128, 0), RGB(0, 128, 0));
+    DrawKeyboardLayoutPage(canvas.dc(), picture.get(), kPalette);
+    EXPECT_EQ(canvas.Count(kVisiblePictureArea, kStale), 0) << missing;
+    const int plain = canvas.Count(kVisiblePictureArea, kLayoutPlainFill);
+    EXPECT_EQ(plain, missing ? 685 * 300 : 685 * 300 - 100 * 50) << missing;
+    EXPECT_GT(canvas.Count({300, 5, 348, 17}, kInfo), 40) << missing;
+  }
+}
+
+TEST(AuthorPage, EveryLineIsDrawnInTheInfoColourAndRedrawsPixelForPixel) {
+  Canvas canvas;
+  FillSolid(canvas.dc(), 0, 0, 700, 450, RGB(255, 255, 255));
+  DrawAuthorPage(canvas.dc(), kPalette);
+  EXPECT_GT(canvas.Count({300, 5, 348, 17}, kInfo), 40);
+  for (int y : {70, 100, 130, 160, 225, 255, 285, 315, 345})
+    EXPECT_GT(canvas.Count({50, y, 700, y + 12}, kInfo), 40) << y;
+  EXPECT_EQ(canvas.Count({0, 20, 700, 70}, kInfo), 0);
+  EXPECT_EQ(canvas.Count({0, 172, 700, 225}, kInfo), 0);  // the gap before the interests
+  EXPECT_EQ(canvas.Count({0, 357, 700, 450}, kInfo), 0);
+  EXPECT_EQ(canvas.Count({0, 0, 50, 450}, kInfo), 0);
+  EXPECT_EQ(
+      canvas.Count({0, 0, 700, 450}, RGB(255, 255, 255)) + canvas.Count({0, 0, 700, 450}, kInfo),
+      700 * 450);  // crisp glyphs: no blended edge pixels
+
+  const std::vector<COLORREF> once = canvas.Pixels();
+  for (int i = 0; i < 5; ++i) DrawAuthorPage(canvas.dc(), kPalette);
+  EXPECT_TRUE(canvas.Pixels() == once);
+}
+
+TEST(AuthorPage, DedicationPanelCoversItsAreaWithDefaultColoursWhateverTheDcHolds) {
+  const Bitmap picture = LoadDedicationPicture();
+  ASSERT_TRUE(picture);
+  const SIZE size = BitmapSize(picture.get());
+  EXPECT_EQ(size.cx, 100);
+  EXPECT_EQ(size.cy, 146);
+  const POINT probes[] = {{0, 0}, {99, 0}, {50, 73}, {0, 145}, {99, 145}};
+  std::vector<COLORREF> expected;
+  {
+    MemoryDC pictureDc(nullptr);
+    ScopedSelect select(pictureDc.get(), picture.get());
+    for (POINT p : probes) expected.push_back(GetPixel(pictureDc.get(), p.x, p.y));
+  }
+
+  Canvas canvas;
+  SetTextColor(canvas.dc(), kInfo);
+  SetBkMode(canvas.dc(), TRANSPARENT);
+  DrawDedicationPanel(canvas.dc(), picture.get());
+
+  for (int i = 0; i < 5; ++i)
+    EXPECT_EQ(canvas.At(50 + probes[i].x, 100 + probes[i].y), expected[i]) << i;
+  EXPECT_EQ(canvas.Count({50, 246, 150, 250}, kDedicationPlainFill), 400);
+  EXPECT_EQ(canvas.Count({50, 100, 400, 250}, kStale), 0);  // one card, lines and gaps
+  EXPECT_EQ(canvas.At(49, 100), kStale);
+  EXPECT_EQ(canvas.At(50, 250), kStale);
+
+  for (int y = 100; y <= 225; y += 25) {
+    EXPECT_GT(canvas.Count({170, y, 450, y + 12}, RGB(0, 0, 0)), 10) << y;
+    EXPECT_GT(canvas.Count({170, y, 450, y + 12}, RGB(255, 255, 255)), 30) << y;  // opaque
+  }
+  EXPECT_EQ(canvas.Count({0, 0, 700, 450}, kInfo), 0);
+  EXPECT_EQ(GetTextColor(canvas.dc()), kInfo);  // the DC is handed back as it came
+  EXPECT_EQ(GetBkMode(canvas.dc()), TRANSPARENT);
+}
+
+TEST(AuthorPage, MissingDedicationPictureLeavesAPlainArea) {
+  Canvas canvas;
+  DrawDedicationPanel(canvas.dc(), nullptr);
+  EXPECT_EQ(canvas.Count({50, 100, 150, 250}, kDedicationPlainFill), 100 * 150);
+}
+
+}  // namespace
+}  // namespace kelp::test
