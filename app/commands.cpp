@@ -1,4 +1,5 @@
 #include "app/main_frame.h"
+#include "pages/about_dialog.h"
 #include "platform/gbk.h"
 #include "resource_ids.h"
 #include "scores/score_history.h"
@@ -23,9 +24,13 @@ constexpr CommandRoute kCommandRoutes[] = {
     {ID_HOME, [](MainFrame& f) { f.ReturnToHomePage(); }},
     {ID_APP_EXIT, [](MainFrame& f) { f.OnAppExit(); }},
     {ID_DELETE_SCORES, [](MainFrame& f) { f.OnDeleteAllScores(); }},
+    {ID_AUTHOR, [](MainFrame& f) { f.OpenPage(Page::Author); }},
+    {ID_KEYBOARD_LAYOUT, [](MainFrame& f) { f.OpenPage(Page::KeyboardLayout); }},
+    {ID_APP_ABOUT, [](MainFrame& f) { f.OnAbout(); }},
 };
 
 constexpr char kErrorCaption[] = "Kelp错误提示";
+constexpr char kLayoutPictureFile[] = "kb0.kpd";
 
 }  // namespace
 
@@ -59,9 +64,14 @@ void MainFrame::OpenPage(Page target) {
   RedrawAll();
 }
 
-// The page becomes visible: a level page loads its passage now.
+// The page becomes visible: it loads what it shows now, never in a paint.
 void MainFrame::OnPageShown() {
+  if (page_ == Page::KeyboardLayout) layoutPicture_ = LoadBitmapFile(exeDir_ + kLayoutPictureFile);
   if (LevelOfPage(page_) >= 0 && exercise_.phase() == Phase::Start) StartPassage();
+}
+
+void MainFrame::OnAbout() {
+  ShowAboutBox(hwnd());
 }
 
 void MainFrame::ReturnToHomePage() {

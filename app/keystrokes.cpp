@@ -1,8 +1,10 @@
 #include "app/main_frame.h"
+#include "pages/author_page_view.h"
 #include "platform/files.h"
 #include "platform/seams.h"
 #include "platform/sound.h"
 #include "practice/key_boxes.h"
+#include "resource_ids.h"
 #include "scores/score_store.h"
 
 namespace kelp {
@@ -34,7 +36,7 @@ void MainFrame::OnChar(unsigned code) {
     if (slide_.state() == StripState::Hidden) OnPageShown();
     RedrawAll();
   }
-  if (code == kDigitThree) CountDigitThree();
+  if (code == kDigitThree) OnDigitThree();
 }
 
 void MainFrame::StartPassage() {
@@ -97,10 +99,12 @@ void MainFrame::PlaySoundFile(const char* name) {
   PlaySoundAsync(exeDir_ + name);
 }
 
-// The count of "3" keys only survives on the author page.
-void MainFrame::CountDigitThree() {
-  ++digitThreeCount_;
-  if (page_ != Page::Author) digitThreeCount_ = 0;
+// The panel is drawn over the author page at once; the next repaint removes it.
+void MainFrame::OnDigitThree() {
+  if (!CountDigitThree(dedication_, page_ == Page::Author)) return;
+  if (!dedicationPicture_) dedicationPicture_ = LoadBitmapResource(IDB_DEDICATION);
+  WindowDC dc(hwnd(), WindowDC::kClient);
+  DrawDedicationPanel(dc.get(), dedicationPicture_.get());
 }
 
 }  // namespace kelp

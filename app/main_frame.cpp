@@ -2,6 +2,8 @@
 
 #include "appearance/settings_store.h"
 #include "appearance/skin_table.h"
+#include "pages/author_page_view.h"
+#include "pages/keyboard_layout_view.h"
 #include "platform/seams.h"
 #include "platform/sound.h"
 #include "practice/exercise_view.h"
@@ -128,8 +130,17 @@ void MainFrame::OnPaint() {
   const Palette colors = palette();
   DrawPageFrame(dc.get(), slide_, colors, strip_);
   if (slide_.state() != StripState::Hidden) return;
-  if (LevelOfPage(page_) >= 0)
-    DrawLevelPage(dc.get(), exercise_, result_, colors, hintPicture_.get());
+  switch (page_) {
+    case Page::Author:
+      DrawAuthorPage(dc.get(), colors);
+      break;
+    case Page::KeyboardLayout:
+      DrawKeyboardLayoutPage(dc.get(), layoutPicture_.get(), colors);
+      break;
+    default:
+      if (LevelOfPage(page_) >= 0)
+        DrawLevelPage(dc.get(), exercise_, result_, colors, hintPicture_.get());
+  }
 }
 
 void MainFrame::OnTimer(UINT_PTR id) {

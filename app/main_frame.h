@@ -4,6 +4,7 @@
 #include "app/page_state.h"
 #include "appearance/palette.h"
 #include "appearance/settings_file.h"
+#include "pages/dedication.h"
 #include "platform/frame_window.h"
 #include "platform/gdi.h"
 #include "practice/exercise.h"
@@ -51,14 +52,17 @@ class MainFrame : public FrameWindow {
   HBITMAP hintPicture() const { return hintPicture_.get(); }
   const SystemMetrics& metrics() const { return metrics_; }
   const ToolStripLook& toolStrip() const { return strip_; }
-  int digitThreeCount() const { return digitThreeCount_; }
+  int digitThreeCount() const { return dedication_.digitThreeCount; }
 
   // Commands (the command table routes them; the tool strip calls them too).
   void OnLevel(int level);
+  // Page entry shared by every page command.
+  void OpenPage(Page target);
   void ReturnToHomePage();
   void OnMinimize();
   void OnAppExit();
   void OnDeleteAllScores();
+  void OnAbout();
   void OnChar(unsigned code);
   void RedrawAll();
 
@@ -74,8 +78,6 @@ class MainFrame : public FrameWindow {
   void OnPrepareSounds();
 
   void LoadSettingsAndBackground();
-  // Page entry shared by every page command.
-  void OpenPage(Page target);
   void StartSlide(bool away);
   void OnPageShown();
   void StartPassage();
@@ -87,7 +89,7 @@ class MainFrame : public FrameWindow {
   void Invalidate(const RECT& rect);
 
   void PlaySoundFile(const char* name);
-  void CountDigitThree();
+  void OnDigitThree();
 
   std::string exeDir_;
   SettingsRecord settings_;
@@ -97,7 +99,9 @@ class MainFrame : public FrameWindow {
   ToolStripSlide slide_;
   Exercise exercise_;
   ExerciseResult result_;
-  int digitThreeCount_ = 0;
+  DedicationCounter dedication_;
+  Bitmap dedicationPicture_;
+  Bitmap layoutPicture_;
   ToolStripLook strip_;
   SystemMetrics metrics_;
   HICON appIcon_ = nullptr;

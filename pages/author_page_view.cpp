@@ -2,7 +2,6 @@
 
 #include "pages/page_text.h"
 #include "platform/gbk.h"
-#include "resource_ids.h"
 
 #include <algorithm>
 #include <string>
@@ -86,12 +85,6 @@ void DrawDedicationPanel(HDC dc, HBITMAP picture) {
     y += kDedicationLineStep;
   }
   RestoreDC(dc, saved);
-}
-
-Bitmap LoadDedicationPicture() {
-  return Bitmap(
-      static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDB_DEDICATION),
-                                      IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR)));
 }
 
 }  // namespace kelp

@@ -21,7 +21,4 @@ void DrawAuthorPage(HDC dc, const Palette& palette);
 // whatever the DC holds.
 void DrawDedicationPanel(HDC dc, HBITMAP picture);
 
-// The panel's picture from the program's resources; the frame loads it once.
-Bitmap LoadDedicationPicture();
-
 }  // namespace kelp

@@ -8,7 +8,6 @@
 // colour. The DC gets its previous font, colour and background mode back.
 namespace kelp {
 
-constexpr FontSpec kPageFont{12, 6, 400};
 constexpr POINT kPageTitleAt{300, 5};
 
 class PageTextStyle {

@@ -24,6 +24,11 @@ Bitmap LoadBitmapFile(std::string_view gbkPath) {
                                                 LR_LOADFROMFILE | LR_DEFAULTSIZE)));
 }
 
+Bitmap LoadBitmapResource(int id) {
+  return Bitmap(static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id),
+                                                IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR)));
+}
+
 SIZE BitmapSize(HBITMAP bitmap) {
   BITMAP info{};
   if (!bitmap || !GetObjectW(bitmap, sizeof info, &info)) return {0, 0};

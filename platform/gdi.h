@@ -125,6 +125,7 @@ constexpr FontSpec kPageFont{12, 6, 400};
 // "宋体", character set 0, without antialiasing, other fields at their defaults.
 Font CreateSongFont(FontSpec shape);
 Bitmap LoadBitmapFile(std::string_view gbkPath);
+Bitmap LoadBitmapResource(int id);
 SIZE BitmapSize(HBITMAP bitmap);
 
 void FillSolid(HDC dc, int left, int top, int right, int bottom, COLORREF color);

@@ -1,3 +1,4 @@
+#include "resource_ids.h"
 #include "pages/author_page_view.h"
 #include "pages/keyboard_layout_view.h"
 #include "platform/gdi.h"
@@ -114,7 +115,7 @@ TEST(AuthorPage, EveryLineIsDrawnInTheInfoColourAndRedrawsPixelForPixel) {
 }
 
 TEST(AuthorPage, DedicationPanelCoversItsAreaWithDefaultColoursWhateverTheDcHolds) {
-  const Bitmap picture = LoadDedicationPicture();
+  const Bitmap picture = LoadBitmapResource(IDB_DEDICATION);
   ASSERT_TRUE(picture);
   const SIZE size = BitmapSize(picture.get());
   EXPECT_EQ(size.cx, 100);
