@@ -128,6 +128,17 @@ int main() {
                 readyPaints);
   }
 
+  const struct {
+    int command;
+    const char* name;
+  } kPages[] = {{ID_KEYBOARD_LAYOUT, "keyboard layout page paint"}, {ID_AUTHOR, "author page paint"}};
+  for (const auto& page : kPages) {
+    SendCommand(*frame, page.command);
+    std::vector<double> paints;
+    for (int i = 0; i < 50; ++i) paints.push_back(TimeIt([&] { frame->RedrawAll(); }));
+    PrintSpread(page.name, paints);
+  }
+
   TypingFigures(*frame, 0);
   TypingFigures(*frame, 2);
   return 0;
