@@ -19,9 +19,15 @@ void Tell(HWND owner, const char* text) {
   MessageBoxW(owner, Widen(text).c_str(), Widen(kAppName).c_str(), MB_OK);
 }
 
-// The picture must parse as a BMP of a sane shape and really load at least 700 x 450.
+std::uint64_t FileSize(const std::string& gbkPath) {
+  WIN32_FILE_ATTRIBUTE_DATA data{};
+  if (!GetFileAttributesExW(Widen(gbkPath).c_str(), GetFileExInfoStandard, &data)) return 0;
+  return (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+}
+
+// The picture must parse as a whole BMP of a sane shape and really load at least 700 x 450.
 bool IsUsableBackground(const std::string& gbkPath, const std::string& firstBytes) {
-  const std::optional<BitmapShape> shape = ParseBitmapHeader(firstBytes);
+  const std::optional<BitmapShape> shape = ParseBitmapHeader(firstBytes, FileSize(gbkPath));
   if (!shape || !IsLargeEnoughForBackground(*shape)) return false;
   const Bitmap picture = LoadBitmapFile(gbkPath);
   const SIZE size = BitmapSize(picture.get());

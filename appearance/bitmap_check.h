@@ -23,9 +23,10 @@ struct BitmapShape {
 };
 
 // Nothing unless the bytes start a plausible BMP: "BM", a known info header,
-// one plane, a usual bit count, sides within the limits and pixel data of a
-// size the program can hold.
-std::optional<BitmapShape> ParseBitmapHeader(std::string_view firstBytes);
+// one plane, a usual bit count, sides within the limits, pixel data of a size
+// the program can hold and, for uncompressed pictures, all of it inside a file
+// of `fileSize` bytes.
+std::optional<BitmapShape> ParseBitmapHeader(std::string_view firstBytes, std::uint64_t fileSize);
 
 // The page shows the top-left 700 x 450 pixels; a smaller picture cannot fill it.
 bool IsLargeEnoughForBackground(const BitmapShape& shape);

@@ -38,52 +38,73 @@ std::string CoreHeader(int width, int height, int bits) {
   return bytes;
 }
 
+constexpr std::uint64_t kRoomy = std::uint64_t{1} << 30;
+
+std::optional<BitmapShape> Parse(std::string_view bytes) {
+  return ParseBitmapHeader(bytes, kRoomy);
+}
+
 TEST(BitmapCheck, ReadsUsualHeaders) {
-  const auto shape = ParseBitmapHeader(InfoHeader(800, 600));
+  const auto shape = Parse(InfoHeader(800, 600));
   ASSERT_TRUE(shape);
   EXPECT_EQ(shape->width, 800);
   EXPECT_EQ(shape->height, 600);
   EXPECT_EQ(shape->bitCount, 24);
   EXPECT_FALSE(shape->topDown);
 
-  const auto topDown = ParseBitmapHeader(InfoHeader(700, -450, 32));
+  const auto topDown = Parse(InfoHeader(700, -450, 32));
   ASSERT_TRUE(topDown);
   EXPECT_EQ(topDown->height, 450);
   EXPECT_TRUE(topDown->topDown);
 
-  const auto core = ParseBitmapHeader(CoreHeader(1024, 768, 8));
+  const auto core = Parse(CoreHeader(1024, 768, 8));
   ASSERT_TRUE(core);
   EXPECT_EQ(core->width, 1024);
   EXPECT_EQ(core->height, 768);
 
   std::string v5 = InfoHeader(640, 480, 4);
   Put(v5, 14, 124, 4);
-  EXPECT_TRUE(ParseBitmapHeader(v5));
+  EXPECT_TRUE(Parse(v5));
 }
 
 TEST(BitmapCheck, RefusesAbsurdOrBrokenHeaders) {
-  EXPECT_FALSE(ParseBitmapHeader(""));
-  EXPECT_FALSE(ParseBitmapHeader("BM"));
-  EXPECT_FALSE(ParseBitmapHeader("GIF89a this is not a bitmap at all, not even close....."));
+  EXPECT_FALSE(Parse(""));
+  EXPECT_FALSE(Parse("BM"));
+  EXPECT_FALSE(Parse("GIF89a this is not a bitmap at all, not even close....."));
   for (std::size_t length : {2u, 14u, 17u, 18u, 30u, 53u}) {
-    EXPECT_FALSE(ParseBitmapHeader(InfoHeader(800, 600).substr(0, length))) << length;
+    EXPECT_FALSE(Parse(InfoHeader(800, 600).substr(0, length))) << length;
   }
-  EXPECT_FALSE(ParseBitmapHeader(CoreHeader(800, 600, 24).substr(0, 25)));
-  EXPECT_FALSE(ParseBitmapHeader(InfoHeader(0, 600)));
-  EXPECT_FALSE(ParseBitmapHeader(InfoHeader(-800, 600)));
-  EXPECT_FALSE(ParseBitmapHeader(InfoHeader(800, 0)));
-  EXPECT_FALSE(ParseBitmapHeader(InfoHeader(800, INT32_MIN)));
-  EXPECT_FALSE(ParseBitmapHeader(InfoHeader(INT32_MAX, INT32_MAX)));
-  EXPECT_FALSE(ParseBitmapHeader(InfoHeader(100000, 600)));
-  EXPECT_FALSE(ParseBitmapHeader(InfoHeader(30000, 30000, 32)));  // gigabytes of pixels
-  EXPECT_FALSE(ParseBitmapHeader(InfoHeader(800, 600, 0)));
-  EXPECT_FALSE(ParseBitmapHeader(InfoHeader(800, 600, 7)));
-  EXPECT_FALSE(ParseBitmapHeader(InfoHeader(800, 600, 24, 0)));
+  EXPECT_FALSE(Parse(CoreHeader(800, 600, 24).substr(0, 25)));
+  EXPECT_FALSE(Parse(InfoHeader(0, 600)));
+  EXPECT_FALSE(Parse(InfoHeader(-800, 600)));
+  EXPECT_FALSE(Parse(InfoHeader(800, 0)));
+  EXPECT_FALSE(Parse(InfoHeader(800, INT32_MIN)));
+  EXPECT_FALSE(Parse(InfoHeader(INT32_MAX, INT32_MAX)));
+  EXPECT_FALSE(Parse(InfoHeader(100000, 600)));
+  EXPECT_FALSE(Parse(InfoHeader(30000, 30000, 32)));  // gigabytes of pixels
+  EXPECT_FALSE(Parse(InfoHeader(800, 600, 0)));
+  EXPECT_FALSE(Parse(InfoHeader(800, 600, 7)));
+  EXPECT_FALSE(Parse(InfoHeader(800, 600, 24, 0)));
   std::string oddInfo = InfoHeader(800, 600);
   for (std::uint32_t size : {0u, 13u, 39u, 125u, 0xFFFFFFFFu}) {
     Put(oddInfo, 14, size, 4);
-    EXPECT_FALSE(ParseBitmapHeader(oddInfo)) << size;
+    EXPECT_FALSE(Parse(oddInfo)) << size;
   }
+}
+
+TEST(BitmapCheck, UncompressedPixelsMustLieInsideTheFile) {
+  const std::string header = InfoHeader(701, 450);  // rows of 2104 bytes after 54 header bytes
+  const std::uint64_t whole = 54 + 2104 * 450;
+  EXPECT_TRUE(ParseBitmapHeader(header, whole));
+  EXPECT_FALSE(ParseBitmapHeader(header, whole - 1));
+  EXPECT_FALSE(ParseBitmapHeader(header, 54));
+  std::string farOffset = header;
+  Put(farOffset, 10, 0xFFFFFFFF, 4);
+  EXPECT_FALSE(ParseBitmapHeader(farOffset, whole));
+  // Run-length encoded: the size shows only when decoding.
+  std::string encoded = InfoHeader(800, 600, 8);
+  Put(encoded, 30, 1, 4);
+  EXPECT_TRUE(ParseBitmapHeader(encoded, 2000));
 }
 
 TEST(BitmapCheck, EveryPrefixAndByteFlipIsHandled) {
@@ -94,7 +115,7 @@ TEST(BitmapCheck, EveryPrefixAndByteFlipIsHandled) {
       std::string bytes = good;
       bytes[i] = static_cast<char>(value);
       for (std::size_t length : {i, i + 1, bytes.size()}) {
-        const auto shape = ParseBitmapHeader(std::string_view(bytes).substr(0, length));
+        const auto shape = Parse(std::string_view(bytes).substr(0, length));
         if (!shape) continue;
         EXPECT_GT(shape->width, 0);
         EXPECT_GT(shape->height, 0);
