@@ -4,6 +4,7 @@
 #include "platform/gdi.h"
 #include "resources/resource_ids.h"
 
+#include <algorithm>
 #include <iterator>
 #include <tuple>
 
@@ -11,6 +12,11 @@ namespace kelp {
 
 namespace {
 
+// Pixels with the template's font at 96 dots per inch, whose dialog base units
+// are 6 by 12. With other font metrics or resolutions the swatches scale with
+// the controls, so that each stays in line with its row.
+constexpr int kReferenceBaseX = 6;
+constexpr int kReferenceBaseY = 12;
 constexpr int kSwatchSide = 20;
 constexpr int kSwatchLeft = 145;
 // In colour-block order, one per "选择" button from IDC_PICK_STANDARD on.
@@ -29,9 +35,32 @@ std::optional<Palette> RunSettingsDialog(HWND owner, const Palette& current) {
 SettingsDialog::SettingsDialog(const ColorBlock& colors)
     : ModalDialog(IDD_SETTINGS), colors_(colors) {}
 
-RECT SettingsDialog::SwatchRect(int colorIndex) {
-  const int top = kSwatchTops[colorIndex];
-  return {kSwatchLeft, top, kSwatchLeft + kSwatchSide, top + kSwatchSide};
+RECT SettingsDialog::SwatchRect(HWND dialog, int colorIndex) {
+  RECT base{0, 0, 4, 8};  // one character cell in dialog units
+  MapDialogRect(dialog, &base);
+  const int left = MulDiv(kSwatchLeft, base.right, kReferenceBaseX);
+  const int top = MulDiv(kSwatchTops[colorIndex], base.bottom, kReferenceBaseY);
+  const int side = MulDiv(kSwatchSide, base.bottom, kReferenceBaseY);
+  return {left, top, left + side, top + side};
+}
+
+// Over the middle of the main window, as the user expects a dialog of it.
+bool SettingsDialog::OnInitDialog() {
+  const HWND owner = GetWindow(hwnd(), GW_OWNER);
+  RECT area{};
+  if (owner && IsWindowVisible(owner)) {
+    GetWindowRect(owner, &area);
+  } else {
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
+  }
+  RECT own{};
+  GetWindowRect(hwnd(), &own);
+  const int width = own.right - own.left;
+  const int height = own.bottom - own.top;
+  const int left = std::max(0L, (area.left + area.right - width) / 2);
+  const int top = std::max(0L, (area.top + area.bottom - height) / 2);
+  SetWindowPos(hwnd(), nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  return true;
 }
 
 bool SettingsDialog::OnCommand(WORD id, WORD notification) {
@@ -46,7 +75,7 @@ void SettingsDialog::PickColor(int colorIndex) {
   const std::optional<COLORREF> chosen = AskForColor(hwnd(), colors_[colorIndex]);
   if (!chosen) return;
   colors_[colorIndex] = *chosen;
-  const RECT swatch = SwatchRect(colorIndex);
+  const RECT swatch = SwatchRect(hwnd(), colorIndex);
   RedrawWindow(hwnd(), &swatch, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
 }
 
@@ -60,7 +89,7 @@ bool SettingsDialog::OnMessage(UINT message, WPARAM, LPARAM, INT_PTR& result) {
 void SettingsDialog::OnPaint() {
   PaintDC paint(hwnd());
   for (std::size_t i = 0; i < colors_.size(); ++i) {
-    const RECT swatch = SwatchRect(static_cast<int>(i));
+    const RECT swatch = SwatchRect(hwnd(), static_cast<int>(i));
     FillSolid(paint.get(), swatch.left, swatch.top, swatch.right, swatch.bottom, colors_[i]);
   }
 }

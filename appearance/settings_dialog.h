@@ -18,10 +18,11 @@ class SettingsDialog : public ModalDialog {
   explicit SettingsDialog(const ColorBlock& colors);
   const ColorBlock& colors() const { return colors_; }
 
-  // Client-pixel square of the colour a button edits.
-  static RECT SwatchRect(int colorIndex);
+  // Client-pixel square of the colour a button edits, between its label and its button.
+  static RECT SwatchRect(HWND dialog, int colorIndex);
 
  private:
+  bool OnInitDialog() override;
   bool OnCommand(WORD id, WORD notification) override;
   bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
   void PickColor(int colorIndex);

@@ -19,7 +19,7 @@ const Palette kStart{
 
 COLORREF SwatchColor(HWND dialog, int colorIndex) {
   UpdateWindow(dialog);
-  const RECT swatch = SettingsDialog::SwatchRect(colorIndex);
+  const RECT swatch = SettingsDialog::SwatchRect(dialog, colorIndex);
   const HDC dc = GetDC(dialog);
   const COLORREF color = GetPixel(dc, swatch.left + 10, swatch.top + 10);
   ReleaseDC(dialog, dc);
@@ -32,11 +32,34 @@ void TypeColor(HWND colorDialog, int red, int green, int blue) {
   SetDlgItemInt(colorDialog, kColorEditRed + 2, blue, FALSE);
 }
 
+RECT ClientRectOf(HWND dialog, int id) {
+  RECT rect{};
+  GetWindowRect(GetDlgItem(dialog, id), &rect);
+  MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&rect), 2);
+  return rect;
+}
+
+// Each swatch sits right of the labels, left of its button and level with it.
+int MisplacedSwatches(HWND dialog) {
+  const RECT label = ClientRectOf(dialog, IDC_STANDARD_LABEL);
+  int misplaced = 0;
+  for (int i = 0; i < 8; ++i) {
+    const RECT swatch = SettingsDialog::SwatchRect(dialog, i);
+    const RECT button = ClientRectOf(dialog, IDC_PICK_STANDARD + i);
+    const int middle = (swatch.top + swatch.bottom) / 2;
+    misplaced += swatch.left < label.right || swatch.right > button.left || middle < button.top ||
+                 middle > button.bottom;
+  }
+  return misplaced;
+}
+
 TEST(SettingsDialog, ShowsItsTemplateAndSwatchesAndOkKeepsUnchangedColours) {
   std::string caption, firstLabel;
   std::vector<COLORREF> swatches;
   int buttons = 0;
+  int misplaced = -1;
   DialogScript script([&](HWND dialog) {
+    misplaced = MisplacedSwatches(dialog);
     caption = WindowTextOf(dialog);
     firstLabel = WindowTextOf(GetDlgItem(dialog, IDC_STANDARD_LABEL));
     for (int id = IDC_PICK_STANDARD; id <= IDC_PICK_LEVEL5; ++id)
@@ -48,6 +71,7 @@ TEST(SettingsDialog, ShowsItsTemplateAndSwatchesAndOkKeepsUnchangedColours) {
   EXPECT_EQ(caption, "Kelp3设置...");
   EXPECT_EQ(firstLabel, "标准字体颜色：");
   EXPECT_EQ(buttons, 8);
+  EXPECT_EQ(misplaced, 0);
   EXPECT_EQ(swatches, (std::vector<COLORREF>{RGB(1, 2, 3), RGB(4, 5, 6), RGB(7, 8, 9),
                                              RGB(10, 11, 12), RGB(13, 14, 15), RGB(16, 17, 18),
                                              RGB(19, 20, 21), RGB(22, 23, 24)}));
