@@ -20,19 +20,6 @@ TEST(MenuItems, TabRuleLinesUpAcceleratorTexts) {
   EXPECT_EQ(StoredMenuLabel(std::string(300, 'a')).size(), 255u);
 }
 
-TEST(MenuItems, RowsCountTwoPerCommandAndOnePerSeparator) {
-  MenuItemRecord first;
-  first.menuRow = MenuRowAfter(nullptr, false);
-  EXPECT_EQ(first.menuRow, 0);
-  MenuItemRecord separator;
-  separator.menuRow = MenuRowAfter(&first, true);
-  EXPECT_EQ(separator.menuRow, 1);
-  // The next command item starts below both: 34 + 17 pixels, row 3.
-  EXPECT_EQ(MenuRowAfter(&separator, false), 3);
-  EXPECT_EQ(MenuItemHeight(false), 34);
-  EXPECT_EQ(MenuItemHeight(true), 17);
-}
-
 TEST(MenuItems, MnemonicLetters) {
   EXPECT_EQ(MnemonicOf("初级练习(&B)\tF2"), 'b');
   EXPECT_EQ(MnemonicOf("参数设置(&s)...\t\tCtrl+S"), 's');
