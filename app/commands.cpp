@@ -1,4 +1,8 @@
 #include "app/main_frame.h"
+#include "appearance/background.h"
+#include "appearance/settings_dialog.h"
+#include "appearance/settings_store.h"
+#include "appearance/skins.h"
 #include "pages/about_dialog.h"
 #include "platform/gbk.h"
 #include "resource_ids.h"
@@ -27,6 +31,8 @@ constexpr CommandRoute kCommandRoutes[] = {
     {ID_AUTHOR, [](MainFrame& f) { f.OpenPage(Page::Author); }},
     {ID_KEYBOARD_LAYOUT, [](MainFrame& f) { f.OpenPage(Page::KeyboardLayout); }},
     {ID_APP_ABOUT, [](MainFrame& f) { f.OnAbout(); }},
+    {ID_BACKGROUND, [](MainFrame& f) { f.OnChooseBackground(); }},
+    {ID_SETTINGS, [](MainFrame& f) { f.OnSettings(); }},
 };
 
 constexpr char kErrorCaption[] = "Kelp错误提示";
@@ -35,6 +41,10 @@ constexpr char kLayoutPictureFile[] = "kb0.kpd";
 }  // namespace
 
 bool MainFrame::OnCommand(WORD id) {
+  if (const std::optional<int> skin = SkinOfCommand(id)) {
+    OnSkin(*skin);
+    return true;
+  }
   for (const CommandRoute& route : kCommandRoutes) {
     if (route.id == id) {
       route.handler(*this);
@@ -98,6 +108,45 @@ void MainFrame::ReportMissingText(int level) {
   const std::string text =
       std::string("出错：") + kLevels[level].textFile + " 文件丢失或损坏，练习无法继续！";
   MessageBoxW(hwnd(), Widen(text).c_str(), Widen(kErrorCaption).c_str(), MB_OK | MB_ICONERROR);
+}
+
+// Choosing the skin in use changes nothing. A settings file that cannot be
+// written leaves the new look in memory; the program goes on.
+void MainFrame::OnSkin(int skin) {
+  const std::optional<SkinChange> change = ChooseSkin(settings_, skin, exeDir_);
+  if (!change) return;
+  SaveSettings(exeDir_, change->settings);
+  ApplySettings(change->settings, change->captionChanged);
+}
+
+// The picture is checked before anything changes; a file that cannot be
+// written keeps the old background and says so.
+void MainFrame::OnChooseBackground() {
+  const std::optional<SettingsRecord> chosen = ChooseBackground(hwnd(), settings_);
+  if (!chosen) return;
+  if (!SaveSettings(exeDir_, *chosen)) {
+    ReportBackgroundNotSaved(hwnd());
+    return;
+  }
+  ApplySettings(*chosen, false);
+}
+
+// OK writes the file even when nothing changed; Cancel changes nothing.
+void MainFrame::OnSettings() {
+  const std::optional<Palette> chosen = RunSettingsDialog(hwnd(), palette());
+  if (!chosen) return;
+  SettingsRecord settings = settings_;
+  settings.colors = ColorBlockOf(*chosen);
+  SaveSettings(exeDir_, settings);
+  ApplySettings(settings, false);
+}
+
+void MainFrame::ApplySettings(const SettingsRecord& settings, bool captionChanged) {
+  const bool newPicture = settings.backgroundPath != settings_.backgroundPath || !background_;
+  settings_ = settings;
+  if (newPicture) background_ = LoadBitmapFile(settings_.backgroundPath);
+  if (captionChanged) RedrawWindow(hwnd(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE);
+  RedrawAll();
 }
 
 }  // namespace kelp

@@ -109,6 +109,19 @@ LRESULT MainFrame::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case kPrepareSoundsMessage:
       OnPrepareSounds();
       return 0;
+    case WM_INITMENU:
+      menuPainter_.OnInitMenu(menu_, settings_.skinIndex);
+      return 0;
+    case WM_MEASUREITEM:
+      if (wParam != 0) break;
+      menuPainter_.OnMeasureItem(reinterpret_cast<MEASUREITEMSTRUCT*>(lParam));
+      return TRUE;
+    case WM_DRAWITEM:
+      if (wParam != 0) break;
+      menuPainter_.OnDrawItem(reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+      return TRUE;
+    case WM_MENUCHAR:
+      return menuPainter_.OnMenuChar(LOWORD(wParam), reinterpret_cast<HMENU>(lParam));
     case WM_DESTROY:
       SetMenu(hwnd(), nullptr);  // the menu is ours to destroy
       PostQuitMessage(0);

@@ -4,6 +4,7 @@
 #include "app/page_state.h"
 #include "appearance/palette.h"
 #include "appearance/settings_file.h"
+#include "appearance/skinned_menu.h"
 #include "pages/dedication.h"
 #include "platform/frame_window.h"
 #include "platform/gdi.h"
@@ -63,6 +64,9 @@ class MainFrame : public FrameWindow {
   void OnAppExit();
   void OnDeleteAllScores();
   void OnAbout();
+  void OnSkin(int skin);
+  void OnChooseBackground();
+  void OnSettings();
   void OnChar(unsigned code);
   void RedrawAll();
 
@@ -78,6 +82,7 @@ class MainFrame : public FrameWindow {
   void OnPrepareSounds();
 
   void LoadSettingsAndBackground();
+  void ApplySettings(const SettingsRecord& settings, bool captionChanged);
   void StartSlide(bool away);
   void OnPageShown();
   void StartPassage();
@@ -106,6 +111,7 @@ class MainFrame : public FrameWindow {
   SystemMetrics metrics_;
   HICON appIcon_ = nullptr;
   HMENU menu_ = nullptr;
+  SkinnedMenu menuPainter_;
   HACCEL accelerators_ = nullptr;
 };
 

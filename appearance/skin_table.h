@@ -1,5 +1,7 @@
 #pragma once
 
+#include "resources/resource_ids.h"
+
 #include <array>
 #include <cstdint>
 
@@ -17,25 +19,45 @@ struct SkinInfo {
   const char* backgroundFile;
   ColorBlock defaultColors;  // standard, error, info, then the five level colours
   std::uint32_t plainFill;   // page background when the picture cannot be loaded
+  int command;               // menu command that chooses the skin
+  int captionBitmap;         // title bar picture
+  int menuBackgroundBitmap;  // behind the items of the owner-drawn pop-ups
+  int menuStripeBitmap;      // down the left edge of the pop-ups
 };
 
 inline constexpr SkinInfo kSkins[kSkinCount] = {
     {"bgmain0.kpd",
      {Rgb(206, 236, 255), Rgb(255, 120, 120), Rgb(255, 255, 255), Rgb(0, 91, 91), Rgb(0, 213, 213),
       Rgb(140, 255, 255), Rgb(215, 255, 255), Rgb(255, 255, 255)},
-     Rgb(20, 46, 72)},
+     Rgb(20, 46, 72),
+     ID_SKIN_MAIN,
+     IDB_CAPTION_MAIN,
+     IDB_MENU_BACK_MAIN,
+     IDB_MENU_STRIPE_MAIN},
     {"bgmain1.kpd",
      {Rgb(0, 106, 213), Rgb(255, 128, 128), Rgb(0, 0, 0), Rgb(80, 0, 0), Rgb(120, 0, 0),
       Rgb(255, 0, 0), Rgb(255, 120, 120), Rgb(255, 200, 200)},
-     Rgb(214, 236, 250)},
+     Rgb(214, 236, 250),
+     ID_SKIN_BLUE,
+     IDB_CAPTION_BLUE,
+     IDB_MENU_BACK_BLUE,
+     IDB_MENU_STRIPE_MAIN},
     {"bgmain2.kpd",
      {Rgb(166, 228, 255), Rgb(255, 255, 135), Rgb(0, 0, 0), Rgb(0, 0, 64), Rgb(0, 0, 255),
       Rgb(0, 128, 192), Rgb(128, 217, 255), Rgb(200, 235, 255)},
-     Rgb(196, 98, 128)},
+     Rgb(196, 98, 128),
+     ID_SKIN_ROSE,
+     IDB_CAPTION_ROSE,
+     IDB_MENU_BACK_ROSE,
+     IDB_MENU_STRIPE_ROSE},
     {"bgmain3.kpd",
      {Rgb(175, 175, 175), Rgb(255, 217, 217), Rgb(255, 255, 255), Rgb(75, 75, 75),
       Rgb(110, 110, 110), Rgb(160, 160, 160), Rgb(205, 205, 205), Rgb(255, 255, 255)},
-     Rgb(40, 40, 44)},
+     Rgb(40, 40, 44),
+     ID_SKIN_BLACK,
+     IDB_CAPTION_BLACK,
+     IDB_MENU_BACK_BLACK,
+     IDB_MENU_STRIPE_BLACK},
 };
 
 // Out-of-range skins are treated as skin 0.
