@@ -3,8 +3,9 @@
 # make bench - build and print the benchmark figures
 BUILD ?= build
 NATIVE ?= build-native
-PACKAGES := cmake make g++ g++-mingw-w64-x86-64-posix wine64 xvfb xauth fonts-arphic-uming googletest
+PACKAGES := cmake make g++ g++-mingw-w64-x86-64-posix wine64 xvfb xauth fonts-arphic-uming googletest clang libclang-rt-14-dev
 JOBS ?= $(shell nproc)
+FUZZ_SECONDS ?= 20
 
 .PHONY: deps build native prefix run test bench clean
 
@@ -38,6 +39,7 @@ run: prefix
 
 test: native prefix
 	ctest --test-dir $(NATIVE) --output-on-failure -j 2
+	tests/fuzz/run.sh $(NATIVE) $(FUZZ_SECONDS)
 	KELP_BUILD=$(abspath $(BUILD)) cmake/run-under-display.sh ctest --test-dir $(BUILD) --output-on-failure -j 2
 
 bench: prefix

@@ -38,20 +38,27 @@ constexpr CommandRoute kCommandRoutes[] = {
 constexpr char kErrorCaption[] = "Kelp错误提示";
 constexpr char kLayoutPictureFile[] = "kb0.kpd";
 
+const CommandRoute* FindRoute(WORD id) {
+  for (const CommandRoute& route : kCommandRoutes) {
+    if (route.id == id) return &route;
+  }
+  return nullptr;
+}
+
 }  // namespace
+
+bool MainFrame::HandlesCommand(WORD id) {
+  return SkinOfCommand(id) || FindRoute(id);
+}
 
 bool MainFrame::OnCommand(WORD id) {
   if (const std::optional<int> skin = SkinOfCommand(id)) {
     OnSkin(*skin);
     return true;
   }
-  for (const CommandRoute& route : kCommandRoutes) {
-    if (route.id == id) {
-      route.handler(*this);
-      return true;
-    }
-  }
-  return false;
+  const CommandRoute* route = FindRoute(id);
+  if (route) route->handler(*this);
+  return route != nullptr;
 }
 
 void MainFrame::OnLevel(int level) {

@@ -68,6 +68,8 @@ class MainFrame : public FrameWindow {
   void OnChooseBackground();
   void OnSettings();
   void OnChar(unsigned code);
+  // Whether a menu or accelerator command has a handler of the frame.
+  static bool HandlesCommand(WORD id);
   void RedrawAll();
 
  private:
