@@ -1,11 +1,12 @@
 # make run   - install what is missing, build, start Kelp under Wine
 # make test  - install what is missing, build, run the whole test suite
 # make bench - build and print the benchmark figures
+# make dist  - build the release zip kelp-<version>-win64.zip in the build folder
 BUILD ?= build
-PACKAGES := cmake make g++ g++-mingw-w64-x86-64-posix wine64 xvfb xauth fonts-arphic-uming googletest
+PACKAGES := cmake make g++ g++-mingw-w64-x86-64-posix wine64 xvfb xauth fonts-arphic-uming fonts-go googletest zip
 JOBS ?= $(shell nproc)
 
-.PHONY: deps build prefix run test bench clean
+.PHONY: deps build prefix run test bench dist clean
 
 deps:
 	@missing=""; for p in $(PACKAGES); do \
@@ -35,6 +36,9 @@ test: prefix
 
 bench: prefix
 	KELP_BUILD=$(abspath $(BUILD)) cmake/run-under-display.sh cmake/wine-run.sh $(BUILD)/bin/kelp_bench.exe
+
+dist: build
+	cmake --build $(BUILD) --target dist
 
 clean:
 	rm -rf $(BUILD)
