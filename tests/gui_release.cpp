@@ -227,15 +227,14 @@ TEST(Release, ManifestAndVersionResourceOfTheProgram) {
 }
 
 TEST(Release, StartsFromAFolderWhoseGbkFormHasTheTrailByte5C) {
-  const std::wstring parent = NewTempFolder(L"kelp-release");
+  const TempTree parent(L"kelp-release");
   // "嘰" is 0x87 0x5C in GBK: cut at the last 0x5C byte, the path of "嘰.exe"
   // would end inside the program's own name.
-  const std::wstring folder = parent + L"打字 练习 嘰\\";
+  const std::wstring folder = parent.path() + L"打字 练习 嘰\\";
   ASSERT_TRUE(CreateDirectoryW(folder.c_str(), nullptr));
   CopyProgramInto(folder);
   ASSERT_TRUE(MoveFileW((folder + L"kelp.exe").c_str(), (folder + L"嘰.exe").c_str()));
   RunProgramIn(folder, L"嘰.exe");
-  RemoveTree(parent);
 }
 
 // Run by the test dist.UnzippedProgramRuns, after dist.ZipHoldsTheReleaseAndItsSums

@@ -40,4 +40,17 @@ inline void RemoveTree(const std::wstring& folder) {
   RemoveDirectoryW(folder.c_str());
 }
 
+// A NewTempFolder removed with its tree when the test ends, however it ends.
+class TempTree {
+ public:
+  explicit TempTree(const std::wstring& stem) : path_(NewTempFolder(stem)) {}
+  ~TempTree() { RemoveTree(path_); }
+  TempTree(const TempTree&) = delete;
+  TempTree& operator=(const TempTree&) = delete;
+  const std::wstring& path() const { return path_; }
+
+ private:
+  std::wstring path_;
+};
+
 }  // namespace kelp::test
