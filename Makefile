@@ -1,13 +1,14 @@
 # make run   - install what is missing, build, start Kelp under Wine
 # make test  - install what is missing, build, run the whole test suite
 # make bench - build and print the benchmark figures
+# make dist  - build the release zip kelp-<version>-win64.zip in the build folder
 BUILD ?= build
 NATIVE ?= build-native
-PACKAGES := cmake make g++ g++-mingw-w64-x86-64-posix wine64 xvfb xauth fonts-arphic-uming googletest clang libclang-rt-14-dev
+PACKAGES := cmake make g++ g++-mingw-w64-x86-64-posix wine64 xvfb xauth fonts-arphic-uming fonts-go googletest zip clang libclang-rt-14-dev
 JOBS ?= $(shell nproc)
 FUZZ_SECONDS ?= 20
 
-.PHONY: deps build native prefix run test bench clean
+.PHONY: deps build native prefix run test bench dist clean
 
 deps:
 	@missing=""; for p in $(PACKAGES); do \
@@ -44,6 +45,9 @@ test: native prefix
 
 bench: prefix
 	KELP_BUILD=$(abspath $(BUILD)) cmake/run-under-display.sh cmake/wine-run.sh $(BUILD)/bin/kelp_bench.exe
+
+dist: build
+	cmake --build $(BUILD) --target dist
 
 clean:
 	rm -rf $(BUILD) $(NATIVE)

@@ -9,11 +9,10 @@ constexpr char kSettingsFile[] = "skd.kpd";
 }  // namespace
 
 SettingsRecord LoadSettings(const std::string& exeDir) {
-  const std::string path = exeDir + kSettingsFile;
   const SettingsRecord defaults = DefaultSettings(exeDir);
-  if (const std::optional<std::string> stored = ReadWholeFile(path))
-    return DecodeSettings(*stored, defaults);
-  if (!FileExists(path)) SaveSettings(exeDir, defaults);
+  const FileRead stored = TryReadWholeFile(exeDir + kSettingsFile);
+  if (stored.status == FileStatus::kRead) return DecodeSettings(stored.bytes, defaults);
+  if (stored.status == FileStatus::kMissing) SaveSettings(exeDir, defaults);
   return defaults;
 }
 

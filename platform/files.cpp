@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <utility>
+
 namespace kelp {
 
 namespace {
@@ -32,6 +34,13 @@ HANDLE OpenForReading(const std::string& path) {
                      OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
 }
 
+// A drive path (C:\...) or a UNC path (\\server\...): never a name that the current
+// folder would complete.
+bool IsAbsolute(const std::string& path) {
+  if (path.size() >= 3 && path[1] == ':' && path[2] == '\\') return true;
+  return path.size() >= 2 && path[0] == '\\' && path[1] == '\\';
+}
+
 bool ReadExactly(HANDLE file, char* buffer, DWORD count) {
   DWORD done = 0;
   while (done < count) {
@@ -44,15 +53,26 @@ bool ReadExactly(HANDLE file, char* buffer, DWORD count) {
 
 }  // namespace
 
-std::optional<std::string> ReadWholeFile(const std::string& path) {
+FileRead TryReadWholeFile(const std::string& path, long long limit) {
   FileHandle file(OpenForReading(path));
-  if (!file.valid()) return std::nullopt;
+  if (!file.valid()) {
+    const DWORD error = GetLastError();
+    const bool missing = error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
+    return {missing ? FileStatus::kMissing : FileStatus::kUnreadable, {}};
+  }
   LARGE_INTEGER size{};
-  if (!GetFileSizeEx(file.get(), &size) || size.QuadPart > (1 << 26)) return std::nullopt;
+  if (!GetFileSizeEx(file.get(), &size)) return {FileStatus::kUnreadable, {}};
+  if (size.QuadPart > limit) return {FileStatus::kTooLarge, {}};
   std::string bytes(static_cast<size_t>(size.QuadPart), '\0');
   if (!bytes.empty() && !ReadExactly(file.get(), bytes.data(), static_cast<DWORD>(bytes.size())))
-    return std::nullopt;
-  return bytes;
+    return {FileStatus::kUnreadable, {}};
+  return {FileStatus::kRead, std::move(bytes)};
+}
+
+std::optional<std::string> ReadWholeFile(const std::string& path) {
+  FileRead read = TryReadWholeFile(path);
+  if (read.status != FileStatus::kRead) return std::nullopt;
+  return std::move(read.bytes);
 }
 
 std::optional<std::string> ReadFileRange(const std::string& path, long offset, int count) {
@@ -69,7 +89,14 @@ std::optional<std::string> ReadFileRange(const std::string& path, long offset, i
 }
 
 bool WriteFileAtomically(const std::string& path, const std::string& bytes) {
+  if (!IsAbsolute(path)) return false;
   const std::wstring target = Widen(path);
+  // Wine's rename replaces a read-only file, so the protection is checked here
+  // rather than left to the rename.
+  const DWORD attributes = GetFileAttributesW(target.c_str());
+  if (attributes != INVALID_FILE_ATTRIBUTES &&
+      (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)))
+    return false;
   const std::wstring temporary = target + L".tmp";
   FileHandle file(CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                               FILE_ATTRIBUTE_NORMAL, nullptr));

@@ -6,10 +6,32 @@
 // File helpers on GBK paths. No file stays open between calls.
 namespace kelp {
 
+enum class FileStatus {
+  kRead,        // `bytes` holds the whole file
+  kMissing,     // neither the file nor, perhaps, its folder exists
+  kUnreadable,  // it exists but cannot be opened or read (locked, denied, a folder)
+  kTooLarge,    // it exists but is larger than the limit
+};
+
+struct FileRead {
+  FileStatus status = FileStatus::kMissing;
+  std::string bytes;
+};
+
+// Larger files are never read whole: no data file of the program comes near it.
+constexpr long long kWholeFileLimit = 1 << 26;
+
+// The whole file, or why not. Only kMissing means there is nothing to keep: a
+// caller must not replace a file that it could not read.
+FileRead TryReadWholeFile(const std::string& path, long long limit = kWholeFileLimit);
+// The whole file, or nothing for every status but kRead.
 std::optional<std::string> ReadWholeFile(const std::string& path);
 // Exactly `count` bytes from `offset`, or nothing when the file is missing or short.
 std::optional<std::string> ReadFileRange(const std::string& path, long offset, int count);
 // Replaces the file whole: a temporary file beside it, then a rename over it.
+// False, with the old file and no temporary file left, when the path is not
+// absolute (a drive or UNC path), names a folder or a read-only file (the
+// learner's own protection), or when any step fails.
 bool WriteFileAtomically(const std::string& path, const std::string& bytes);
 bool FileExists(const std::string& path);
 bool DeletePath(const std::string& path);

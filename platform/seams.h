@@ -3,6 +3,7 @@
 #include <ctime>
 #include <functional>
 #include <string>
+#include <string_view>
 
 // The few things a test may redirect. Production code never sets them.
 namespace kelp {
@@ -19,7 +20,16 @@ Seams& TheSeams();
 std::time_t Now();
 int NextRandom();
 void EndProcess(int code);
-// The folder of the running executable, with its final backslash.
+// The folder of the running executable in GBK, absolute and ending in a backslash;
+// its short (8.3) form when the long one has no GBK form. Empty when the folder
+// cannot be determined or expressed in GBK: the caller must then neither read nor
+// write any data file. The test seam `dataDirectory` is returned as it is.
 std::string ExecutableDirectory();
+// The running program's own path, however long: the buffer grows from
+// `firstBufferSize` characters until the path fits. Empty when it cannot be had.
+std::wstring ExecutablePath(size_t firstBufferSize = 260);
+// The folder part of a UTF-16 file path, up to and including its last backslash,
+// converted to GBK as above; empty when there is no backslash or no GBK form.
+std::string GbkFolderOf(std::wstring_view path);
 
 }  // namespace kelp

@@ -8,10 +8,10 @@ namespace kelp {
 
 bool AppendScore(const std::string& exeDir, int level, float score) {
   const std::string path = exeDir + ScoreFileName(level);
-  std::optional<std::string> old = ReadWholeFile(path);
+  const FileRead old = TryReadWholeFile(path);
   // A history that exists but cannot be read is never overwritten.
-  if (!old && FileExists(path)) return false;
-  return WriteFileAtomically(path, AppendedHistory(old.value_or(std::string()), score));
+  if (old.status != FileStatus::kRead && old.status != FileStatus::kMissing) return false;
+  return WriteFileAtomically(path, AppendedHistory(old.bytes, score));
 }
 
 std::vector<float> ReadScores(const std::string& exeDir, int level) {

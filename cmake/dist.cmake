@@ -1,0 +1,29 @@
+# The release: `make dist` builds kelp-<version>-win64.zip in the build folder. It
+# holds one folder kelp-<version>/ with the program, every data file it reads at
+# run time and SHA256SUMS; never the learner's own files (skd.kpd, Lev?Data.kpd).
+set(KELP_DIST_NAME kelp-${PROJECT_VERSION})
+set(KELP_DIST_ZIP ${CMAKE_BINARY_DIR}/${KELP_DIST_NAME}-win64.zip)
+set(KELP_DIST_FILES kelp.exe
+  Level1.kpd Level2.kpd Level3.kpd Level4.kpd Level5.kpd
+  bgmain0.kpd bgmain1.kpd bgmain2.kpd bgmain3.kpd kb0.kpd kb1.kpd kb2.kpd
+  KP.WAV ERR.WAV SEL1.WAV)
+# The build converts data/Readme.txt into bin/Readme.txt when the source is there.
+if(EXISTS ${CMAKE_SOURCE_DIR}/data/Readme.txt)
+  list(APPEND KELP_DIST_FILES Readme.txt)
+endif()
+
+set(KELP_DIST_INPUTS)
+foreach(name IN LISTS KELP_DIST_FILES)
+  list(APPEND KELP_DIST_INPUTS ${KELP_BIN}/${name})
+endforeach()
+# Lists travel to the scripts joined with commas: a semicolon would split the argument.
+string(JOIN "," KELP_DIST_FILE_ARG ${KELP_DIST_FILES})
+
+add_custom_command(OUTPUT ${KELP_DIST_ZIP}
+  COMMAND ${CMAKE_COMMAND} -DBIN=${KELP_BIN} -DSTAGE=${CMAKE_BINARY_DIR}/dist
+          -DNAME=${KELP_DIST_NAME} -DZIP=${KELP_DIST_ZIP} -DFILES=${KELP_DIST_FILE_ARG}
+          -DSTRIP=${CMAKE_STRIP} -P ${CMAKE_SOURCE_DIR}/cmake/dist_pack.cmake
+  DEPENDS kelp kelp_data ${KELP_DIST_INPUTS} ${CMAKE_SOURCE_DIR}/cmake/dist_pack.cmake
+  COMMENT "Packing ${KELP_DIST_NAME}-win64.zip"
+  VERBATIM)
+add_custom_target(dist DEPENDS ${KELP_DIST_ZIP})

@@ -1,0 +1,183 @@
+#include "platform/files.h"
+#include "platform/gbk.h"
+#include "platform/seams.h"
+#include "tests/temp_folder.h"
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+
+namespace kelp {
+namespace {
+
+// An empty folder of its own, removed with everything in it.
+class Folder {
+ public:
+  Folder() : path_(Narrow(test::NewTempFolder(L"kelp-files"))) {}
+  ~Folder() { test::RemoveTree(Widen(path_)); }
+  Folder(const Folder&) = delete;
+  Folder& operator=(const Folder&) = delete;
+
+  const std::string& path() const { return path_; }
+  std::string operator/(const std::string& name) const { return path_ + name; }
+  void Put(const std::string& name, const std::string& bytes) const {
+    const HANDLE file = CreateFileW(Widen(path_ + name).c_str(), GENERIC_WRITE, 0, nullptr,
+                                    CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    DWORD written = 0;
+    WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    CloseHandle(file);
+  }
+  std::set<std::string> Names() const {
+    std::set<std::string> names;
+    WIN32_FIND_DATAW found;
+    const HANDLE search = FindFirstFileW(Widen(path_ + "*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return names;
+    do {
+      const std::wstring name = found.cFileName;
+      if (name != L"." && name != L"..") names.insert(Narrow(name));
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
+    return names;
+  }
+
+ private:
+  std::string path_;
+};
+
+std::string Bytes(const std::string& path) {
+  return ReadWholeFile(path).value_or("<unread>");
+}
+
+TEST(WholeFileRead, TellsAMissingFileFromOneThatCannotBeRead) {
+  Folder folder;
+  EXPECT_EQ(TryReadWholeFile(folder / "skd.kpd").status, FileStatus::kMissing);
+  EXPECT_EQ(TryReadWholeFile(folder / "gone\\skd.kpd").status, FileStatus::kMissing);
+
+  folder.Put("skd.kpd", std::string("ab\0c", 4));
+  const FileRead read = TryReadWholeFile(folder / "skd.kpd");
+  EXPECT_EQ(read.status, FileStatus::kRead);
+  EXPECT_EQ(read.bytes, std::string("ab\0c", 4));
+  folder.Put("empty.kpd", "");
+  EXPECT_EQ(TryReadWholeFile(folder / "empty.kpd").status, FileStatus::kRead);
+
+  CreateDirectoryW(Widen(folder / "Lev0Data.kpd").c_str(), nullptr);
+  EXPECT_EQ(TryReadWholeFile(folder / "Lev0Data.kpd").status, FileStatus::kUnreadable);
+
+  // Another program holds the file without sharing it.
+  const HANDLE locked = CreateFileW(Widen(folder / "skd.kpd").c_str(), GENERIC_READ | GENERIC_WRITE,
+                                    0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  ASSERT_NE(locked, INVALID_HANDLE_VALUE);
+  EXPECT_EQ(TryReadWholeFile(folder / "skd.kpd").status, FileStatus::kUnreadable);
+  EXPECT_FALSE(ReadWholeFile(folder / "skd.kpd"));
+  CloseHandle(locked);
+  EXPECT_EQ(TryReadWholeFile(folder / "skd.kpd").status, FileStatus::kRead);
+}
+
+TEST(WholeFileRead, AFileOverTheLimitIsTooLargeNotMissing) {
+  Folder folder;
+  folder.Put("small.kpd", "0123456789");
+  EXPECT_EQ(TryReadWholeFile(folder / "small.kpd", 10).status, FileStatus::kRead);
+  EXPECT_EQ(TryReadWholeFile(folder / "small.kpd", 9).status, FileStatus::kTooLarge);
+
+  // One byte over the real limit, written as a sparse file.
+  const HANDLE file = CreateFileW(Widen(folder / "skd.kpd").c_str(), GENERIC_WRITE, 0, nullptr,
+                                  CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  LARGE_INTEGER end{};
+  end.QuadPart = kWholeFileLimit + 1;
+  ASSERT_TRUE(SetFilePointerEx(file, end, nullptr, FILE_BEGIN));
+  ASSERT_TRUE(SetEndOfFile(file));
+  CloseHandle(file);
+  const FileRead read = TryReadWholeFile(folder / "skd.kpd");
+  EXPECT_EQ(read.status, FileStatus::kTooLarge);
+  EXPECT_TRUE(read.bytes.empty());
+  EXPECT_FALSE(ReadWholeFile(folder / "skd.kpd"));
+}
+
+TEST(AtomicWrite, ReplacesTheFileWholeAndLeavesNothingElse) {
+  Folder folder;
+  EXPECT_TRUE(WriteFileAtomically(folder / "Lev0Data.kpd", "first"));
+  EXPECT_TRUE(WriteFileAtomically(folder / "Lev0Data.kpd", "2nd"));
+  EXPECT_EQ(Bytes(folder / "Lev0Data.kpd"), "2nd");
+  // A temporary file left by a crash is reused, then gone.
+  folder.Put("skd.kpd.tmp", "torn");
+  EXPECT_TRUE(WriteFileAtomically(folder / "skd.kpd", "settings"));
+  EXPECT_EQ(folder.Names(), (std::set<std::string>{"Lev0Data.kpd", "skd.kpd"}));
+}
+
+TEST(AtomicWrite, AReadOnlyFileIsUnwritableAndKeepsItsBytes) {
+  Folder folder;
+  folder.Put("Lev2Data.kpd", "kept");
+  ASSERT_TRUE(SetFileAttributesW(Widen(folder / "Lev2Data.kpd").c_str(), FILE_ATTRIBUTE_READONLY));
+  EXPECT_FALSE(WriteFileAtomically(folder / "Lev2Data.kpd", "replaced"));
+  EXPECT_FALSE(WriteFileAtomically(folder / "Lev2Data.kpd", ""));
+  EXPECT_EQ(Bytes(folder / "Lev2Data.kpd"), "kept");
+  EXPECT_TRUE(GetFileAttributesW(Widen(folder / "Lev2Data.kpd").c_str()) & FILE_ATTRIBUTE_READONLY);
+  EXPECT_EQ(folder.Names(), (std::set<std::string>{"Lev2Data.kpd"}));
+}
+
+TEST(AtomicWrite, EveryFailureLeavesNoTemporaryFile) {
+  Folder folder;
+  CreateDirectoryW(Widen(folder / "skd.kpd").c_str(), nullptr);
+  EXPECT_FALSE(WriteFileAtomically(folder / "skd.kpd", "x"));
+  EXPECT_FALSE(WriteFileAtomically(folder / "gone\\skd.kpd", "x"));
+  EXPECT_EQ(folder.Names(), (std::set<std::string>{"skd.kpd"}));
+
+  // A bare name (an executable folder that could not be found) is never
+  // completed with the current folder.
+  wchar_t before[MAX_PATH];
+  GetCurrentDirectoryW(MAX_PATH, before);
+  SetCurrentDirectoryW(Widen(folder.path()).c_str());
+  EXPECT_FALSE(WriteFileAtomically("Lev3Data.kpd", "x"));
+  EXPECT_FALSE(WriteFileAtomically("sub\\Lev3Data.kpd", "x"));
+  SetCurrentDirectoryW(before);
+  EXPECT_EQ(folder.Names(), (std::set<std::string>{"skd.kpd"}));
+}
+
+TEST(ExecutableFolder, IsCutAtTheLastBackslashOfTheWidePath) {
+  // "嘰" is 0x87 0x5C in GBK: its trail byte looks like a backslash.
+  ASSERT_EQ(Narrow(L"嘰"), "\x87\x5C");
+  EXPECT_EQ(GbkFolderOf(L"D:\\打字\\嘰嘰.exe"), Narrow(L"D:\\打字\\"));
+  EXPECT_EQ(GbkFolderOf(L"D:\\嘰 练习\\kelp.exe"), Narrow(L"D:\\嘰 练习\\"));
+  EXPECT_EQ(GbkFolderOf(L"\\\\server\\共享\\嘰\\kelp.exe"), Narrow(L"\\\\server\\共享\\嘰\\"));
+
+  std::wstring deep = L"C:";
+  while (deep.size() < 3000) deep += L"\\长路径文件夹嘰";
+  EXPECT_EQ(GbkFolderOf(deep + L"\\kelp.exe"), Narrow(deep + L"\\"));
+
+  EXPECT_EQ(GbkFolderOf(L"kelp.exe"), "");
+  EXPECT_EQ(GbkFolderOf(L""), "");
+}
+
+TEST(ExecutableFolder, ThePathBufferGrowsUntilTheWholePathFits) {
+  const std::wstring path = ExecutablePath();
+  const std::wstring name = L"kelp_gui_tests.exe";
+  ASSERT_GT(path.size(), name.size());
+  EXPECT_EQ(path.substr(path.size() - name.size()), name);
+  for (size_t first : {0, 1, 7, 16}) EXPECT_EQ(ExecutablePath(first), path) << first;
+  EXPECT_EQ(ExecutableDirectory(), Narrow(path.substr(0, path.size() - name.size())));
+}
+
+TEST(ExecutableFolder, WithoutAGbkFormItIsTheShortFormOrNothing) {
+  // Thai has no GBK form; a folder that does not exist has no short form either.
+  EXPECT_EQ(GbkFolderOf(L"C:\\no-such-folder-\u0E01\u0E02\\kelp.exe"), "");
+
+  Folder folder;
+  const std::wstring thai = Widen(folder.path()) + L"\u0E01\u0E02\u0E03 folder\\";
+  ASSERT_TRUE(CreateDirectoryW(thai.c_str(), nullptr));
+  const std::string found = GbkFolderOf(thai + L"kelp.exe");
+  // Where short names exist, they name the same folder; elsewhere nothing.
+  if (!found.empty()) {
+    EXPECT_EQ(found.back(), '\\');
+    const DWORD attributes = GetFileAttributesW(Widen(found).c_str());
+    ASSERT_NE(attributes, INVALID_FILE_ATTRIBUTES);
+    EXPECT_TRUE(attributes & FILE_ATTRIBUTE_DIRECTORY);
+    CreateDirectoryW((thai + L"marker").c_str(), nullptr);
+    EXPECT_NE(GetFileAttributesW(Widen(found + "marker").c_str()), INVALID_FILE_ATTRIBUTES);
+  }
+}
+
+}  // namespace
+}  // namespace kelp
