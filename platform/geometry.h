@@ -20,9 +20,6 @@ struct Rect {
   constexpr bool Contains(Point p) const {
     return p.x >= left && p.x < right && p.y >= top && p.y < bottom;
   }
-  constexpr bool Intersects(const Rect& other) const {
-    return left < other.right && other.left < right && top < other.bottom && other.top < bottom;
-  }
 };
 
 }  // namespace kelp
