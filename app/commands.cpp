@@ -1,3 +1,4 @@
+#include "app/caption_view.h"
 #include "app/main_frame.h"
 #include "appearance/background.h"
 #include "appearance/settings_dialog.h"
@@ -31,6 +32,7 @@ constexpr CommandRoute kCommandRoutes[] = {
     {ID_AUTHOR, [](MainFrame& f) { f.OpenPage(Page::Author); }},
     {ID_KEYBOARD_LAYOUT, [](MainFrame& f) { f.OpenPage(Page::KeyboardLayout); }},
     {ID_APP_ABOUT, [](MainFrame& f) { f.OnAbout(); }},
+    {ID_SCORE_SHEET, [](MainFrame& f) { f.OpenPage(Page::ScoreSheet); }},
     {ID_BACKGROUND, [](MainFrame& f) { f.OnChooseBackground(); }},
     {ID_SETTINGS, [](MainFrame& f) { f.OnSettings(); }},
 };
@@ -84,6 +86,7 @@ void MainFrame::OpenPage(Page target) {
 // The page becomes visible: it loads what it shows now, never in a paint.
 void MainFrame::OnPageShown() {
   if (page_ == Page::KeyboardLayout) layoutPicture_ = LoadBitmapFile(exeDir_ + kLayoutPictureFile);
+  if (page_ == Page::ScoreSheet) ReadHistories();
   if (LevelOfPage(page_) >= 0 && exercise_.phase() == Phase::Start) StartPassage();
 }
 
@@ -101,6 +104,7 @@ void MainFrame::ReturnToHomePage() {
 
 void MainFrame::OnDeleteAllScores() {
   const std::vector<int> failed = DeleteAllScores(exeDir_);
+  ReadHistories();
   RedrawAll();
   if (failed.empty()) return;
   std::string text = "以下成绩文件无法删除：";
@@ -152,8 +156,16 @@ void MainFrame::ApplySettings(const SettingsRecord& settings, bool captionChange
   const bool newPicture = settings.backgroundPath != settings_.backgroundPath || !background_;
   settings_ = settings;
   if (newPicture) background_ = LoadBitmapFile(settings_.backgroundPath);
-  if (captionChanged) RedrawWindow(hwnd(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE);
+  if (captionChanged) {
+    captionBitmap_ = LoadCaptionBitmap(settings_.skinIndex);
+    RedrawWindow(hwnd(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE);
+  }
   RedrawAll();
+}
+
+// The score sheet draws what the files hold when it is shown.
+void MainFrame::ReadHistories() {
+  for (int level = 0; level < kLevelCount; ++level) histories_[level] = ReadScores(exeDir_, level);
 }
 
 }  // namespace kelp

@@ -1,12 +1,15 @@
 #include "app/main_frame.h"
 
+#include "app/caption_view.h"
 #include "appearance/settings_store.h"
 #include "appearance/skin_table.h"
 #include "pages/author_page_view.h"
 #include "pages/keyboard_layout_view.h"
+#include "platform/dwm.h"
 #include "platform/seams.h"
 #include "platform/sound.h"
 #include "practice/exercise_view.h"
+#include "scores/score_sheet_view.h"
 #include "resource_ids.h"
 
 #include <cstdlib>
@@ -32,6 +35,7 @@ MainFrame::MainFrame() {
   const RECT rect = ComputeWindowRect();
   menu_ = LoadMenuW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAIN_MENU));
   Create(kWindowTitle, WS_CAPTION, WS_EX_CLIENTEDGE, rect);
+  DisableCompositorFrame(hwnd());
   SetMenu(hwnd(), menu_);
   accelerators_ = LoadAcceleratorsW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_ACCELERATORS));
   SendMessageW(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(appIcon_));
@@ -72,7 +76,7 @@ void MainFrame::LoadToolIcons() {
   const int stripIcons[kToolButtonCount] = {IDI_LEVEL1,   IDI_LEVEL2,   IDI_LEVEL3,
                                             IDI_LEVEL4,   IDI_LEVEL5,   IDI_SCORE_SHEET,
                                             IDI_SETTINGS, IDI_MINIMIZE, IDI_EXIT};
-  for (int i = 0; i < kToolButtonCount; ++i) strip_.icons[i] = LoadProgramIcon(stripIcons[i]);
+  for (int i = 0; i < kToolButtonCount; ++i) toolIcons_[i] = LoadProgramIcon(stripIcons[i]);
 }
 
 // Centred on 700 x 500 (not 450), without being moved back onto small screens.
@@ -88,6 +92,7 @@ void MainFrame::LoadSettingsAndBackground() {
   background_.Reset();
   settings_ = LoadSettings(exeDir_);
   background_ = LoadBitmapFile(settings_.backgroundPath);
+  captionBitmap_ = LoadCaptionBitmap(settings_.skinIndex);
 }
 
 LRESULT MainFrame::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -122,6 +127,23 @@ LRESULT MainFrame::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return TRUE;
     case WM_MENUCHAR:
       return menuPainter_.OnMenuChar(LOWORD(wParam), reinterpret_cast<HMENU>(lParam));
+    case WM_MOVE:
+    case WM_NOTIFY:
+    case WM_NCPAINT:
+    case WM_NCACTIVATE:
+      return OnCaptionMessage(message, wParam, lParam);
+    case WM_NCLBUTTONDOWN:
+      if (OnNcLButtonDown(lParam)) return 0;
+      break;
+    case WM_MOUSEMOVE:
+      OnMouseMove(wParam, lParam);
+      return 0;
+    case WM_LBUTTONDOWN:
+      OnLButtonDown(wParam, lParam);
+      return 0;
+    case WM_LBUTTONUP:
+      OnLButtonUp(lParam);
+      return 0;
     case WM_DESTROY:
       SetMenu(hwnd(), nullptr);  // the menu is ours to destroy
       PostQuitMessage(0);
@@ -141,11 +163,14 @@ BOOL MainFrame::OnEraseBkgnd(HDC dc) {
 void MainFrame::OnPaint() {
   PaintDC dc(hwnd());
   const Palette colors = palette();
-  DrawPageFrame(dc.get(), slide_, colors, strip_);
+  DrawPageFrame(dc.get(), slide_, colors, {toolIcons_, toolButtons_.offsets().data()});
   if (slide_.state() != StripState::Hidden) return;
   switch (page_) {
     case Page::Author:
       DrawAuthorPage(dc.get(), colors);
+      break;
+    case Page::ScoreSheet:
+      DrawScoreSheet(dc.get(), histories_, colors);
       break;
     case Page::KeyboardLayout:
       DrawKeyboardLayoutPage(dc.get(), layoutPicture_.get(), colors);
@@ -157,6 +182,7 @@ void MainFrame::OnPaint() {
 }
 
 void MainFrame::OnTimer(UINT_PTR id) {
+  if (id == kTipTimer) OnTipTick();
   if (id != kSlideTimer) return;
   // A tick queued before the slide ended is stale.
   if (!slide_.sliding()) {

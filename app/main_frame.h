@@ -2,6 +2,8 @@
 
 #include "app/page_frame_view.h"
 #include "app/page_state.h"
+#include "app/tool_buttons.h"
+#include "pages/tips.h"
 #include "appearance/palette.h"
 #include "appearance/settings_file.h"
 #include "appearance/skinned_menu.h"
@@ -13,7 +15,9 @@
 
 #include <windows.h>
 
+#include <array>
 #include <string>
+#include <vector>
 
 namespace kelp {
 
@@ -52,7 +56,9 @@ class MainFrame : public FrameWindow {
   HBITMAP background() const { return background_.get(); }
   HBITMAP hintPicture() const { return hintPicture_.get(); }
   const SystemMetrics& metrics() const { return metrics_; }
-  const ToolStripLook& toolStrip() const { return strip_; }
+  const ToolButtons& toolButtons() const { return toolButtons_; }
+  const HICON* toolIcons() const { return toolIcons_; }
+  const TipRotation& tips() const { return tips_; }
   int digitThreeCount() const { return dedication_.digitThreeCount; }
 
   // Commands (the command table routes them; the tool strip calls them too).
@@ -64,6 +70,8 @@ class MainFrame : public FrameWindow {
   void OnAppExit();
   void OnDeleteAllScores();
   void OnAbout();
+  // Ends the program at once: the window goes and the message loop with it.
+  void OnExitNow();
   void OnSkin(int skin);
   void OnChooseBackground();
   void OnSettings();
@@ -82,11 +90,23 @@ class MainFrame : public FrameWindow {
   BOOL OnEraseBkgnd(HDC dc);
   void OnPaint();
   void OnPrepareSounds();
+  LRESULT OnCaptionMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  void PaintCaption();
+  void OnTipTick();
+  MenuRowMetrics MenuRow() const;
+  bool OnNcLButtonDown(LPARAM screenPoint);
+  void OnMouseMove(WPARAM flags, LPARAM point);
+  void OnLButtonDown(WPARAM flags, LPARAM point);
+  void OnLButtonUp(LPARAM point);
+  void ApplyToolChange(const ToolMouseChange& change);
+  void RunToolAction(ToolAction action);
+  bool StripShown() const;
 
   void LoadSettingsAndBackground();
   void ApplySettings(const SettingsRecord& settings, bool captionChanged);
   void StartSlide(bool away);
   void OnPageShown();
+  void ReadHistories();
   void StartPassage();
   void ReportMissingText(int level);
   void OnPrintableKey(char c);
@@ -109,7 +129,11 @@ class MainFrame : public FrameWindow {
   DedicationCounter dedication_;
   Bitmap dedicationPicture_;
   Bitmap layoutPicture_;
-  ToolStripLook strip_;
+  HICON toolIcons_[kToolButtonCount] = {};
+  ToolButtons toolButtons_;
+  TipRotation tips_;
+  Bitmap captionBitmap_;
+  std::array<std::vector<float>, kLevelCount> histories_;  // read when the score sheet opens
   SystemMetrics metrics_;
   HICON appIcon_ = nullptr;
   HMENU menu_ = nullptr;

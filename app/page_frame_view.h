@@ -11,8 +11,8 @@ namespace kelp {
 constexpr int kToolButtonCount = 9;
 
 struct ToolStripLook {
-  HICON icons[kToolButtonCount] = {};
-  int offsets[kToolButtonCount] = {};  // 0 at rest; hover and press move a button
+  const HICON* icons;  // kToolButtonCount of them, left to right
+  const int* offsets;  // 0 at rest; hover (-1) and press (+1) move a button
 };
 
 // Expects the page font selected, a transparent background and the info colour.

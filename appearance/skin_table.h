@@ -23,6 +23,7 @@ struct SkinInfo {
   int captionBitmap;         // title bar picture
   int menuBackgroundBitmap;  // behind the items of the owner-drawn pop-ups
   int menuStripeBitmap;      // down the left edge of the pop-ups
+  std::uint32_t titleColor;  // the title drawn over the caption picture
 };
 
 inline constexpr SkinInfo kSkins[kSkinCount] = {
@@ -33,7 +34,8 @@ inline constexpr SkinInfo kSkins[kSkinCount] = {
      ID_SKIN_MAIN,
      IDB_CAPTION_MAIN,
      IDB_MENU_BACK_MAIN,
-     IDB_MENU_STRIPE_MAIN},
+     IDB_MENU_STRIPE_MAIN,
+     Rgb(240, 240, 240)},
     {"bgmain1.kpd",
      {Rgb(0, 106, 213), Rgb(255, 128, 128), Rgb(0, 0, 0), Rgb(80, 0, 0), Rgb(120, 0, 0),
       Rgb(255, 0, 0), Rgb(255, 120, 120), Rgb(255, 200, 200)},
@@ -41,7 +43,8 @@ inline constexpr SkinInfo kSkins[kSkinCount] = {
      ID_SKIN_BLUE,
      IDB_CAPTION_BLUE,
      IDB_MENU_BACK_BLUE,
-     IDB_MENU_STRIPE_MAIN},
+     IDB_MENU_STRIPE_MAIN,
+     Rgb(255, 255, 255)},
     {"bgmain2.kpd",
      {Rgb(166, 228, 255), Rgb(255, 255, 135), Rgb(0, 0, 0), Rgb(0, 0, 64), Rgb(0, 0, 255),
       Rgb(0, 128, 192), Rgb(128, 217, 255), Rgb(200, 235, 255)},
@@ -49,7 +52,8 @@ inline constexpr SkinInfo kSkins[kSkinCount] = {
      ID_SKIN_ROSE,
      IDB_CAPTION_ROSE,
      IDB_MENU_BACK_ROSE,
-     IDB_MENU_STRIPE_ROSE},
+     IDB_MENU_STRIPE_ROSE,
+     Rgb(120, 50, 20)},
     {"bgmain3.kpd",
      {Rgb(175, 175, 175), Rgb(255, 217, 217), Rgb(255, 255, 255), Rgb(75, 75, 75),
       Rgb(110, 110, 110), Rgb(160, 160, 160), Rgb(205, 205, 205), Rgb(255, 255, 255)},
@@ -57,7 +61,8 @@ inline constexpr SkinInfo kSkins[kSkinCount] = {
      ID_SKIN_BLACK,
      IDB_CAPTION_BLACK,
      IDB_MENU_BACK_BLACK,
-     IDB_MENU_STRIPE_BLACK},
+     IDB_MENU_STRIPE_BLACK,
+     Rgb(0, 0, 0)},
 };
 
 // Out-of-range skins are treated as skin 0.

@@ -34,11 +34,11 @@ TEST_F(StartUp, WindowGeometryAndStartValues) {
   EXPECT_EQ(f.exercise().phase(), Phase::Idle);
   EXPECT_EQ(f.slide().step(), 0);
   EXPECT_EQ(f.digitThreeCount(), 0);
-  for (int offset : f.toolStrip().offsets) EXPECT_EQ(offset, 0);
+  for (int offset : f.toolButtons().offsets()) EXPECT_EQ(offset, 0);
   EXPECT_EQ(f.exeDir(), folder.path());
   EXPECT_EQ(f.metrics().cyCaption, GetSystemMetrics(SM_CYCAPTION));
   EXPECT_TRUE(f.metrics().captionFont);
-  for (HICON icon : f.toolStrip().icons) EXPECT_NE(icon, nullptr);
+  for (int i = 0; i < kToolButtonCount; ++i) EXPECT_NE(f.toolIcons()[i], nullptr);
   EXPECT_NE(reinterpret_cast<HICON>(SendMessageW(f.hwnd(), WM_GETICON, ICON_BIG, 0)), nullptr);
 }
 

@@ -1,0 +1,61 @@
+#include "app/caption_view.h"
+
+#include "appearance/skin_table.h"
+#include "pages/tips.h"
+#include "platform/gbk.h"
+#include "resource_ids.h"
+
+#include <string>
+
+namespace kelp {
+
+namespace {
+
+// The trailing spaces move the centred title a little to the left.
+constexpr char kCaptionTitle[] = "Kelp专业打字练习III(最终版)     ";
+
+constexpr COLORREF kPictureLight = RGB(255, 255, 255);
+constexpr COLORREF kPictureShadow = RGB(96, 96, 96);
+constexpr COLORREF kOuterLine = RGB(176, 176, 176);
+
+bool KnownSkin(int skin) {
+  return skin >= 0 && skin < kSkinCount;
+}
+
+}  // namespace
+
+Bitmap LoadCaptionBitmap(int skin) {
+  return KnownSkin(skin) ? LoadBitmapResource(kSkins[skin].captionBitmap) : Bitmap();
+}
+
+COLORREF TitleTextColor(int skin) {
+  return KnownSkin(skin) ? kSkins[skin].titleColor : RGB(0, 0, 0);
+}
+
+void PaintTitleBar(HDC windowDc, const TitleBar& bar) {
+  const int saved = SaveDC(windowDc);
+  const int b = bar.cyBorder;
+  const int w = bar.windowWidth;
+  const int h = bar.windowHeight;
+  if (bar.captionFont) SelectObject(windowDc, bar.captionFont);
+
+  BlitBitmap(windowDc, bar.captionPicture, 3 * b, 3 * b, w - 6 * b, bar.cyCaption - 1);
+  Draw3dRect(windowDc, 3 * b, 3 * b, w - 6 * b, bar.cyCaption - 1, kPictureLight, kPictureShadow);
+  Draw3dRect(windowDc, 1, 1, w - 2, h - 2, bar.colorBtnFace, bar.colorBtnFace);
+
+  SetBkMode(windowDc, TRANSPARENT);
+  SetTextColor(windowDc, bar.titleColor);
+  RECT titleRect{0, 3 * b + 1, w, 3 * b + 1 + bar.cyMenu};
+  const std::wstring title = Widen(kCaptionTitle);
+  DrawTextW(windowDc, title.c_str(), static_cast<int>(title.size()), &titleRect,
+            DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+
+  Draw3dRect(windowDc, 0, 0, w, h, kOuterLine, kOuterLine);
+
+  const Rect glyph = PowerGlyphBox({w, bar.cyCaption, bar.cyMenu, b});
+  const Bitmap power = LoadBitmapResource(IDB_POWER);
+  BlitBitmap(windowDc, power.get(), glyph.left, glyph.top, glyph.width(), glyph.height());
+  RestoreDC(windowDc, saved);
+}
+
+}  // namespace kelp

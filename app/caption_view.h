@@ -1,0 +1,31 @@
+#pragma once
+
+#include "platform/gdi.h"
+
+#include <windows.h>
+
+// The program's own caption: the skin's picture with the title, the frame lines
+// and the power glyph at the right end of the menu bar. Painted on a whole-window
+// DC (GetWindowDC) after the default non-client painting.
+namespace kelp {
+
+struct TitleBar {
+  int windowWidth = 0;  // right and bottom of the window rectangle
+  int windowHeight = 0;
+  int cyCaption = 0;
+  int cyMenu = 0;
+  int cyBorder = 0;
+  COLORREF colorBtnFace = 0;
+  HFONT captionFont = nullptr;
+  HBITMAP captionPicture = nullptr;  // none: the title goes on the default caption
+  COLORREF titleColor = 0;
+};
+
+// The caption picture of a skin; none for a skin outside 0 to 3.
+Bitmap LoadCaptionBitmap(int skin);
+// Black for a skin outside 0 to 3.
+COLORREF TitleTextColor(int skin);
+
+void PaintTitleBar(HDC windowDc, const TitleBar& bar);
+
+}  // namespace kelp

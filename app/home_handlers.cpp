@@ -1,0 +1,128 @@
+#include "app/caption_view.h"
+#include "app/main_frame.h"
+#include "app/tool_button_view.h"
+#include "pages/tip_view.h"
+
+namespace kelp {
+
+namespace {
+
+constexpr char kSelectSound[] = "SEL1.WAV";
+
+Point ClientPoint(LPARAM point) {
+  return {static_cast<short>(LOWORD(point)), static_cast<short>(HIWORD(point))};
+}
+
+}  // namespace
+
+// The caption is painted over the default one; the tip is drawn again without
+// the rotation moving on (one back, then a tick).
+LRESULT MainFrame::OnCaptionMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  const LRESULT result = DefaultProc(message, wParam, lParam);
+  PaintCaption();
+  tips_.StepBack();
+  SendMessageW(hwnd(), WM_TIMER, kTipTimer, 0);
+  return result;
+}
+
+void MainFrame::PaintCaption() {
+  RECT window{};
+  GetWindowRect(hwnd(), &window);
+  const TitleBar bar{window.right - window.left,
+                     window.bottom - window.top,
+                     metrics_.cyCaption,
+                     metrics_.cyMenu,
+                     metrics_.cyBorder,
+                     metrics_.colorBtnFace,
+                     metrics_.captionFont.get(),
+                     captionBitmap_.get(),
+                     TitleTextColor(settings_.skinIndex)};
+  WindowDC dc(hwnd(), WindowDC::kWholeWindow);
+  PaintTitleBar(dc.get(), bar);
+}
+
+MenuRowMetrics MainFrame::MenuRow() const {
+  RECT window{};
+  GetWindowRect(hwnd(), &window);
+  return {window.right - window.left, metrics_.cyCaption, metrics_.cyMenu, metrics_.cyBorder};
+}
+
+void MainFrame::OnTipTick() {
+  tips_.Advance();
+  WindowDC dc(hwnd(), WindowDC::kWholeWindow);
+  DrawTip(dc.get(), MenuRow(), tips_.Current(), metrics_.colorBtnFace, metrics_.colorWindowText);
+}
+
+// A press on the power glyph ends the program before the menu bar sees it.
+bool MainFrame::OnNcLButtonDown(LPARAM screenPoint) {
+  POINT point{static_cast<short>(LOWORD(screenPoint)), static_cast<short>(HIWORD(screenPoint))};
+  ScreenToClient(hwnd(), &point);
+  if (!PowerGlyphHitRect(metrics_.cyMenu).Contains({point.x, point.y})) return false;
+  OnExitNow();
+  return true;
+}
+
+bool MainFrame::StripShown() const {
+  return slide_.state() == StripState::Shown;
+}
+
+void MainFrame::OnMouseMove(WPARAM flags, LPARAM point) {
+  ApplyToolChange(
+      toolButtons_.OnMouseMove(static_cast<unsigned>(flags), ClientPoint(point), StripShown()));
+}
+
+void MainFrame::OnLButtonDown(WPARAM flags, LPARAM point) {
+  ApplyToolChange(
+      toolButtons_.OnLButtonDown(static_cast<unsigned>(flags), ClientPoint(point), StripShown()));
+}
+
+void MainFrame::OnLButtonUp(LPARAM point) {
+  const ToolRelease release = ToolButtons::OnLButtonUp(ClientPoint(point), StripShown());
+  if (release.returnHome)
+    ReturnToHomePage();
+  else
+    RunToolAction(release.action);
+}
+
+// Moved buttons are repainted at once; the entered one gets its frame and sound.
+void MainFrame::ApplyToolChange(const ToolMouseChange& change) {
+  for (int i = 0; i < kToolButtonCount; ++i) {
+    if (!change.Repaints(i)) continue;
+    const Rect area = ToolButtonRect(i);
+    Invalidate({area.left, area.top, area.right, area.bottom});
+  }
+  if (change.repaint) UpdateWindow(hwnd());
+  if (change.entered < 0) return;
+  WindowDC dc(hwnd(), WindowDC::kClient);
+  DrawToolButtonFrame(dc.get(), change.entered, change.pressed);
+  PlaySoundFile(kSelectSound);
+}
+
+void MainFrame::RunToolAction(ToolAction action) {
+  switch (action) {
+    case ToolAction::kNone:
+      return;
+    case ToolAction::kScoreSheet:
+      OpenPage(Page::ScoreSheet);
+      return;
+    case ToolAction::kSettings:
+      OnSettings();
+      return;
+    case ToolAction::kMinimize:
+      OnMinimize();
+      return;
+    case ToolAction::kExit:
+      OnExitNow();
+      return;
+    default:
+      OnLevel(static_cast<int>(action));
+  }
+}
+
+// Nothing of the frame is used after this; files are replaced atomically, so a
+// score being stored is whole.
+void MainFrame::OnExitNow() {
+  DestroyWindow(hwnd());
+}
+
+}  // namespace kelp

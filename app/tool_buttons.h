@@ -1,0 +1,79 @@
+#pragma once
+
+#include "platform/geometry.h"
+
+#include <array>
+
+// The nine tool buttons of the home page as the mouse sees them: hit rectangles,
+// hover and press offsets, and what a release does. No drawing here; each call
+// says which rectangles to repaint, whether a button was entered (its sound and
+// its frame) and which action fires.
+namespace kelp {
+
+// The mouse-key state that gives the pressed look: the left button and nothing else
+// (MK_LBUTTON alone; Shift or Ctrl held too gives the raised look).
+constexpr unsigned kLeftButtonOnly = 0x0001;
+
+// The action of each button, numbered like the buttons left to right.
+enum class ToolAction {
+  kNone = -1,
+  kLevel0 = 0,  // the five levels, by level index
+  kLevel1,
+  kLevel2,
+  kLevel3,
+  kLevel4,
+  kScoreSheet,
+  kSettings,
+  kMinimize,
+  kExit,
+};
+
+// Client coordinates; they stay put while the strip slides.
+Rect ToolButtonRect(int button);
+// The button under `point`, or -1.
+int ToolButtonAt(Point point);
+
+// The hint "按 [ESC] 键返回" that a click leaves a page by.
+inline constexpr Rect kReturnHintRect{30, 5, 120, 15};
+
+// Where a click on the power glyph counts, in client coordinates: the glyph sits
+// in the menu bar, above the client area.
+constexpr Rect PowerGlyphHitRect(int cyMenu) {
+  return {686, -2 - cyMenu, 702, 0};
+}
+
+struct ToolMouseChange {
+  unsigned repaint = 0;  // bit i: repaint button i's rectangle now, with its new offset
+  int entered = -1;      // the button just entered: play the selection sound, draw its frame
+  bool pressed = false;  // the entered button looks pressed (else raised)
+
+  bool Repaints(int button) const { return (repaint >> button) & 1u; }
+};
+
+struct ToolRelease {
+  bool returnHome = false;  // the release lay on the return hint of a page
+  ToolAction action = ToolAction::kNone;
+};
+
+class ToolButtons {
+ public:
+  static constexpr int kCount = 9;
+
+  // Per button: 0 flat, -1 raised (hover), +1 pressed.
+  const std::array<int, kCount>& offsets() const { return offsets_; }
+  Point lastMouse() const { return lastMouse_; }
+
+  // `stripShown`: the strip is at rest on the home page. Otherwise only the pointer
+  // position is remembered.
+  ToolMouseChange OnMouseMove(unsigned flags, Point point, bool stripShown);
+  // A press on a button enters it afresh: the pressed look and the sound again.
+  ToolMouseChange OnLButtonDown(unsigned flags, Point point, bool stripShown);
+  // The button keeps its offset after the release; leaving it flattens it.
+  static ToolRelease OnLButtonUp(Point point, bool stripShown);
+
+ private:
+  std::array<int, kCount> offsets_{};
+  Point lastMouse_{};
+};
+
+}  // namespace kelp

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <cstddef>
+
+// Where the score sheet puts a record: exercises 1 to 30 across, scores 0 to 100 up,
+// three pixels a point. Page coordinates of the 700 x 450 client area.
+namespace kelp {
+
+constexpr int kChartBaseY = 350;  // score 0
+constexpr int kChartPixelsPerPoint = 3;
+constexpr int kChartFirstX = 70;  // the first record
+constexpr int kChartRecordPitch = 20;
+constexpr int kChartStrokeStartX = 65;  // a lone record still shows as a short stroke
+constexpr int kChartPageWidth = 700;
+
+// Beyond this many points either way a record lies far off the page anyway; the
+// clamp keeps the conversion to pixels defined for any float a file can hold.
+constexpr float kChartScoreLimit = 1000.0f;
+
+// The score is cut toward zero to whole points first: 99.9 lies where 99 does. Scores
+// above 100 lie above the chart, below 0 under the base line; NaN lies with the lowest.
+int ScoreY(float score);
+
+constexpr int RecordX(int record) {
+  return kChartFirstX + kChartRecordPitch * record;
+}
+
+// How many of a history's records the chart draws: up to the first whose line
+// starts right of the page; more would only draw outside it.
+int DrawnRecordCount(std::size_t records);
+
+}  // namespace kelp

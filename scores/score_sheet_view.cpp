@@ -1,0 +1,93 @@
+#include "scores/score_sheet_view.h"
+
+#include "platform/gdi.h"
+#include "scores/score_sheet.h"
+
+#include <string>
+
+namespace kelp {
+
+namespace {
+
+constexpr FontSpec kSheetFont{12, 6, 400};
+constexpr COLORREF kBarLight = RGB(255, 255, 255);
+
+constexpr int kAxisLeftX = 50;
+constexpr int kAxisRightX = 660;
+constexpr int kAxisTopY = 50;
+constexpr int kScaleStep = 30;  // ten points
+constexpr int kExerciseTickY = 354;
+constexpr int kLineWidth = 2;
+
+struct LegendEntry {
+  const char* label;
+  int x;
+  int swatchWidth;
+};
+
+constexpr LegendEntry kLegend[5] = {
+    {"[入门练习]", 100, 60},   {"[中等练习]", 180, 60},   {"[高级练习]", 260, 60},
+    {"[专家级练习]", 340, 72}, {"[小键盘练习]", 430, 72},
+};
+constexpr int kSwatchY = 390;
+constexpr int kSwatchHeight = 5;
+constexpr int kLegendLabelY = 400;
+
+void DrawAxesAndScales(HDC dc, COLORREF dark) {
+  const auto bar = [&](int x, int y, int width, int height) {
+    Draw3dRect(dc, x, y, width, height, kBarLight, dark);
+  };
+  bar(kAxisLeftX, kChartBaseY, 2, kAxisTopY - kChartBaseY);
+  bar(kAxisLeftX, kChartBaseY, 620, 2);
+  bar(kAxisRightX, kChartBaseY, 2, kAxisTopY - kChartBaseY);
+  for (int k = 0; k <= 10; ++k) {
+    const int y = kChartBaseY - kScaleStep * k;
+    bar(kAxisLeftX - 2, y, 6, 2);
+    bar(kAxisRightX - 3, y, 6, 2);
+    DrawTextAt(dc, 30, y - 3, std::to_string(10 * k));
+  }
+  for (int n = 1; n <= 30; ++n) {
+    const int x = RecordX(n - 1);
+    bar(x, kExerciseTickY, 2, -6);
+    DrawTextAt(dc, x - 5, kExerciseTickY - 1, std::to_string(n));
+  }
+  DrawTextAt(dc, 20, 30, "(成绩/分数)");
+  DrawTextAt(dc, 605, 365, "(第n次练习/次)");
+}
+
+void DrawLegend(HDC dc, const Palette& palette) {
+  for (int level = 0; level < 5; ++level) {
+    const LegendEntry& entry = kLegend[level];
+    FillSolid(dc, entry.x, kSwatchY, entry.x + entry.swatchWidth, kSwatchY + kSwatchHeight,
+              palette.level[level]);
+    DrawTextAt(dc, entry.x, kLegendLabelY, entry.label);
+  }
+}
+
+void DrawHistoryLine(HDC dc, const std::vector<float>& scores, COLORREF color) {
+  const int count = DrawnRecordCount(scores.size());
+  if (count == 0) return;
+  Pen pen(CreatePen(PS_SOLID, kLineWidth, color));
+  ScopedSelect selectPen(dc, pen.get());
+  MoveToEx(dc, kChartStrokeStartX, ScoreY(scores[0]), nullptr);
+  for (int i = 0; i < count; ++i) LineTo(dc, RecordX(i), ScoreY(scores[i]));
+}
+
+}  // namespace
+
+void DrawScoreSheet(HDC dc, const std::array<std::vector<float>, 5>& histories,
+                    const Palette& palette) {
+  const int saved = SaveDC(dc);
+  Font font = CreateSongFont(kSheetFont);
+  SelectObject(dc, font.get());
+  SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, palette.infoText);
+  DrawTextAt(dc, 300, 5, "成绩单");
+  DrawAxesAndScales(dc, palette.infoText);
+  DrawLegend(dc, palette);
+  for (int level = 0; level < 5; ++level)
+    DrawHistoryLine(dc, histories[level], palette.level[level]);
+  RestoreDC(dc, saved);
+}
+
+}  // namespace kelp

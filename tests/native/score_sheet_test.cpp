@@ -1,0 +1,60 @@
+#include "scores/score_sheet.h"
+
+#include <gtest/gtest.h>
+
+#include <cfloat>
+#include <cmath>
+#include <limits>
+
+namespace kelp {
+namespace {
+
+constexpr int kPageHeight = 450;
+
+TEST(ScoreSheet, ScoresMapToThreePixelsAPointCutTowardZero) {
+  EXPECT_EQ(ScoreY(0.0f), 350);
+  EXPECT_EQ(ScoreY(100.0f), 50);
+  EXPECT_EQ(ScoreY(99.9f), 53);
+  EXPECT_EQ(ScoreY(50.5f), 200);
+  EXPECT_EQ(ScoreY(0.99f), 350);
+  EXPECT_EQ(ScoreY(-0.5f), 350);  // toward zero, not down
+  EXPECT_EQ(ScoreY(-0.0f), 350);
+  EXPECT_EQ(ScoreY(101.0f), 47);  // above the chart, still on the page
+  EXPECT_EQ(ScoreY(-1.0f), 353);  // under the base line
+  EXPECT_EQ(ScoreY(-30.0f), 440);
+}
+
+TEST(ScoreSheet, GarbageScoresLieOffThePageNeverWrapAround) {
+  const float inf = std::numeric_limits<float>::infinity();
+  const float nan = std::numeric_limits<float>::quiet_NaN();
+  for (float high : {inf, 1e30f, FLT_MAX, 5000.0f}) EXPECT_LT(ScoreY(high), 0) << high;
+  for (float low : {-inf, -1e30f, -FLT_MAX, -5000.0f, nan, -nan}) {
+    EXPECT_GT(ScoreY(low), kPageHeight) << low;
+  }
+  EXPECT_EQ(ScoreY(inf), ScoreY(1e30f));
+  EXPECT_EQ(ScoreY(-inf), ScoreY(-1e30f));
+  EXPECT_EQ(ScoreY(nan), ScoreY(-inf));
+  // Far off, yet small enough for GDI's coordinate range.
+  EXPECT_GT(ScoreY(inf), -100000);
+  EXPECT_LT(ScoreY(-inf), 100000);
+  EXPECT_EQ(ScoreY(FLT_MIN), 350);
+  EXPECT_EQ(ScoreY(std::nextafter(100.0f, 0.0f)), 53);
+}
+
+TEST(ScoreSheet, RecordsStepTwentyPixelsAndStopPastThePage) {
+  EXPECT_EQ(RecordX(0), 70);
+  EXPECT_EQ(RecordX(29), 650);
+  EXPECT_EQ(RecordX(30), 670);
+  EXPECT_EQ(RecordX(31), 690);
+  EXPECT_EQ(DrawnRecordCount(0), 0);
+  EXPECT_EQ(DrawnRecordCount(1), 1);
+  EXPECT_EQ(DrawnRecordCount(30), 30);
+  EXPECT_EQ(DrawnRecordCount(32), 32);
+  // The 33rd record's line starts at x 690, inside; the 34th would start at 710.
+  EXPECT_EQ(DrawnRecordCount(33), 33);
+  EXPECT_EQ(DrawnRecordCount(34), 33);
+  EXPECT_EQ(DrawnRecordCount(1000000), 33);
+}
+
+}  // namespace
+}  // namespace kelp

@@ -1,0 +1,187 @@
+#include "app/tool_buttons.h"
+
+#include <gtest/gtest.h>
+
+namespace kelp {
+namespace {
+
+constexpr unsigned kNoKeys = 0;
+constexpr unsigned kShift = 0x0004;    // MK_SHIFT
+constexpr unsigned kControl = 0x0008;  // MK_CONTROL
+constexpr unsigned kRight = 0x0002;    // MK_RBUTTON
+
+// Inside button i, away from its edges.
+Point In(int button) {
+  return {ToolButtonRect(button).left + 20, 20};
+}
+constexpr Point kGap{100, 20};  // between buttons 0 and 1
+constexpr Point kBelow{60, 200};
+
+TEST(ToolButtons, RectanglesFollowTheTableAndCountLikePtInRect) {
+  for (int i = 0; i < ToolButtons::kCount; ++i) {
+    const Rect r = ToolButtonRect(i);
+    EXPECT_EQ(r.left, 40 + 70 * i);
+    EXPECT_EQ(r.top, 3);
+    EXPECT_EQ(r.right, 92 + 70 * i);
+    EXPECT_EQ(r.bottom, 54);
+    EXPECT_EQ(ToolButtonAt({r.left, r.top}), i);
+    EXPECT_EQ(ToolButtonAt({r.right - 1, r.bottom - 1}), i);
+    EXPECT_EQ(ToolButtonAt({r.right, r.top}), -1);
+    EXPECT_EQ(ToolButtonAt({r.left, r.bottom}), -1);
+    EXPECT_EQ(ToolButtonAt({r.left - 1, 20}), -1);
+  }
+  EXPECT_EQ(ToolButtonAt({652, 20}), -1);
+  for (int y = -10; y < 60; ++y) EXPECT_EQ(ToolButtonAt({0, y}), -1) << y;
+}
+
+TEST(ToolButtons, EachButtonFiresItsOwnActionOnRelease) {
+  const ToolAction expected[ToolButtons::kCount] = {
+      ToolAction::kLevel0,   ToolAction::kLevel1,   ToolAction::kLevel2,
+      ToolAction::kLevel3,   ToolAction::kLevel4,   ToolAction::kScoreSheet,
+      ToolAction::kSettings, ToolAction::kMinimize, ToolAction::kExit};
+  for (int i = 0; i < ToolButtons::kCount; ++i) {
+    const ToolRelease release = ToolButtons::OnLButtonUp(In(i), true);
+    EXPECT_EQ(release.action, expected[i]) << i;
+    EXPECT_FALSE(release.returnHome);
+  }
+  EXPECT_EQ(ToolButtons::OnLButtonUp(kGap, true).action, ToolAction::kNone);
+  EXPECT_EQ(ToolButtons::OnLButtonUp(kBelow, true).action, ToolAction::kNone);
+}
+
+TEST(ToolButtons, MovingWithinOneButtonSoundsOnceOnEntryAndRepaintsNothingAfter) {
+  ToolButtons buttons;
+  const ToolMouseChange entry = buttons.OnMouseMove(kNoKeys, In(2), true);
+  EXPECT_EQ(entry.entered, 2);
+  EXPECT_FALSE(entry.pressed);
+  EXPECT_EQ(entry.repaint, 1u << 2);
+  EXPECT_EQ(buttons.offsets()[2], -1);
+  for (int dx = 1; dx < 25; ++dx) {
+    const ToolMouseChange inside = buttons.OnMouseMove(kNoKeys, {In(2).x + dx, 30}, true);
+    EXPECT_EQ(inside.entered, -1);
+    EXPECT_EQ(inside.repaint, 0u);
+  }
+  EXPECT_EQ(buttons.offsets()[2], -1);
+  EXPECT_EQ(buttons.lastMouse().x, In(2).x + 24);
+}
+
+TEST(ToolButtons, LeavingIntoTheGapFlattensTheButtonWithoutSound) {
+  ToolButtons buttons;
+  buttons.OnMouseMove(kNoKeys, In(0), true);
+  const ToolMouseChange leave = buttons.OnMouseMove(kNoKeys, kGap, true);
+  EXPECT_EQ(leave.entered, -1);
+  EXPECT_EQ(leave.repaint, 1u << 0);
+  for (int offset : buttons.offsets()) EXPECT_EQ(offset, 0);
+  // Moving about in the gap changes nothing more.
+  EXPECT_EQ(buttons.OnMouseMove(kNoKeys, {kGap.x + 5, 40}, true).repaint, 0u);
+}
+
+TEST(ToolButtons, StraightFromOneButtonToTheNextFlattensOneAndRaisesTheOther) {
+  ToolButtons buttons;
+  buttons.OnMouseMove(kNoKeys, In(4), true);
+  const ToolMouseChange next = buttons.OnMouseMove(kNoKeys, In(5), true);
+  EXPECT_EQ(next.entered, 5);
+  EXPECT_TRUE(next.Repaints(4));
+  EXPECT_TRUE(next.Repaints(5));
+  EXPECT_EQ(buttons.offsets()[4], 0);
+  EXPECT_EQ(buttons.offsets()[5], -1);
+}
+
+TEST(ToolButtons, OnlyTheLeftButtonAloneGivesThePressedLook) {
+  const struct {
+    unsigned flags;
+    bool pressed;
+  } cases[] = {{kLeftButtonOnly, true},
+               {kLeftButtonOnly | kShift, false},
+               {kLeftButtonOnly | kControl, false},
+               {kLeftButtonOnly | kRight, false},
+               {kRight, false},
+               {kNoKeys, false}};
+  for (const auto& c : cases) {
+    ToolButtons buttons;
+    const ToolMouseChange entry = buttons.OnMouseMove(c.flags, In(1), true);
+    EXPECT_EQ(entry.pressed, c.pressed) << c.flags;
+    EXPECT_EQ(buttons.offsets()[1], c.pressed ? 1 : -1) << c.flags;
+  }
+}
+
+TEST(ToolButtons, PressingAHoveredButtonEntersItAgainPressed) {
+  ToolButtons buttons;
+  buttons.OnMouseMove(kNoKeys, In(3), true);
+  const ToolMouseChange press = buttons.OnLButtonDown(kLeftButtonOnly, In(3), true);
+  EXPECT_EQ(press.entered, 3);  // the sound plays again
+  EXPECT_TRUE(press.pressed);
+  EXPECT_EQ(press.repaint, 1u << 3);
+  EXPECT_EQ(buttons.offsets()[3], 1);
+  EXPECT_EQ(buttons.lastMouse().x, In(3).x);
+  // Released, the button stays pressed until the pointer leaves it.
+  EXPECT_EQ(ToolButtons::OnLButtonUp(In(3), true).action, ToolAction::kLevel3);
+  EXPECT_EQ(buttons.OnMouseMove(kNoKeys, {In(3).x + 1, 21}, true).repaint, 0u);
+  EXPECT_EQ(buttons.offsets()[3], 1);
+  EXPECT_EQ(buttons.OnMouseMove(kNoKeys, kBelow, true).repaint, 1u << 3);
+  EXPECT_EQ(buttons.offsets()[3], 0);
+}
+
+TEST(ToolButtons, PressOutsideDragOntoAButtonAndReleaseThereFiresIt) {
+  ToolButtons buttons;
+  buttons.OnMouseMove(kNoKeys, kBelow, true);
+  const ToolMouseChange press = buttons.OnLButtonDown(kLeftButtonOnly, kBelow, true);
+  EXPECT_EQ(press.repaint, 0u);
+  EXPECT_EQ(press.entered, -1);
+  EXPECT_EQ(buttons.lastMouse().x, kBelow.x);  // a press off the strip leaves the pointer alone
+  const ToolMouseChange drag = buttons.OnMouseMove(kLeftButtonOnly, In(6), true);
+  EXPECT_EQ(drag.entered, 6);
+  EXPECT_TRUE(drag.pressed);
+  EXPECT_EQ(ToolButtons::OnLButtonUp(In(6), true).action, ToolAction::kSettings);
+}
+
+TEST(ToolButtons, AwayFromTheHomePageMovesOnlyTrackThePointerAndOnlyTheHintAnswers) {
+  ToolButtons buttons;
+  for (Point p : {In(0), kGap, In(7), kBelow}) {
+    EXPECT_EQ(buttons.OnMouseMove(kNoKeys, p, false).repaint, 0u);
+    EXPECT_EQ(buttons.lastMouse().x, p.x);
+    EXPECT_EQ(buttons.lastMouse().y, p.y);
+  }
+  const ToolMouseChange press = buttons.OnLButtonDown(kLeftButtonOnly, In(8), false);
+  EXPECT_EQ(press.entered, -1);
+  EXPECT_EQ(press.repaint, 0u);
+  for (int offset : buttons.offsets()) EXPECT_EQ(offset, 0);
+
+  EXPECT_EQ(ToolButtons::OnLButtonUp(In(8), false).action, ToolAction::kNone);
+  EXPECT_FALSE(ToolButtons::OnLButtonUp(In(8), false).returnHome);
+  // (50, 10) lies on the hint and on the first button: the strip's state decides.
+  EXPECT_TRUE(ToolButtons::OnLButtonUp({50, 10}, false).returnHome);
+  EXPECT_EQ(ToolButtons::OnLButtonUp({50, 10}, false).action, ToolAction::kNone);
+  EXPECT_FALSE(ToolButtons::OnLButtonUp({50, 10}, true).returnHome);
+  EXPECT_EQ(ToolButtons::OnLButtonUp({50, 10}, true).action, ToolAction::kLevel0);
+  EXPECT_TRUE(ToolButtons::OnLButtonUp({30, 5}, false).returnHome);
+  EXPECT_TRUE(ToolButtons::OnLButtonUp({119, 14}, false).returnHome);
+  EXPECT_FALSE(ToolButtons::OnLButtonUp({120, 10}, false).returnHome);
+  EXPECT_FALSE(ToolButtons::OnLButtonUp({60, 15}, false).returnHome);
+  EXPECT_FALSE(ToolButtons::OnLButtonUp({29, 10}, false).returnHome);
+}
+
+TEST(ToolButtons, AButtonLeftPressedWhileAPageWasOpenIsFlattenedByTheFirstMove) {
+  ToolButtons buttons;
+  buttons.OnMouseMove(kNoKeys, In(5), true);
+  buttons.OnLButtonDown(kLeftButtonOnly, In(5), true);
+  // The score sheet opens; the pointer wanders off while the strip is away.
+  buttons.OnMouseMove(kNoKeys, kBelow, false);
+  buttons.OnMouseMove(kNoKeys, {300, 300}, false);
+  EXPECT_EQ(buttons.offsets()[5], 1);
+  // Back home, the first move repaints that button flat though the pointer was not on it.
+  const ToolMouseChange first = buttons.OnMouseMove(kNoKeys, {310, 300}, true);
+  EXPECT_EQ(first.repaint, 1u << 5);
+  EXPECT_EQ(first.entered, -1);
+  EXPECT_EQ(buttons.offsets()[5], 0);
+}
+
+TEST(ToolButtons, PowerGlyphAreaLiesInTheMenuBarAboveTheClientArea) {
+  const Rect r = PowerGlyphHitRect(19);
+  EXPECT_TRUE(r.Contains({686, -21}));
+  EXPECT_TRUE(r.Contains({701, -1}));
+  EXPECT_FALSE(r.Contains({690, 0}));
+  EXPECT_FALSE(r.Contains({685, -10}));
+}
+
+}  // namespace
+}  // namespace kelp
