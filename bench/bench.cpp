@@ -1,6 +1,7 @@
 // Prints timing figures of the real window under the current display.
 #include "app/main_frame.h"
 #include "resource_ids.h"
+#include "scores/score_store.h"
 #include "tests/frame_fixture.h"
 
 #include <windows.h>
@@ -131,7 +132,11 @@ int main() {
   const struct {
     int command;
     const char* name;
-  } kPages[] = {{ID_KEYBOARD_LAYOUT, "keyboard layout page paint"}, {ID_AUTHOR, "author page paint"}};
+  } kPages[] = {{ID_KEYBOARD_LAYOUT, "keyboard layout page paint"},
+                {ID_AUTHOR, "author page paint"},
+                {ID_SCORE_SHEET, "score sheet paint, 5 x 30 scores"}};
+  for (int level = 0; level < 5; ++level)
+    for (int i = 0; i < 30; ++i) AppendScore(folder.path(), level, float((i * 37 + level * 11) % 101));
   for (const auto& page : kPages) {
     SendCommand(*frame, page.command);
     std::vector<double> paints;
