@@ -1,6 +1,7 @@
 #pragma once
 
 #include "appearance/skin_table.h"
+#include "practice/level_table.h"
 
 #include <array>
 #include <cstdint>
@@ -12,7 +13,7 @@ struct Palette {
   std::uint32_t standardText = 0;
   std::uint32_t errorText = 0;
   std::uint32_t infoText = 0;
-  std::array<std::uint32_t, 5> level{};
+  std::array<std::uint32_t, kLevelCount> level{};
 };
 
 constexpr Palette PaletteOf(const ColorBlock& colors) {

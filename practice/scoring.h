@@ -1,5 +1,7 @@
 #pragma once
 
+#include "practice/level_table.h"
+
 #include <string>
 
 // Speed, accuracy, score and verdict of a finished exercise.
@@ -11,7 +13,7 @@ struct LevelScoring {
   float speedFactor;     // score points per letter a minute, before the cap at 100
 };
 
-inline constexpr LevelScoring kScoring[5] = {
+inline constexpr LevelScoring kScoring[kLevelCount] = {
     {2.5f, 2400.0f, 0.71428573f},  {0.5f, 12000.0f, 0.45454547f}, {0.5f, 12000.0f, 0.3846154f},
     {0.5f, 12000.0f, 0.35714287f}, {2.5f, 2400.0f, 0.5f},
 };

@@ -25,7 +25,7 @@ struct LegendEntry {
   int swatchWidth;
 };
 
-constexpr LegendEntry kLegend[5] = {
+constexpr LegendEntry kLegend[kLevelCount] = {
     {"[入门练习]", 100, 60},   {"[中等练习]", 180, 60},   {"[高级练习]", 260, 60},
     {"[专家级练习]", 340, 72}, {"[小键盘练习]", 430, 72},
 };
@@ -56,7 +56,7 @@ void DrawAxesAndScales(HDC dc, COLORREF dark) {
 }
 
 void DrawLegend(HDC dc, const Palette& palette) {
-  for (int level = 0; level < 5; ++level) {
+  for (int level = 0; level < kLevelCount; ++level) {
     const LegendEntry& entry = kLegend[level];
     FillSolid(dc, entry.x, kSwatchY, entry.x + entry.swatchWidth, kSwatchY + kSwatchHeight,
               palette.level[level]);
@@ -75,7 +75,7 @@ void DrawHistoryLine(HDC dc, const std::vector<float>& scores, COLORREF color) {
 
 }  // namespace
 
-void DrawScoreSheet(HDC dc, const std::array<std::vector<float>, 5>& histories,
+void DrawScoreSheet(HDC dc, const std::array<std::vector<float>, kLevelCount>& histories,
                     const Palette& palette) {
   const int saved = SaveDC(dc);
   Font font = CreateSongFont(kSheetFont);
@@ -85,7 +85,7 @@ void DrawScoreSheet(HDC dc, const std::array<std::vector<float>, 5>& histories,
   DrawTextAt(dc, 300, 5, "成绩单");
   DrawAxesAndScales(dc, palette.infoText);
   DrawLegend(dc, palette);
-  for (int level = 0; level < 5; ++level)
+  for (int level = 0; level < kLevelCount; ++level)
     DrawHistoryLine(dc, histories[level], palette.level[level]);
   RestoreDC(dc, saved);
 }
