@@ -24,10 +24,6 @@ bool KnownSkin(int skin) {
 
 }  // namespace
 
-Bitmap LoadCaptionBitmap(int skin) {
-  return KnownSkin(skin) ? LoadBitmapResource(kSkins[skin].captionBitmap) : Bitmap();
-}
-
 COLORREF TitleTextColor(int skin) {
   return KnownSkin(skin) ? kSkins[skin].titleColor : RGB(0, 0, 0);
 }
@@ -53,8 +49,7 @@ void PaintTitleBar(HDC windowDc, const TitleBar& bar) {
   Draw3dRect(windowDc, 0, 0, w, h, kOuterLine, kOuterLine);
 
   const Rect glyph = PowerGlyphBox({w, bar.cyCaption, bar.cyMenu, b});
-  const Bitmap power = LoadBitmapResource(IDB_POWER);
-  BlitBitmap(windowDc, power.get(), glyph.left, glyph.top, glyph.width(), glyph.height());
+  BlitBitmap(windowDc, bar.powerGlyph, glyph.left, glyph.top, glyph.width(), glyph.height());
   RestoreDC(windowDc, saved);
 }
 

@@ -19,9 +19,11 @@ struct TitleBar {
   HFONT captionFont = nullptr;
   HBITMAP captionPicture = nullptr;  // none: the title goes on the default caption
   COLORREF titleColor = 0;
+  HBITMAP powerGlyph = nullptr;
 };
 
-// The caption picture of a skin; none for a skin outside 0 to 3.
+// The caption picture of a skin, loaded by the frame when the skin is set;
+// none for a skin outside 0 to 3.
 Bitmap LoadCaptionBitmap(int skin);
 // Black for a skin outside 0 to 3.
 COLORREF TitleTextColor(int skin);

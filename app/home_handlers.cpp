@@ -1,6 +1,7 @@
 #include "app/caption_view.h"
 #include "app/main_frame.h"
 #include "app/tool_button_view.h"
+#include "appearance/skin_table.h"
 #include "pages/tip_view.h"
 
 namespace kelp {
@@ -25,6 +26,10 @@ LRESULT MainFrame::OnCaptionMessage(UINT message, WPARAM wParam, LPARAM lParam) 
   return result;
 }
 
+Bitmap LoadCaptionBitmap(int skin) {
+  return skin >= 0 && skin < kSkinCount ? LoadBitmapResource(kSkins[skin].captionBitmap) : Bitmap();
+}
+
 void MainFrame::PaintCaption() {
   RECT window{};
   GetWindowRect(hwnd(), &window);
@@ -36,7 +41,8 @@ void MainFrame::PaintCaption() {
                      metrics_.colorBtnFace,
                      metrics_.captionFont.get(),
                      captionBitmap_.get(),
-                     TitleTextColor(settings_.skinIndex)};
+                     TitleTextColor(settings_.skinIndex),
+                     powerGlyph_.get()};
   WindowDC dc(hwnd(), WindowDC::kWholeWindow);
   PaintTitleBar(dc.get(), bar);
 }

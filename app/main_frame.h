@@ -12,6 +12,7 @@
 #include "platform/gdi.h"
 #include "practice/exercise.h"
 #include "practice/exercise_result.h"
+#include "resource_ids.h"
 
 #include <windows.h>
 
@@ -55,6 +56,7 @@ class MainFrame : public FrameWindow {
   Palette palette() const { return PaletteOf(settings_.colors); }
   HBITMAP background() const { return background_.get(); }
   HBITMAP hintPicture() const { return hintPicture_.get(); }
+  HBITMAP powerGlyph() const { return powerGlyph_.get(); }
   const SystemMetrics& metrics() const { return metrics_; }
   const ToolButtons& toolButtons() const { return toolButtons_; }
   const HICON* toolIcons() const { return toolIcons_; }
@@ -133,6 +135,7 @@ class MainFrame : public FrameWindow {
   ToolButtons toolButtons_;
   TipRotation tips_;
   Bitmap captionBitmap_;
+  Bitmap powerGlyph_ = LoadBitmapResource(IDB_POWER);
   std::array<std::vector<float>, kLevelCount> histories_;  // read when the score sheet opens
   SystemMetrics metrics_;
   HICON appIcon_ = nullptr;

@@ -10,7 +10,7 @@ done < <(grep -l '#include "app/' platform/* practice/* scores/* pages/* appeara
 
 for view in $(ls */*_view.cpp 2>/dev/null); do
   grep -qE '#include "platform/(files|seams|sound)\.h"' "$view" && fail "$view reads files or seams"
-  grep -qE '\b(SetTimer|KillTimer|MessageBox\w*|RedrawWindow|InvalidateRect|UpdateWindow|LoadBitmapFile|LoadImage\w*)\(' "$view" &&
+  grep -qE '\b(SetTimer|KillTimer|MessageBox\w*|RedrawWindow|InvalidateRect|UpdateWindow|LoadBitmapFile|LoadBitmapResource|LoadImage\w*)\(' "$view" &&
     fail "$view changes state or loads a resource"
 done
 

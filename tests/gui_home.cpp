@@ -21,7 +21,7 @@ class HomePieces : public FrameTest {
   TitleBar Bar(const MainFrame& f, HBITMAP picture, COLORREF title) const {
     const SystemMetrics& m = f.metrics();
     return {WindowSize(f).cx, WindowSize(f).cy,    m.cyCaption, m.cyMenu, m.cyBorder,
-            m.colorBtnFace,   m.captionFont.get(), picture,     title};
+            m.colorBtnFace,   m.captionFont.get(), picture,     title,    f.powerGlyph()};
   }
   MenuRowMetrics Row(const MainFrame& f) const {
     const SystemMetrics& m = f.metrics();
