@@ -64,6 +64,7 @@ bool MainFrame::OnCommand(WORD id) {
 }
 
 void MainFrame::OnLevel(int level) {
+  PrepareKeySounds();
   OpenPage(LevelPage(level));
 }
 

@@ -21,7 +21,6 @@ namespace {
 constexpr char kWindowTitle[] = "Kelp专业打字练习III(最终版)";
 constexpr UINT kTipPeriodMs = 4000;
 constexpr UINT kSlidePeriodMs = 30;
-constexpr UINT kPrepareSoundsMessage = WM_APP + 1;
 
 HICON LoadProgramIcon(int id) {
   return LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id));
@@ -44,8 +43,6 @@ MainFrame::MainFrame() {
   exeDir_ = ExecutableDirectory();
   SetTimer(hwnd(), kTipTimer, kTipPeriodMs, nullptr);
   LoadSettingsAndBackground();
-  // Handled once the first paint is done: the message loop starts after it.
-  PostMessageW(hwnd(), kPrepareSoundsMessage, 0, 0);
 }
 
 MainFrame::~MainFrame() {
@@ -111,9 +108,6 @@ LRESULT MainFrame::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CHAR:
       OnChar(static_cast<unsigned>(wParam));
       break;  // then the default handling
-    case kPrepareSoundsMessage:
-      OnPrepareSounds();
-      return 0;
     case WM_INITMENU:
       menuPainter_.OnInitMenu(menu_, settings_.skinIndex);
       return 0;
@@ -216,7 +210,9 @@ void MainFrame::OnAppExit() {
   PostMessageW(hwnd(), WM_CLOSE, 0, 0);
 }
 
-void MainFrame::OnPrepareSounds() {
+// The sound library and files are loaded when a level is chosen, while the strip
+// slides: start-up and the home page do not pay for them.
+void MainFrame::PrepareKeySounds() {
   const std::string sounds[] = {exeDir_ + "KP.WAV", exeDir_ + "ERR.WAV", exeDir_ + "SEL1.WAV"};
   PrepareSounds(sounds, 3);
 }

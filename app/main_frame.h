@@ -91,7 +91,7 @@ class MainFrame : public FrameWindow {
   void OnTimer(UINT_PTR id);
   BOOL OnEraseBkgnd(HDC dc);
   void OnPaint();
-  void OnPrepareSounds();
+  void PrepareKeySounds();
   LRESULT OnCaptionMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void PaintCaption();
   void OnTipTick();

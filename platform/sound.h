@@ -4,8 +4,8 @@
 
 namespace kelp {
 
-// Loads the sound library and reads the given WAV files, so that the first key
-// does not pay for it. Called once the window is up; start-up does not wait for it.
+// Loads the sound library and reads the given WAV files ahead of the first key.
+// Until then nothing of it is loaded: start-up and memory do not pay for sounds.
 void PrepareSounds(const std::string* gbkPaths, int count);
 
 // Plays a WAV file asynchronously; a new sound cuts off the one still playing.
