@@ -1,6 +1,7 @@
 # make run   - install what is missing, build, start Kelp under Wine
 # make test  - install what is missing, build, run the whole test suite
 # make bench - build and print the benchmark figures
+# make soak  - build and run the long session (100,000 keys), print its figures
 # make dist  - build the release zip kelp-<version>-win64.zip in the build folder
 BUILD ?= build
 NATIVE ?= build-native
@@ -8,7 +9,7 @@ PACKAGES := cmake make g++ g++-mingw-w64-x86-64-posix wine64 xvfb xauth fonts-ar
 JOBS ?= $(shell nproc)
 FUZZ_SECONDS ?= 20
 
-.PHONY: deps build native prefix run test bench dist clean
+.PHONY: deps build native prefix run test bench soak dist clean
 
 deps:
 	@missing=""; for p in $(PACKAGES); do \
@@ -45,6 +46,9 @@ test: native prefix
 
 bench: prefix
 	KELP_BUILD=$(abspath $(BUILD)) cmake/run-under-display.sh cmake/wine-run.sh $(BUILD)/bin/kelp_bench.exe
+
+soak: prefix
+	KELP_BUILD=$(abspath $(BUILD)) cmake/run-under-display.sh cmake/wine-run.sh $(BUILD)/bin/kelp_soak.exe
 
 dist: build
 	cmake --build $(BUILD) --target dist
