@@ -43,6 +43,7 @@ test: native prefix
 	ctest --test-dir $(NATIVE) --output-on-failure -j 2
 	tests/fuzz/run.sh $(NATIVE) $(FUZZ_SECONDS)
 	KELP_BUILD=$(abspath $(BUILD)) cmake/run-under-display.sh ctest --test-dir $(BUILD) --output-on-failure -j 2
+	@grep -h -E '^(corpus|kill|full disk|soak): ' $(BUILD)/Testing/Temporary/LastTest.log
 
 bench: prefix
 	KELP_BUILD=$(abspath $(BUILD)) cmake/run-under-display.sh cmake/wine-run.sh $(BUILD)/bin/kelp_bench.exe
