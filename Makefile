@@ -1,14 +1,16 @@
 # make run   - install what is missing, build, start Kelp under Wine
 # make test  - install what is missing, build, run the whole test suite
 # make bench - build and print the benchmark figures
+# make soak  - build and run the long session (100,000 keys), print its figures
 # make dist  - build the release zip kelp-<version>-win64.zip in the build folder
+SHELL := /bin/bash
 BUILD ?= build
 NATIVE ?= build-native
 PACKAGES := cmake make g++ g++-mingw-w64-x86-64-posix wine64 xvfb xauth fonts-arphic-uming fonts-go googletest zip clang libclang-rt-14-dev
 JOBS ?= $(shell nproc)
 FUZZ_SECONDS ?= 20
 
-.PHONY: deps build native prefix run test bench dist clean
+.PHONY: deps build native prefix run test bench soak dist clean
 
 deps:
 	@missing=""; for p in $(PACKAGES); do \
@@ -41,10 +43,16 @@ run: prefix
 test: native prefix
 	ctest --test-dir $(NATIVE) --output-on-failure -j 2
 	tests/fuzz/run.sh $(NATIVE) $(FUZZ_SECONDS)
-	KELP_BUILD=$(abspath $(BUILD)) cmake/run-under-display.sh ctest --test-dir $(BUILD) --output-on-failure -j 2
+	@set -o pipefail; KELP_BUILD=$(abspath $(BUILD)) cmake/run-under-display.sh \
+	  ctest --test-dir $(BUILD) --output-on-failure -j 2 2>&1 | tee $(BUILD)/ctest.out
+	@grep -h -E '^(corpus|kill|full disk|soak): ' $(BUILD)/Testing/Temporary/LastTest.log
+	@grep -E '^[0-9]+% tests passed' $(BUILD)/ctest.out
 
 bench: prefix
 	KELP_BUILD=$(abspath $(BUILD)) cmake/run-under-display.sh cmake/wine-run.sh $(BUILD)/bin/kelp_bench.exe
+
+soak: prefix
+	KELP_BUILD=$(abspath $(BUILD)) cmake/run-under-display.sh cmake/wine-run.sh $(BUILD)/bin/kelp_soak.exe
 
 dist: build
 	cmake --build $(BUILD) --target dist

@@ -32,6 +32,7 @@ constexpr LegendEntry kLegend[kLevelCount] = {
 constexpr int kSwatchY = 390;
 constexpr int kSwatchHeight = 5;
 constexpr int kLegendLabelY = 400;
+constexpr int kCurvesTopY = 18;  // under the page title
 
 void DrawAxesAndScales(HDC dc, COLORREF dark) {
   const auto bar = [&](int x, int y, int width, int height) {
@@ -85,6 +86,9 @@ void DrawScoreSheet(HDC dc, const std::array<std::vector<float>, kLevelCount>& h
   DrawTextAt(dc, 300, 5, "成绩单");
   DrawAxesAndScales(dc, palette.infoText);
   DrawLegend(dc, palette);
+  // Records off the scale lie above or under the chart, but a line toward a
+  // record far off the page (NaN, 1e30) stops short of the title and the legend.
+  IntersectClipRect(dc, kChartStrokeStartX, kCurvesTopY, kChartPageWidth, kSwatchY);
   for (int level = 0; level < kLevelCount; ++level)
     DrawHistoryLine(dc, histories[level], palette.level[level]);
   RestoreDC(dc, saved);

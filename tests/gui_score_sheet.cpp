@@ -159,5 +159,25 @@ TEST(ScoreSheetView, OffChartScoresFollowTheirDirection) {
   EXPECT_LE(RowsOf(page, palette.level[2], 688).back(), 231);  // score 40: y 230
 }
 
+// A line toward a record far off the page stops short of the title and the legend.
+TEST(ScoreSheetView, FarOffRecordsCrossNeitherTitleNorLegend) {
+  const float nan = std::numeric_limits<float>::quiet_NaN();
+  Page page;
+  const Palette palette = TestPalette();
+  Page plain;
+  DrawScoreSheet(plain.dc(), {}, palette);
+  Histories histories;
+  histories[0] = {30, nan, 30};
+  histories[1] = {50, 1e30f, 50};
+  histories[2] = {70, -std::numeric_limits<float>::infinity(), 70};
+  DrawScoreSheet(page.dc(), histories, palette);
+  for (int level = 0; level < 3; ++level) {
+    const COLORREF c = palette.level[level];
+    EXPECT_GT(page.Count(c, 60, 130, 68, 270), 0) << level;  // the stroke at its score
+    EXPECT_EQ(page.Count(c, 0, 0, kWidth, 18), 0) << level;
+    EXPECT_EQ(page.Count(c, 0, 390, kWidth, 450), plain.Count(c, 0, 390, kWidth, 450)) << level;
+  }
+}
+
 }  // namespace
 }  // namespace kelp

@@ -1,0 +1,53 @@
+// Stores scores and settings with counted values, one after the other, until it is
+// killed: store_loop <folder\>. Step n appends the score n to history n mod 5 and
+// then writes skd.kpd with skin n mod 4, every colour n and the path C:\loop\<n>.
+// A restart goes on after the highest step found in the folder.
+#include "appearance/settings_store.h"
+#include "scores/score_store.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <string>
+
+using namespace kelp;
+
+namespace {
+
+constexpr int kHistories = 5;
+
+SettingsRecord SettingsOfStep(int step) {
+  SettingsRecord settings;
+  settings.skinIndex = step % 4;
+  settings.colors.fill(static_cast<std::uint32_t>(step) & 0xFFFFFF);
+  settings.backgroundPath = "C:\\loop\\" + std::to_string(step);
+  return settings;
+}
+
+int LastStoredStep(const std::string& folder) {
+  int last = 0;
+  for (int level = 0; level < kHistories; ++level) {
+    for (float score : ReadScores(folder, level)) last = std::max(last, static_cast<int>(score));
+  }
+  return last;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 2) {
+    std::fprintf(stderr, "usage: store_loop <folder\\> [steps]\n");
+    return 2;
+  }
+  const std::string folder = argv[1];
+  const int steps = argc > 2 ? std::atoi(argv[2]) : -1;
+  int failures = 0;
+  for (int step = LastStoredStep(folder) + 1, done = 0; steps < 0 || done < steps; ++step, ++done) {
+    // The score is exact in a float up to 2^24: far beyond any run.
+    if (!AppendScore(folder, step % kHistories, static_cast<float>(step))) ++failures;
+    if (!SaveSettings(folder, SettingsOfStep(step))) ++failures;
+  }
+  std::printf("store_loop: %d failed writes\n", failures);
+  return failures == 0 ? 0 : 1;
+}
