@@ -92,12 +92,13 @@ void MainFrame::OnLButtonUp(LPARAM point) {
 
 // Moved buttons are repainted at once; the entered one gets its frame and sound.
 void MainFrame::ApplyToolChange(const ToolMouseChange& change) {
+  RepaintRegion moved;
   for (int i = 0; i < kToolButtonCount; ++i) {
     if (!change.Repaints(i)) continue;
     const Rect area = ToolButtonRect(i);
-    Invalidate({area.left, area.top, area.right, area.bottom});
+    moved.Add({area.left, area.top, area.right, area.bottom});
   }
-  if (change.repaint) UpdateWindow(hwnd());
+  moved.RepaintNow(hwnd());
   if (change.entered < 0) return;
   WindowDC dc(hwnd(), WindowDC::kClient);
   DrawToolButtonFrame(dc.get(), change.entered, change.pressed);

@@ -60,10 +60,11 @@ void MainFrame::OnPrintableKey(char c) {
     FinishExercise();
     RedrawAll();
   } else {
-    Invalidate(ToRect(KeyRepaintRect(exercise_.cursor())));
-    InvalidateKeyFrame(framedBefore);
-    InvalidateKeyFrame(exercise_.cursor() + 1);
-    UpdateWindow(hwnd());
+    RepaintRegion changed;
+    changed.Add(ToRect(KeyRepaintRect(exercise_.cursor())));
+    AddKeyFrame(changed, framedBefore);
+    AddKeyFrame(changed, exercise_.cursor() + 1);
+    changed.RepaintNow(hwnd());
   }
   PlaySoundFile(outcome.right ? kRightKeySound : kWrongKeySound);
 }
@@ -72,11 +73,12 @@ void MainFrame::OnBackspace() {
   const int framedBefore = exercise_.cursor() + 1;
   if (!exercise_.Backspace()) return;
   const int n = exercise_.cursor();
-  Invalidate(ToRect(BackspaceRowStartRect(n)));
-  Invalidate(ToRect(BackspaceRepaintRect(n)));
-  InvalidateKeyFrame(framedBefore);
-  InvalidateKeyFrame(n + 1);
-  UpdateWindow(hwnd());
+  RepaintRegion changed;
+  changed.Add(ToRect(BackspaceRowStartRect(n)));
+  changed.Add(ToRect(BackspaceRepaintRect(n)));
+  AddKeyFrame(changed, framedBefore);
+  AddKeyFrame(changed, n + 1);
+  changed.RepaintNow(hwnd());
   PlaySoundFile(kRightKeySound);
 }
 
@@ -89,10 +91,10 @@ void MainFrame::FinishExercise() {
 }
 
 // The frame on the key of passage cell `cell`, on the levels with a keyboard picture.
-void MainFrame::InvalidateKeyFrame(int cell) {
+void MainFrame::AddKeyFrame(RepaintRegion& changed, int cell) const {
   if (!kLevels[exercise_.level()].hintPicture || cell < 0 || cell >= exercise_.length()) return;
   if (auto box = FindKeyBox(static_cast<unsigned char>(exercise_.passageAt(cell))))
-    Invalidate({box->left, box->top, box->right, box->bottom});
+    changed.Add({box->left, box->top, box->right, box->bottom});
 }
 
 void MainFrame::PlaySoundFile(const char* name) {

@@ -185,17 +185,12 @@ void MainFrame::OnTimer(UINT_PTR id) {
   }
   if (!slide_.Tick()) {
     const RECT band{0, 0, kClientWidth, kSlideBandHeight};
-    Invalidate(band);
-    UpdateWindow(hwnd());
+    RedrawWindow(hwnd(), &band, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
     return;
   }
   KillTimer(hwnd(), kSlideTimer);
   if (slide_.state() == StripState::Hidden) OnPageShown();
   RedrawAll();
-}
-
-void MainFrame::Invalidate(const RECT& rect) {
-  InvalidateRect(hwnd(), &rect, TRUE);
 }
 
 void MainFrame::RedrawAll() {

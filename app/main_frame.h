@@ -114,8 +114,7 @@ class MainFrame : public FrameWindow {
   void OnPrintableKey(char c);
   void OnBackspace();
   void FinishExercise();
-  void InvalidateKeyFrame(int cell);
-  void Invalidate(const RECT& rect);
+  void AddKeyFrame(RepaintRegion& changed, int cell) const;
 
   void PlaySoundFile(const char* name);
   void OnDigitThree();

@@ -35,6 +35,19 @@ SIZE BitmapSize(HBITMAP bitmap) {
   return {info.bmWidth, info.bmHeight};
 }
 
+void RepaintRegion::Add(const RECT& rect) {
+  Region piece(CreateRectRgnIndirect(&rect));
+  if (!region_)
+    region_ = std::move(piece);
+  else
+    CombineRgn(region_.get(), region_.get(), piece.get(), RGN_OR);
+}
+
+void RepaintRegion::RepaintNow(HWND window) const {
+  if (region_)
+    RedrawWindow(window, nullptr, region_.get(), RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+}
+
 void FillSolid(HDC dc, int left, int top, int right, int bottom, COLORREF color) {
   const RECT rect{std::min(left, right), std::min(top, bottom), std::max(left, right),
                   std::max(top, bottom)};

@@ -50,6 +50,18 @@ using Font = GdiObject<HFONT>;
 using Bitmap = GdiObject<HBITMAP>;
 using Brush = GdiObject<HBRUSH>;
 using Pen = GdiObject<HPEN>;
+using Region = GdiObject<HRGN>;
+
+// Rectangles repainted together: one request to the window system and one paint,
+// erased and drawn before RepaintNow returns.
+class RepaintRegion {
+ public:
+  void Add(const RECT& rect);
+  void RepaintNow(HWND window) const;
+
+ private:
+  Region region_;
+};
 
 class ScopedSelect {
  public:

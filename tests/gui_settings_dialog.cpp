@@ -59,6 +59,7 @@ TEST(SettingsDialog, ShowsItsTemplateAndSwatchesAndOkKeepsUnchangedColours) {
   int buttons = 0;
   int misplaced = -1;
   DialogScript script([&](HWND dialog) {
+    UpdateWindow(dialog);  // the swatches are read back from the screen
     misplaced = MisplacedSwatches(dialog);
     caption = WindowTextOf(dialog);
     firstLabel = WindowTextOf(GetDlgItem(dialog, IDC_STANDARD_LABEL));
