@@ -97,6 +97,7 @@ struct PickThenClose {
       if (++settingsActivations == 1) {
         PostButton(dialog, button);
       } else {
+        UpdateWindow(dialog);
         swatchAfter = SwatchColor(dialog, button - IDC_PICK_STANDARD);
         PostButton(dialog, finalButton);
       }
