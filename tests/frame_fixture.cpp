@@ -9,11 +9,6 @@ namespace kelp::test {
 
 namespace {
 
-const char* const kShippedFiles[] = {"Level1.kpd",  "Level2.kpd",  "Level3.kpd",  "Level4.kpd",
-                                     "Level5.kpd",  "bgmain0.kpd", "bgmain1.kpd", "bgmain2.kpd",
-                                     "bgmain3.kpd", "kb0.kpd",     "kb1.kpd",     "kb2.kpd",
-                                     "KP.WAV",      "ERR.WAV",     "SEL1.WAV"};
-
 std::string NewTempFolder() {
   static int counter = 0;
   wchar_t temp[MAX_PATH];

@@ -2,6 +2,8 @@
 #include "platform/files.h"
 #include "platform/gbk.h"
 #include "tests/dialog_script.h"
+#include "tests/pixels.h"
+#include "tests/temp_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -16,43 +18,11 @@ constexpr int kFileNameCombo = 0x47C;  // cmb13 of the explorer-style file dialo
 constexpr int kFileNameEdit = 0x480;   // edt1
 const char kTooSmall[] = "背景更改失败。背景位图大小应大于700*450";
 
-void Put(std::string& bytes, std::size_t offset, std::uint32_t value, int size) {
-  for (int i = 0; i < size; ++i) bytes[offset + i] = static_cast<char>((value >> (8 * i)) & 0xFF);
-}
-
-// A whole 24-bit picture, or just its headers when `pixels` is false.
-std::string BitmapFile(int width, int height, bool pixels = true) {
-  const int rowBytes = (width * 3 + 3) / 4 * 4;
-  std::string bytes(54, '\0');
-  bytes[0] = 'B';
-  bytes[1] = 'M';
-  Put(bytes, 2, 54 + rowBytes * height, 4);
-  Put(bytes, 10, 54, 4);
-  Put(bytes, 14, 40, 4);
-  Put(bytes, 18, width, 4);
-  Put(bytes, 22, height, 4);
-  Put(bytes, 26, 1, 2);
-  Put(bytes, 28, 24, 2);
-  if (pixels) bytes.append(static_cast<std::size_t>(rowBytes) * height, '\x40');
-  return bytes;
-}
-
 class BackgroundTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    wchar_t temp[MAX_PATH] = {};
-    GetTempPathW(MAX_PATH, temp);
-    folder = Narrow(temp) + "kelp-bg-" + std::to_string(GetCurrentProcessId()) + "\\";
-    CreateDirectoryW(Widen(folder).c_str(), nullptr);
-    current = {2, {1, 2, 3, 4, 5, 6, 7, 8}, folder + "bgmain2.kpd"};
-  }
-  void TearDown() override {
-    for (const std::wstring& file : written) DeleteFileW(file.c_str());
-    RemoveDirectoryW(Widen(folder).c_str());
-  }
+  void SetUp() override { current = {2, {1, 2, 3, 4, 5, 6, 7, 8}, folder + "bgmain2.kpd"}; }
   std::string Write(const std::string& name, const std::string& bytes) {
     WriteFileAtomically(folder + name, bytes);
-    written.push_back(Widen(folder + name));
     return folder + name;
   }
   // Answers every message box with OK and records its text.
@@ -64,16 +34,15 @@ class BackgroundTest : public ::testing::Test {
     return AcceptBackground(nullptr, current, path);
   }
 
-  std::string folder;
-  std::vector<std::wstring> written;
+  TempTree tree{L"kelp-bg"};
+  std::string folder = Narrow(tree.path());
   SettingsRecord current;
   std::vector<std::string> boxes;
 };
 
 TEST_F(BackgroundTest, PictureOfAtLeastThePageSizeIsTakenSilently) {
   for (const auto& [width, height] : {std::pair{700, 450}, std::pair{1024, 768}}) {
-    const std::string path =
-        Write("big" + std::to_string(width) + ".bmp", BitmapFile(width, height));
+    const std::string path = Write("big" + std::to_string(width) + ".bmp", BmpFile(width, height));
     const std::optional<SettingsRecord> chosen = Accept(path);
     ASSERT_TRUE(chosen) << width;
     EXPECT_EQ(chosen->backgroundPath, path);
@@ -85,12 +54,12 @@ TEST_F(BackgroundTest, PictureOfAtLeastThePageSizeIsTakenSilently) {
 
 TEST_F(BackgroundTest, SmallBrokenOrMissingPicturesAreRefusedWithAMessage) {
   const std::string refused[] = {
-      Write("narrow.bmp", BitmapFile(699, 450)),
-      Write("short.bmp", BitmapFile(700, 449)),
+      Write("narrow.bmp", BmpFile(699, 450)),
+      Write("short.bmp", BmpFile(700, 449)),
       Write("garbage.bmp", "BM this is not a bitmap"),
       Write("empty.bmp", ""),
-      Write("headeronly.bmp", BitmapFile(800, 600, false)),
-      Write("absurd.bmp", BitmapFile(2000000, 2000000, false)),
+      Write("headeronly.bmp", BmpFile(800, 600, 0, false)),
+      Write("absurd.bmp", BmpFile(2000000, 2000000, 0, false)),
   };
   for (const std::string& path : refused) {
     boxes.clear();
@@ -105,18 +74,15 @@ TEST_F(BackgroundTest, SmallBrokenOrMissingPicturesAreRefusedWithAMessage) {
 }
 
 TEST_F(BackgroundTest, FileDialogChoosesOnlyBmpPicturesWithAGbkPath) {
-  const std::string good = Write("picked.bmp", BitmapFile(720, 460));
+  const std::string good = Write("picked.bmp", BmpFile(720, 460));
   // A Thai letter has no GBK form: such a path cannot be stored.
   const std::wstring foreign = Widen(folder) + L"\u0E01.bmp";
-  {
-    const std::string bytes = BitmapFile(720, 460);
-    const HANDLE file =
-        CreateFileW(foreign.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    DWORD done = 0;
-    WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &done, nullptr);
-    CloseHandle(file);
-    written.push_back(foreign);
-  }
+  const std::string bytes = BmpFile(720, 460);
+  const HANDLE file =
+      CreateFileW(foreign.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  DWORD done = 0;
+  WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &done, nullptr);
+  CloseHandle(file);
   std::wstring answer;
   std::vector<std::string> seen;
   DialogScript script([&](HWND dialog) {

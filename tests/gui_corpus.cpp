@@ -31,12 +31,6 @@
 namespace kelp::test {
 namespace {
 
-constexpr const char* kLearnerFiles[] = {"skd.kpd",      "Lev0Data.kpd", "Lev1Data.kpd",
-                                         "Lev2Data.kpd", "Lev3Data.kpd", "Lev4Data.kpd"};
-constexpr const char* kShippedFiles[] = {"Level1.kpd",  "Level2.kpd",  "Level3.kpd",  "Level4.kpd",
-                                         "Level5.kpd",  "bgmain0.kpd", "bgmain1.kpd", "bgmain2.kpd",
-                                         "bgmain3.kpd", "kb0.kpd",     "kb1.kpd",     "kb2.kpd",
-                                         "KP.WAV",      "ERR.WAV",     "SEL1.WAV"};
 constexpr long long kHugeSize = 3LL << 30;  // sparse: no disk is used
 constexpr DWORD kVariantTimeoutMs = 30000;
 
@@ -76,10 +70,6 @@ void PutSparse(const DataFolder& folder, const std::string& name, const std::str
   SetFilePointerEx(file, end, nullptr, FILE_BEGIN);
   SetEndOfFile(file);
   CloseHandle(file);
-}
-
-void MakeReadOnly(const DataFolder& folder, const std::string& name) {
-  SetFileAttributesW(PathOf(folder, name).c_str(), FILE_ATTRIBUTE_READONLY);
 }
 
 // The folder's own cleanup deletes plain files only.
@@ -177,9 +167,11 @@ std::string Settings(int skin, std::uint32_t color, const std::string& path) {
 
 // ---- the variants -------------------------------------------------------------------------
 
+using Lay = std::function<void(const DataFolder&)>;
+
 struct Variant {
   std::string name;
-  std::function<void(const DataFolder&)> lay;
+  Lay lay;
   int level = 0;  // whose exercise is typed to its end
 };
 
@@ -191,41 +183,42 @@ int LevelOfFile(const std::string& name, int fallback) {
 
 std::vector<Variant> CorpusVariants() {
   std::vector<Variant> variants;
-  auto add = [&](std::string name, std::function<void(const DataFolder&)> lay, int level = -1) {
+  auto add = [&](std::string name, Lay lay, int level = -1) {
     const int index = static_cast<int>(variants.size());
     variants.push_back({std::move(name), std::move(lay), level >= 0 ? level : index % 5});
+  };
+  // A variant that only puts `bytes` into `file`.
+  auto put = [&](const std::string& file, const std::string& what, std::string bytes,
+                 int level = -1) {
+    add(
+        file + ": " + what, [=](auto& f) { Put(f, file, bytes); }, level);
   };
   std::vector<std::string> files(std::begin(kLearnerFiles), std::end(kLearnerFiles));
   files.insert(files.end(), std::begin(kShippedFiles), std::end(kShippedFiles));
   const std::string shipped = ExecutableDirectory();
+  using Damage = std::function<void(const DataFolder&, const std::string&, const std::string&)>;
+  const std::pair<const char*, Damage> damages[] = {
+      {"missing", [](auto& f, auto& file, auto&) { Clear(f, file); }},
+      {"empty", [](auto& f, auto& file, auto&) { Put(f, file, ""); }},
+      {"one byte", [](auto& f, auto& file, auto&) { Put(f, file, "\x7f"); }},
+      {"short",
+       [](auto& f, auto& file, auto& old) { Put(f, file, old.substr(0, old.size() / 3)); }},
+      {"long", [](auto& f, auto& file, auto& old) { Put(f, file, old + Noise(300000, 7)); }},
+      {"huge", [](auto& f, auto& file, auto& old) { PutSparse(f, file, old, kHugeSize); }},
+      {"noise", [](auto& f, auto& file, auto& old) { Put(f, file, Noise(old.size(), 11)); }},
+      {"directory", [](auto& f, auto& file, auto&) { PutDirectory(f, file); }},
+      {"read-only",
+       [](auto& f, auto& file, auto& old) {
+         Put(f, file, old);
+         SetFileAttributesW(PathOf(f, file).c_str(), FILE_ATTRIBUTE_READONLY);
+       }},
+  };
   for (const std::string& file : files) {
-    const int level = LevelOfFile(file, -1);
-    const std::string original = ReadWholeFile(shipped + file).value_or(Floats({50, 60, 70}));
-    const std::string seen = file + ": ";
-    add(
-        seen + "missing", [=](auto& f) { Clear(f, file); }, level);
-    add(
-        seen + "empty", [=](auto& f) { Put(f, file, ""); }, level);
-    add(
-        seen + "one byte", [=](auto& f) { Put(f, file, "\x7f"); }, level);
-    add(
-        seen + "short", [=](auto& f) { Put(f, file, original.substr(0, original.size() / 3)); },
-        level);
-    add(
-        seen + "long", [=](auto& f) { Put(f, file, original + Noise(300000, 7)); }, level);
-    add(
-        seen + "huge", [=](auto& f) { PutSparse(f, file, original, kHugeSize); }, level);
-    add(
-        seen + "noise", [=](auto& f) { Put(f, file, Noise(original.size(), 11)); }, level);
-    add(
-        seen + "directory", [=](auto& f) { PutDirectory(f, file); }, level);
-    add(
-        seen + "read-only",
-        [=](auto& f) {
-          Put(f, file, original);
-          MakeReadOnly(f, file);
-        },
-        level);
+    const std::string old = ReadWholeFile(shipped + file).value_or(Floats({50, 60, 70}));
+    for (const auto& [what, damage] : damages) {
+      const Lay lay = [=, damage = damage](auto& f) { damage(f, file, old); };
+      add(file + ": " + what, lay, LevelOfFile(file, -1));
+    }
   }
 
   // Scores no exercise can give.
@@ -250,9 +243,7 @@ std::vector<Variant> CorpusVariants() {
   for (int level = 0; level < kLevelCount; ++level) {
     for (std::size_t i = 0; i < histories.size(); i += (level == 0 ? 1 : 3)) {
       const auto& [name, bytes] = histories[(i + level) % histories.size()];
-      const std::string file = ScoreFileName(level);
-      add(
-          file + ": " + name, [=](auto& f) { Put(f, file, bytes); }, level);
+      put(ScoreFileName(level), name, bytes, level);
     }
   }
 
@@ -275,9 +266,7 @@ std::vector<Variant> CorpusVariants() {
       {"path CR only", Settings(0, 0, "C:\\a\rb.bmp\r")},
       {"path of line ends", Settings(0, 0, "\n\n\n")},
   };
-  for (const auto& [name, bytes] : settings) {
-    add("skd.kpd: " + name, [=](auto& f) { Put(f, "skd.kpd", bytes); });
-  }
+  for (const auto& [name, bytes] : settings) put("skd.kpd", name, bytes);
   add("skd.kpd: path is a folder", [](auto& f) {
     PutDirectory(f, "pictures");
     Put(f, "skd.kpd", Settings(0, 0xffffff, f.path() + "pictures"));
@@ -292,8 +281,7 @@ std::vector<Variant> CorpusVariants() {
   for (const auto& [name, bytes] : AbsurdBitmaps()) {
     const std::string file =
         std::vector<std::string>{"bgmain0.kpd", "kb1.kpd", "kb2.kpd", "kb0.kpd"}[which++ % 4];
-    add(
-        file + ": " + name, [=](auto& f) { Put(f, file, bytes); }, file == "kb2.kpd" ? 4 : 0);
+    put(file, name, bytes, file == "kb2.kpd" ? 4 : 0);
     add("user picture: " + name, [=](auto& f) {
       Put(f, "user.bmp", bytes);
       Put(f, "skd.kpd", Settings(2, 0x808080, f.path() + "user.bmp"));
@@ -304,21 +292,12 @@ std::vector<Variant> CorpusVariants() {
   for (int level = 0; level < kLevelCount; ++level) {
     const std::string file = kLevels[level].textFile;
     const std::size_t least = kLevels[level].offsetModulus - 1 + kLevels[level].bytesRead;
-    add(
-        file + ": all zero", [=](auto& f) { Put(f, file, std::string(least, '\0')); }, level);
-    add(
-        file + ": all 0xFF", [=](auto& f) { Put(f, file, std::string(least, '\xff')); }, level);
-    add(
-        file + ": GBK and line ends",
-        [=](auto& f) {
-          std::string text;
-          while (text.size() < least) text += "\xc4\xe3\xba\xc3\r\n\t\x1a\x7f";
-          Put(f, file, text);
-        },
-        level);
-    add(
-        file + ": one byte short", [=](auto& f) { Put(f, file, std::string(least - 1, 'a')); },
-        level);
+    std::string gbk;
+    while (gbk.size() < least) gbk += "\xc4\xe3\xba\xc3\r\n\t\x1a\x7f";
+    put(file, "all zero", std::string(least, '\0'), level);
+    put(file, "all 0xFF", std::string(least, '\xff'), level);
+    put(file, "GBK and line ends", gbk, level);
+    put(file, "one byte short", std::string(least - 1, 'a'), level);
   }
 
   // Sounds whose chunks lie.
@@ -331,8 +310,7 @@ std::vector<Variant> CorpusVariants() {
       {"odd format", riff + "fmt " + Le(2, 4) + Le(0xffff, 2)},
   };
   for (const char* file : {"KP.WAV", "ERR.WAV", "SEL1.WAV"}) {
-    for (const auto& [name, bytes] : sounds)
-      add(std::string(file) + ": " + name, [=](auto& f) { Put(f, file, bytes); });
+    for (const auto& [name, bytes] : sounds) put(file, name, bytes);
   }
   return variants;
 }

@@ -62,14 +62,5 @@ TEST_F(InfoPages, AuthorAndLayoutPagesDrawTheirContentWhenShown) {
   EXPECT_EQ(PixelAt(f, 600, 380), kLayoutPlainFill);
 }
 
-TEST_F(InfoPages, AboutBoxOpensFromItsCommandAndCloses) {
-  MainFrame& f = Open();
-  MessageBoxWatcher watcher;
-  Command(ID_APP_ABOUT);
-  ASSERT_EQ(watcher.seen().size(), 1u);
-  EXPECT_FALSE(watcher.seen()[0].caption.empty());
-  EXPECT_TRUE(IsWindow(f.hwnd()));
-}
-
 }  // namespace
 }  // namespace kelp::test

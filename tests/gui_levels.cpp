@@ -3,6 +3,7 @@
 #include "practice/level_table.h"
 #include "resource_ids.h"
 #include "tests/frame_test.h"
+#include "tests/pixels.h"
 
 #include <cstring>
 #include <vector>
@@ -13,12 +14,7 @@ namespace {
 using Levels = FrameTest;
 
 int CountPixels(const MainFrame& f, RECT area, COLORREF color) {
-  const HDC dc = GetDC(f.hwnd());
-  int count = 0;
-  for (int y = area.top; y < area.bottom; ++y)
-    for (int x = area.left; x < area.right; ++x) count += GetPixel(dc, x, y) == color;
-  ReleaseDC(f.hwnd(), dc);
-  return count;
+  return CountColor(f.hwnd(), area, color);
 }
 
 TEST_F(Levels, StartFromHomeSlidesFirstThenShowsThePassage) {
@@ -72,19 +68,6 @@ TEST_F(Levels, PassageCellsTitleAndCursorMarkAtTheirPixels) {
   EXPECT_GT(CountPixels(f, {25, 60, 38, 80}, RGB(250, 20, 200)), 3);
   EXPECT_EQ(CountPixels(f, {38, 60, 90, 80}, RGB(250, 20, 200)), 0);
   EXPECT_GT(CountPixels(f, {300, 5, 350, 17}, RGB(250, 20, 200)), 10);
-}
-
-TEST_F(Levels, KeyboardPictureAndFirstKeyFrame) {
-  MainFrame& f = StartLevel(ID_LEVEL1, "Level1.kpd", "qa");
-  ASSERT_TRUE(f.hintPicture());
-  // Two red rings outside, three cyan inside, on the box of "q".
-  EXPECT_EQ(PixelAt(f, 80, 225), RGB(255, 0, 0));
-  EXPECT_EQ(PixelAt(f, 81, 240), RGB(255, 0, 0));
-  EXPECT_EQ(PixelAt(f, 82, 240), RGB(0, 255, 255));
-  EXPECT_EQ(PixelAt(f, 123, 268), RGB(255, 0, 0));
-  EXPECT_EQ(PixelAt(f, 119, 264), RGB(0, 255, 255));
-  EXPECT_NE(PixelAt(f, 118, 250), RGB(0, 255, 255));
-  EXPECT_NE(PixelAt(f, 124, 250), RGB(255, 0, 0));
 }
 
 TEST_F(Levels, MissingTextIsReportedOnceThenHomeUnderTheHiddenStrip) {

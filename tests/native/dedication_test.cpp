@@ -19,22 +19,12 @@ TEST(Dedication, ShowsAtEveryFourthThreeOnTheAuthorPage) {
   DedicationCounter counter;
   EXPECT_EQ(TypeThrees(counter, "aaaaaaaaaaaa"), "...+...+...+");
   EXPECT_EQ(counter.digitThreeCount, 0);
-}
-
-TEST(Dedication, AThreeElsewhereStartsTheCountAfresh) {
-  DedicationCounter counter;
+  // A three elsewhere starts the count afresh.
   EXPECT_EQ(TypeThrees(counter, "aaoaa"), ".....");
   EXPECT_EQ(counter.digitThreeCount, 2);
   EXPECT_EQ(TypeThrees(counter, "oooo"), "....");
   EXPECT_EQ(counter.digitThreeCount, 0);
   EXPECT_EQ(TypeThrees(counter, "aaaa"), "...+");
-}
-
-TEST(Dedication, TheCountSurvivesLeavingAndReenteringTheAuthorPage) {
-  // Three on the author page, away by Esc (no key counted), back, one more.
-  DedicationCounter counter;
-  EXPECT_EQ(TypeThrees(counter, "aaa"), "...");
-  EXPECT_EQ(TypeThrees(counter, "a"), "+");
 }
 
 TEST(Dedication, ALongSessionNeverOverflows) {

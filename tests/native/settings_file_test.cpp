@@ -25,15 +25,6 @@ TEST(SettingsFile, EveryLineFeedIsStoredAsCrLfAndReadBack) {
   EXPECT_EQ(read.backgroundPath, settings.backgroundPath);
 }
 
-TEST(SettingsFile, DefaultsForAFirstStartAreSkinZeroAndItsPicture) {
-  const std::string stored = EncodeSettings(DefaultSettings("D:\\T\\"));
-  ASSERT_EQ(stored.size(), 36u + 16u);  // nothing after the path
-  EXPECT_EQ(stored.substr(0, 4), std::string("\0\0\0\0", 4));
-  EXPECT_EQ(stored.substr(4, 4), std::string("\xCE\xEC\xFF\x00", 4));
-  EXPECT_EQ(stored.substr(32, 4), std::string("\xFF\xFF\xFF\x00", 4));
-  EXPECT_EQ(stored.substr(36), "D:\\T\\bgmain0.kpd");
-}
-
 TEST(SettingsFile, PathStopsAtTheFirstLineEnd) {
   std::string stored = EncodeSettings(Sample());
   const SettingsRecord withCrLf = DecodeSettings(stored + "\r\n", {});
@@ -58,7 +49,6 @@ TEST(SettingsFile, ShortFilesKeepDefaultsForWhatTheyLack) {
   EXPECT_EQ(partial.skinIndex, 2);
   EXPECT_EQ(partial.colors[0], Rgb(10, 13, 26));
   EXPECT_EQ(partial.colors[1], defaults.colors[1]);
-  EXPECT_EQ(partial.colors[7], defaults.colors[7]);
   EXPECT_EQ(partial.backgroundPath, defaults.backgroundPath);
 
   // Exactly the header: an empty path is a real, empty path.

