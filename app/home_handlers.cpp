@@ -16,13 +16,12 @@ Point ClientPoint(LPARAM point) {
 
 }  // namespace
 
-// The caption is painted over the default one; the tip is drawn again without
-// the rotation moving on (one back, then a tick).
+// The caption is painted over the default one and the tip shown is drawn again:
+// a move or an activation never turns the tips.
 LRESULT MainFrame::OnCaptionMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   const LRESULT result = DefaultProc(message, wParam, lParam);
   PaintCaption();
-  tips_.StepBack();
-  SendMessageW(hwnd(), WM_TIMER, kTipTimer, 0);
+  DrawCurrentTip();
   return result;
 }
 
@@ -55,6 +54,10 @@ MenuRowMetrics MainFrame::MenuRow() const {
 
 void MainFrame::OnTipTick() {
   tips_.Advance();
+  DrawCurrentTip();
+}
+
+void MainFrame::DrawCurrentTip() {
   WindowDC dc(hwnd(), WindowDC::kWholeWindow);
   DrawTip(dc.get(), MenuRow(), tips_.Current(), metrics_.colorBtnFace, metrics_.colorWindowText);
 }

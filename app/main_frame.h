@@ -95,6 +95,7 @@ class MainFrame : public FrameWindow {
   LRESULT OnCaptionMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void PaintCaption();
   void OnTipTick();
+  void DrawCurrentTip();
   MenuRowMetrics MenuRow() const;
   bool OnNcLButtonDown(LPARAM screenPoint);
   void OnMouseMove(WPARAM flags, LPARAM point);

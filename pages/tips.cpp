@@ -34,9 +34,4 @@ void TipRotation::Advance() {
   index_ = Wrapped(index_ + 1);
 }
 
-// Wrapping here too keeps the index in range even when no tick follows.
-void TipRotation::StepBack() {
-  index_ = Wrapped(index_ - 1);
-}
-
 }  // namespace kelp

@@ -21,9 +21,6 @@ class TipRotation {
 
   // A tick of the tip timer: the next tip, after the last one the first again.
   void Advance();
-  // Asked for before a redraw that must show the same tip again: the caption
-  // repaint steps back one and then runs a tick, so the rotation never moves on.
-  void StepBack();
 
  private:
   int index_ = 0;
