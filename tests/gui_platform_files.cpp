@@ -14,37 +14,21 @@ namespace kelp {
 namespace {
 
 // An empty folder of its own, removed with everything in it.
-class Folder {
- public:
-  Folder() : path_(Narrow(test::NewTempFolder(L"kelp-files"))) {}
-  ~Folder() { test::RemoveTree(Widen(path_)); }
-  Folder(const Folder&) = delete;
-  Folder& operator=(const Folder&) = delete;
-
-  const std::string& path() const { return path_; }
-  std::string operator/(const std::string& name) const { return path_ + name; }
+struct Folder : test::TempTree {
+  Folder() : TempTree(L"kelp-files") {}
+  std::string operator/(const std::string& name) const { return Narrow(path()) + name; }
   void Put(const std::string& name, const std::string& bytes) const {
-    const HANDLE file = CreateFileW(Widen(path_ + name).c_str(), GENERIC_WRITE, 0, nullptr,
-                                    CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    DWORD written = 0;
-    WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    CloseHandle(file);
+    ASSERT_TRUE(WriteFileAtomically(*this / name, bytes));
   }
   std::set<std::string> Names() const {
     std::set<std::string> names;
     WIN32_FIND_DATAW found;
-    const HANDLE search = FindFirstFileW(Widen(path_ + "*").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE) return names;
-    do {
-      const std::wstring name = found.cFileName;
-      if (name != L"." && name != L"..") names.insert(Narrow(name));
-    } while (FindNextFileW(search, &found));
+    const HANDLE search = FindFirstFileW((path() + L"*").c_str(), &found);
+    for (bool more = search != INVALID_HANDLE_VALUE; more; more = FindNextFileW(search, &found))
+      if (found.cFileName[0] != L'.') names.insert(Narrow(found.cFileName));
     FindClose(search);
     return names;
   }
-
- private:
-  std::string path_;
 };
 
 std::string Bytes(const std::string& path) {
@@ -129,7 +113,7 @@ TEST(AtomicWrite, EveryFailureLeavesNoTemporaryFile) {
   // completed with the current folder.
   wchar_t before[MAX_PATH];
   GetCurrentDirectoryW(MAX_PATH, before);
-  SetCurrentDirectoryW(Widen(folder.path()).c_str());
+  SetCurrentDirectoryW(folder.path().c_str());
   EXPECT_FALSE(WriteFileAtomically("Lev3Data.kpd", "x"));
   EXPECT_FALSE(WriteFileAtomically("sub\\Lev3Data.kpd", "x"));
   SetCurrentDirectoryW(before);
@@ -172,7 +156,7 @@ TEST(ExecutableFolder, WithoutAGbkFormItIsTheShortFormOrNothing) {
   EXPECT_EQ(GbkFolderOf(L"C:\\no-such-folder-\u0E01\u0E02\\kelp.exe"), "");
 
   Folder folder;
-  const std::wstring thai = Widen(folder.path()) + L"\u0E01\u0E02\u0E03 folder\\";
+  const std::wstring thai = folder.path() + L"\u0E01\u0E02\u0E03 folder\\";
   ASSERT_TRUE(CreateDirectoryW(thai.c_str(), nullptr));
   const std::string found = GbkFolderOf(thai + L"kelp.exe");
   // Where short names exist, they name the same folder; elsewhere nothing.
