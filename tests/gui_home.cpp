@@ -4,6 +4,7 @@
 #include "pages/tip_view.h"
 #include "platform/dwm.h"
 #include "resource_ids.h"
+#include "scores/score_store.h"
 #include "tests/frame_test.h"
 #include "tests/pixels.h"
 
@@ -12,7 +13,7 @@
 namespace kelp::test {
 namespace {
 
-class HomePieces : public FrameTest {
+class Home : public FrameTest {
  protected:
   static SIZE WindowSize(const MainFrame& f) {
     RECT window{};
@@ -28,6 +29,11 @@ class HomePieces : public FrameTest {
     const SystemMetrics& m = f.metrics();
     return {WindowSize(f).cx, m.cyCaption, m.cyMenu, m.cyBorder};
   }
+  void Mouse(UINT message, WPARAM flags, int button) {
+    const Rect area = ToolButtonRect(button);
+    const int x = (area.left + area.right) / 2, y = (area.top + area.bottom) / 2;
+    SendMessageW(frame->hwnd(), message, flags, MAKELPARAM(x, y));
+  }
 };
 
 COLORREF WindowPixel(HWND window, int x, int y) {
@@ -35,7 +41,7 @@ COLORREF WindowPixel(HWND window, int x, int y) {
   return GetPixel(dc.get(), x, y);
 }
 
-TEST_F(HomePieces, TitleBarOnTheRealWindowFramesPictureTitleAndGlyph) {
+TEST_F(Home, TitleBarOnTheRealWindowFramesPictureTitleAndGlyphWithOrWithoutAPicture) {
   MainFrame& f = Open();
   DisableCompositorFrame(f.hwnd());  // no compositor under Wine: nothing changes
   const int w = WindowSize(f).cx;
@@ -71,17 +77,14 @@ TEST_F(HomePieces, TitleBarOnTheRealWindowFramesPictureTitleAndGlyph) {
   for (int y = 0; y < 16; ++y)
     for (int x = 0; x < 16; ++x)
       ASSERT_EQ(WindowPixel(window, glyph.left + x, glyph.top + y), BitmapPixel(power.get(), x, y));
-}
-
-TEST_F(HomePieces, WithoutAPictureTheTitleStillGoesOnTheDefaultCaption) {
-  MainFrame& f = Open();
-  WindowDC dc(f.hwnd(), WindowDC::kWholeWindow);
+  // Without a picture the title still goes on the default caption.
+  WindowDC dc(window, WindowDC::kWholeWindow);
   PaintTitleBar(dc.get(), Bar(f, LoadCaptionBitmap(9).get(), TitleTextColor(9)));
   EXPECT_EQ(GetPixel(dc.get(), 0, 0), RGB(176, 176, 176));
-  EXPECT_EQ(GetPixel(dc.get(), 10, 3 * f.metrics().cyBorder), RGB(255, 255, 255));
+  EXPECT_EQ(GetPixel(dc.get(), 10, 3 * b), RGB(255, 255, 255));
 }
 
-TEST_F(HomePieces, TipsStayInTheirRectangleClearOfTheGlyph) {
+TEST_F(Home, TipsStayInTheirRectangleClearOfTheGlyph) {
   MainFrame& f = Open();
   const MenuRowMetrics row = Row(f);
   const Rect tip = TipRect(row);
@@ -103,44 +106,84 @@ TEST_F(HomePieces, TipsStayInTheirRectangleClearOfTheGlyph) {
         if (GetPixel(dc.get(), x, y) != before[i++]) return false;
     return true;
   };
-  const auto inkColumns = [&](int& first, int& last, int& top, int& bottom) {
-    first = top = 10000;
-    last = bottom = -1;
+  const auto inkBox = [&] {  // where the ink lies round the tip rectangle
+    RECT box{10000, 10000, -1, -1};
     for (int y = tip.top - 1; y <= tip.bottom; ++y)
       for (int x = tip.left - 1; x <= tip.right; ++x)
-        if (GetPixel(dc.get(), x, y) == ink) {
-          first = std::min(first, x);
-          last = std::max(last, x);
-          top = std::min(top, y);
-          bottom = std::max(bottom, y);
-        }
+        if (GetPixel(dc.get(), x, y) == ink)
+          box = {std::min<LONG>(box.left, x), std::min<LONG>(box.top, y),
+                 std::max<LONG>(box.right, x), std::max<LONG>(box.bottom, y)};
+    return box;
   };
 
   // The longest tip, right-aligned against the rectangle's end.
   DrawTip(dc.get(), row, kTipTexts[2], face, ink);
-  int first, last, top, bottom;
-  inkColumns(first, last, top, bottom);
+  const RECT longest = inkBox();
   EXPECT_TRUE(unchanged());
-  EXPECT_LT(last, tip.right);
-  EXPECT_GE(last, tip.right - 8);
-  EXPECT_GE(top, tip.top);
-  EXPECT_LT(bottom, tip.bottom);
-  EXPECT_LE(bottom - top + 1, 13);  // nine points on a 96 dpi screen: 12 pixels
+  EXPECT_LT(longest.right, tip.right);
+  EXPECT_GE(longest.right, tip.right - 8);
+  EXPECT_GE(longest.top, tip.top);
+  EXPECT_LT(longest.bottom, tip.bottom);
+  EXPECT_LE(longest.bottom - longest.top + 1, 13);  // nine points on a 96 dpi screen: 12 pixels
   EXPECT_EQ(GetPixel(dc.get(), tip.left, tip.top), face);
 
   // A shorter tip replaces it entirely.
   DrawTip(dc.get(), row, kTipTexts[10], face, ink);
-  int shortFirst, shortLast;
-  inkColumns(shortFirst, shortLast, top, bottom);
-  EXPECT_GT(shortFirst, first + 50);
-  EXPECT_EQ(GetPixel(dc.get(), first + 2, (tip.top + tip.bottom) / 2), face);
+  EXPECT_GT(inkBox().left, longest.left + 50);
+  EXPECT_EQ(GetPixel(dc.get(), longest.left + 2, (tip.top + tip.bottom) / 2), face);
 
   // Far too long a text is cut at the rectangle, never drawn over the glyph.
   DrawTip(dc.get(), row, std::string(200, 'W'), face, ink);
-  inkColumns(first, last, top, bottom);
   EXPECT_TRUE(unchanged());
-  EXPECT_GE(first, tip.left);
-  EXPECT_LT(last, tip.right);
+  EXPECT_GE(inkBox().left, tip.left);
+  EXPECT_LT(inkBox().right, tip.right);
+}
+
+// Only the tip timer turns the tips; the tool buttons hover, press and open their
+// page on release.
+TEST_F(Home, TipsTurnOnTheirTimerToolButtonsHoverPressAndOpenTheirPageOnRelease) {
+  MainFrame& f = Open();
+  const int first = f.tips().index();
+  SendMessageW(f.hwnd(), WM_NCACTIVATE, TRUE, 0);
+  SendMessageW(f.hwnd(), WM_MOVE, 0, 0);
+  RedrawWindow(f.hwnd(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+  EXPECT_EQ(f.tips().index(), first);
+  SendMessageW(f.hwnd(), WM_TIMER, kTipTimer, 0);
+  EXPECT_EQ(f.tips().index(), (first + 1) % 13);
+
+  Mouse(WM_MOUSEMOVE, 0, 2);
+  EXPECT_EQ(f.toolButtons().offsets()[2], -1);
+  Mouse(WM_LBUTTONDOWN, MK_LBUTTON, 2);
+  EXPECT_EQ(f.toolButtons().offsets()[2], 1);
+  Mouse(WM_LBUTTONUP, 0, 2);
+  EXPECT_EQ(f.page(), LevelPage(2));
+  EXPECT_EQ(f.slide().state(), StripState::SlidingAway);
+  FinishSlide(f);
+  // A click on the hint goes home.
+  SendMessageW(f.hwnd(), WM_LBUTTONUP, 0, MAKELPARAM(60, 10));
+  EXPECT_EQ(f.slide().state(), StripState::SlidingBack);
+}
+
+TEST_F(Home, ExitButtonAndPowerGlyphEndTheProgramCleanly) {
+  MainFrame& f = Open();
+  Mouse(WM_LBUTTONUP, 0, 8);
+  EXPECT_FALSE(IsWindow(f.hwnd()));
+  frame.reset();
+
+  MainFrame& g = Open();
+  POINT glyph{694, -GetSystemMetrics(SM_CYMENU) / 2};
+  ClientToScreen(g.hwnd(), &glyph);
+  SendMessageW(g.hwnd(), WM_NCLBUTTONDOWN, HTMENU, MAKELPARAM(glyph.x, glyph.y));
+  EXPECT_FALSE(IsWindow(g.hwnd()));
+}
+
+TEST_F(Home, ScoreSheetShowsTheHistoriesReadWhenItOpens) {
+  for (float score : {20.0f, 80.0f, 50.0f}) AppendScore(folder.path(), 1, score);
+  MainFrame& f = Open();
+  Command(ID_SCORE_SHEET);
+  FinishSlide(f);
+  ASSERT_EQ(f.page(), Page::ScoreSheet);
+  EXPECT_GT(CountColor(f.hwnd(), {0, 60, 700, 450}, f.palette().level[1]), 80);
 }
 
 }  // namespace
