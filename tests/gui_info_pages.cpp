@@ -1,7 +1,8 @@
-#include "resource_ids.h"
 #include "pages/author_page_view.h"
 #include "pages/keyboard_layout_view.h"
 #include "platform/gdi.h"
+#include "resource_ids.h"
+#include "tests/frame_test.h"
 #include "tests/pixels.h"
 
 #include <windows.h>
@@ -18,8 +19,8 @@ constexpr COLORREF kInfo = RGB(0, 0, 200);
 constexpr Palette kPalette{RGB(0, 0, 0), RGB(255, 0, 0), kInfo, {}};
 
 // A 700 x 450 client area in memory, covered with an earlier page's colour.
-struct Page : Canvas {
-  Page() : Canvas(700, 450, kStale) {}
+struct PageCanvas : Canvas {
+  PageCanvas() : Canvas(700, 450, kStale) {}
   std::vector<COLORREF> Pixels() const {
     std::vector<COLORREF> all;
     for (int y = 0; y < 450; ++y)
@@ -42,7 +43,7 @@ Bitmap Picture(int width, int height, COLORREF fill, COLORREF corners) {
 constexpr RECT kVisiblePictureArea{15, 90, 700, 390};
 
 TEST(KeyboardLayoutPage, PictureSitsAtItsPlaceUnderTheTitle) {
-  Page canvas;
+  PageCanvas canvas;
   const Bitmap picture = Picture(800, 400, RGB(10, 20, 30), RGB(200, 100, 0));
   DrawKeyboardLayoutPage(canvas.dc(), picture.get(), kPalette);
   EXPECT_EQ(canvas.At(15, 90), RGB(200, 100, 0));  // the picture's top-left pixel
@@ -58,7 +59,7 @@ TEST(KeyboardLayoutPage, PictureSitsAtItsPlaceUnderTheTitle) {
 
 TEST(KeyboardLayoutPage, SmallOrMissingPictureLeavesNoEarlierPageBehind) {
   for (const bool missing : {false, true}) {
-    Page canvas;
+    PageCanvas canvas;
     const Bitmap picture = missing ? Bitmap() : Picture(100, 50, RGB(0, 128, 0), RGB(0, 128, 0));
     DrawKeyboardLayoutPage(canvas.dc(), picture.get(), kPalette);
     EXPECT_EQ(canvas.Count(kVisiblePictureArea, kStale), 0) << missing;
@@ -69,7 +70,7 @@ TEST(KeyboardLayoutPage, SmallOrMissingPictureLeavesNoEarlierPageBehind) {
 }
 
 TEST(AuthorPage, EveryLineIsDrawnInTheInfoColourAndRedrawsPixelForPixel) {
-  Page canvas;
+  PageCanvas canvas;
   FillSolid(canvas.dc(), 0, 0, 700, 450, RGB(255, 255, 255));
   DrawAuthorPage(canvas.dc(), kPalette);
   EXPECT_GT(canvas.Count({50, 60, 700, 360}, kInfo), 40 * 9);
@@ -83,11 +84,11 @@ TEST(AuthorPage, EveryLineIsDrawnInTheInfoColourAndRedrawsPixelForPixel) {
   EXPECT_TRUE(canvas.Pixels() == once);
 }
 
-TEST(AuthorPage, DedicationPanelCoversItsAreaWithDefaultColoursWhateverTheDcHolds) {
+TEST(AuthorPage, DedicationPanelCoversItsAreaWithDefaultColoursWhateverTheDcHoldsOrAPlainArea) {
   const Bitmap picture = LoadBitmapResource(IDB_DEDICATION);
   ASSERT_TRUE(picture);
   const POINT probes[] = {{0, 0}, {99, 0}, {50, 73}, {0, 145}, {99, 145}};
-  Page canvas;
+  PageCanvas canvas;
   SetTextColor(canvas.dc(), kInfo);
   SetBkMode(canvas.dc(), TRANSPARENT);
   DrawDedicationPanel(canvas.dc(), picture.get());
@@ -108,12 +109,49 @@ TEST(AuthorPage, DedicationPanelCoversItsAreaWithDefaultColoursWhateverTheDcHold
   EXPECT_EQ(canvas.Count({0, 0, 700, 450}, kInfo), 0);
   EXPECT_EQ(GetTextColor(canvas.dc()), kInfo);  // the DC is handed back as it came
   EXPECT_EQ(GetBkMode(canvas.dc()), TRANSPARENT);
+
+  DrawDedicationPanel(canvas.dc(), nullptr);  // a missing picture leaves a plain area
+  EXPECT_EQ(canvas.Count({50, 100, 150, 250}, kDedicationPlainFill), 100 * 150);
 }
 
-TEST(AuthorPage, MissingDedicationPictureLeavesAPlainArea) {
-  Page canvas;
-  DrawDedicationPanel(canvas.dc(), nullptr);
-  EXPECT_EQ(canvas.Count({50, 100, 150, 250}, kDedicationPlainFill), 100 * 150);
+class InfoFrame : public FrameTest {
+ protected:
+  void Type(const std::string& keys) {
+    for (char c : keys) SendMessageW(frame->hwnd(), WM_CHAR, static_cast<unsigned char>(c), 1);
+  }
+  // The dedication picture's top-left pixel shows only while the panel is up.
+  bool PanelShown() {
+    const Bitmap picture = LoadBitmapResource(IDB_DEDICATION);
+    return PixelAt(*frame, kDedicationPictureArea.left + 10, kDedicationPictureArea.top + 10) ==
+           BitmapPixel(picture.get(), 10, 10);
+  }
+};
+
+// The author page draws its lines and shows the dedication at the fourth "3", on
+// that page only; the layout page without its picture is a plain area.
+TEST_F(InfoFrame, AuthorPageAndDedicationAtTheFourthThreeLayoutPageWithoutItsPicture) {
+  MainFrame& f = Open();
+  Command(ID_AUTHOR);
+  FinishSlide(f);
+  ASSERT_EQ(f.page(), Page::Author);
+  EXPECT_GT(CountColor(f.hwnd(), {50, 100, 400, 400}, f.palette().infoText), 150);
+  Type("333");
+  EXPECT_FALSE(PanelShown());
+  Type("3");
+  EXPECT_TRUE(PanelShown());
+  f.RedrawAll();  // the next repaint removes it
+  EXPECT_FALSE(PanelShown());
+
+  folder.Remove("kb0.kpd");  // a missing picture: a plain area, nothing of the last page
+  Command(ID_KEYBOARD_LAYOUT);
+  EXPECT_EQ(f.slide().state(), StripState::Hidden);
+  EXPECT_EQ(PixelAt(f, 200, 200), kLayoutPlainFill);
+  EXPECT_EQ(PixelAt(f, 600, 380), kLayoutPlainFill);
+  Type("3333");
+  EXPECT_EQ(f.digitThreeCount(), 0);
+  Command(ID_AUTHOR);
+  Type("333");
+  EXPECT_FALSE(PanelShown());
 }
 
 }  // namespace
