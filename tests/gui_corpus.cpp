@@ -14,6 +14,7 @@
 #include "resource_ids.h"
 #include "scores/score_history.h"
 #include "tests/frame_fixture.h"
+#include "tests/temp_folder.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -72,18 +73,6 @@ void PutSparse(const DataFolder& folder, const std::string& name, const std::str
   CloseHandle(file);
 }
 
-// The folder's own cleanup deletes plain files only.
-void ClearAll(const DataFolder& folder) {
-  WIN32_FIND_DATAW found;
-  const HANDLE search = FindFirstFileW(PathOf(folder, "*").c_str(), &found);
-  if (search == INVALID_HANDLE_VALUE) return;
-  do {
-    const std::string name = Narrow(found.cFileName);
-    if (name != "." && name != "..") Clear(folder, name);
-  } while (FindNextFileW(search, &found));
-  FindClose(search);
-}
-
 // ---- building malformed bytes -------------------------------------------------------------
 
 std::string Le(std::uint32_t value, int size) {
@@ -110,15 +99,9 @@ std::string Noise(std::size_t size, unsigned seed) {
 }
 
 struct BmpHeader {
-  std::int32_t width = 700;
-  std::int32_t height = 450;
-  std::uint16_t planes = 1;
-  std::uint16_t bits = 24;
-  std::uint32_t compression = 0;
-  std::uint32_t sizeImage = 0;
-  std::uint32_t offBits = 54;
-  std::uint32_t infoSize = 40;
-  std::uint32_t colorsUsed = 0;
+  std::int32_t width = 700, height = 450;
+  std::uint16_t planes = 1, bits = 24;
+  std::uint32_t compression = 0, sizeImage = 0, offBits = 54, infoSize = 40, colorsUsed = 0;
 };
 
 // A bitmap file header and info header, then `pixels` bytes of noise.
@@ -233,19 +216,17 @@ std::vector<Variant> CorpusVariants() {
       {"denormals", Floats({1e-45f, -1e-40f})},
       {"signalling NaN", Le(0x7f800001, 4) + Le(0xff800001, 4)},
       {"30 NaNs", std::string(120, '\xff')},
-      {"32 records", Floats({1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12, 13, 14, 15, 16,
-                             17, 18, 19, 20, 21, 22, 23, 24, 25, 26, 27, 28, 29, 30, 31, 32})},
+      {"32 records", std::string(128, '\x42')},
       {"121 bytes", std::string(121, '\x42')},
       {"119 bytes", std::string(119, '\x42')},
       {"6 bytes", Floats({88}) + "ab"},
       {"4000 records of 1e30", std::string(16000, '\x7e')},
   };
-  for (int level = 0; level < kLevelCount; ++level) {
+  for (int level = 0; level < kLevelCount; ++level)
     for (std::size_t i = 0; i < histories.size(); i += (level == 0 ? 1 : 3)) {
       const auto& [name, bytes] = histories[(i + level) % histories.size()];
       put(ScoreFileName(level), name, bytes, level);
     }
-  }
 
   // Settings files no dialog can write.
   const std::vector<std::pair<std::string, std::string>> settings = {
@@ -309,39 +290,30 @@ std::vector<Variant> CorpusVariants() {
       {"chunk of 4 GB", riff + "junk" + Le(0xffffffff, 4) + "abcd"},
       {"odd format", riff + "fmt " + Le(2, 4) + Le(0xffff, 2)},
   };
-  for (const char* file : {"KP.WAV", "ERR.WAV", "SEL1.WAV"}) {
+  for (const char* file : {"KP.WAV", "ERR.WAV", "SEL1.WAV"})
     for (const auto& [name, bytes] : sounds) put(file, name, bytes);
-  }
   return variants;
 }
 
 // ---- what a run must leave ----------------------------------------------------------------
 
 struct Snapshot {
-  bool exists = false;
-  bool directory = false;
+  bool exists = false, directory = false;
   long long size = 0;
   std::optional<std::string> bytes;  // nothing when unreadable or too large
+  bool operator==(const Snapshot&) const = default;
 };
 
 Snapshot Take(const DataFolder& folder, const std::string& name) {
-  const DWORD attributes = GetFileAttributesW(PathOf(folder, name).c_str());
-  Snapshot shot;
-  shot.exists = attributes != INVALID_FILE_ATTRIBUTES;
-  shot.directory = shot.exists && (attributes & FILE_ATTRIBUTE_DIRECTORY);
   WIN32_FILE_ATTRIBUTE_DATA data{};
-  if (GetFileAttributesExW(PathOf(folder, name).c_str(), GetFileExInfoStandard, &data))
-    shot.size = (static_cast<long long>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
-  if (shot.exists && !shot.directory) {
-    const FileRead read = TryReadWholeFile(folder.path() + name);
-    if (read.status == FileStatus::kRead) shot.bytes = read.bytes;
-  }
+  if (!GetFileAttributesExW(PathOf(folder, name).c_str(), GetFileExInfoStandard, &data)) return {};
+  Snapshot shot{true,
+                (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0,
+                (static_cast<long long>(data.nFileSizeHigh) << 32) | data.nFileSizeLow,
+                {}};
+  const FileRead read = TryReadWholeFile(folder.path() + name);
+  if (!shot.directory && read.status == FileStatus::kRead) shot.bytes = read.bytes;
   return shot;
-}
-
-bool SameFile(const Snapshot& a, const Snapshot& b) {
-  return a.exists == b.exists && a.directory == b.directory && a.size == b.size &&
-         a.bytes == b.bytes;
 }
 
 // The client area as 32-bit pixels, rows top down.
@@ -392,28 +364,15 @@ bool CellsPrintable(const MainFrame& frame) {
   return true;
 }
 
-void PressKey(MainFrame& frame, UINT key) {
-  PostMessageW(frame.hwnd(), WM_KEYDOWN, key, 1);
-  PostMessageW(frame.hwnd(), WM_KEYUP, key, 0xC0000001);
-  Pump(frame);
-}
-
 void TypeChar(const MainFrame& frame, char c) {
   SendMessageW(frame.hwnd(), WM_CHAR, static_cast<unsigned char>(c), 1);
 }
 
 struct Outcome {
-  bool garbage = false;
-  bool lost = false;
-  int wildPixels = 0;
-  int leakedGdi = 0;
+  bool garbage = false, lost = false;
+  int wildPixels = 0, leakedGdi = 0;
   std::string why;
 };
-
-// A skin per variant: the table's commands in turn.
-int SkinCommandOf(int index) {
-  return kSkins[index % kSkinCount].command;
-}
 
 Outcome RunVariant(const Variant& variant, int index,
                    const std::vector<std::uint32_t>* plainSheet) {
@@ -427,9 +386,8 @@ Outcome RunVariant(const Variant& variant, int index,
   TheSeams().nextRandom = [&random] { return static_cast<int>(random() % 32768); };
   const int gdiBefore = LiveGdiHandles();
   MessageBoxWatcher watcher;
-  bool skinChanged = false;
+  bool skinChanged = false, stored = false;
   float storedScore = 0;
-  bool stored = false;
   SettingsRecord finalSettings;
   {
     std::unique_ptr<MainFrame> frame = OpenFrame();
@@ -459,11 +417,13 @@ Outcome RunVariant(const Variant& variant, int index,
       if (outcome.wildPixels) outcome.garbage = true, outcome.why += " sheet";
     }
     SendCommand(f, ID_KEYBOARD_LAYOUT);
-    SendCommand(f, SkinCommandOf(index));
+    SendCommand(f, kSkins[index % kSkinCount].command);  // each skin in turn
     skinChanged = std::memcmp(&first.colors, &f.settings().colors, sizeof first.colors) != 0 ||
                   first.skinIndex != f.settings().skinIndex ||
                   first.backgroundPath != f.settings().backgroundPath;
-    PressKey(f, VK_ESCAPE);
+    PostMessageW(f.hwnd(), WM_KEYDOWN, VK_ESCAPE, 1);
+    PostMessageW(f.hwnd(), WM_KEYUP, VK_ESCAPE, 0xC0000001);
+    Pump(f);
     FinishSlide(f);
     RECT client{};
     GetClientRect(f.hwnd(), &client);
@@ -477,19 +437,18 @@ Outcome RunVariant(const Variant& variant, int index,
   // skd.kpd changes only to what the run chose; a history only gains the new score.
   const Snapshot settingsAfter = Take(folder, "skd.kpd");
   const bool settingsWritable = !before[0].directory;
-  if (!SameFile(before[0], settingsAfter) &&
-      !(settingsWritable && (skinChanged || !before[0].exists) &&
-        settingsAfter.bytes == EncodeSettings(finalSettings)))
+  if (!(before[0] == settingsAfter) && !(settingsWritable && (skinChanged || !before[0].exists) &&
+                                         settingsAfter.bytes == EncodeSettings(finalSettings)))
     outcome.lost = true, outcome.why += " skd.kpd";
   for (int level = 0; level < kLevelCount; ++level) {
     const Snapshot after = Take(folder, ScoreFileName(level));
     const Snapshot& old = before[1 + level];
     const bool appended = stored && level == variant.level && after.bytes &&
                           *after.bytes == AppendedHistory(old.bytes.value_or(""), storedScore);
-    if (!SameFile(old, after) && !appended)
+    if (!(old == after) && !appended)
       outcome.lost = true, outcome.why += " " + ScoreFileName(level);
   }
-  ClearAll(folder);
+  RemoveTree(Widen(folder.path()));  // the folder's own cleanup deletes plain files only
   return outcome;
 }
 
