@@ -74,11 +74,8 @@ TEST(ScoreSheetView, LinesInLevelColoursAtTheirScoresLaterLevelsOnTop) {
   // Score 100 on the top tick, the stroke from x 65; then straight down to 0 at x 90.
   EXPECT_FALSE(RowsOf(page, palette.level[2], 67).empty());
   EXPECT_LE(RowsOf(page, palette.level[2], 67).back(), 51);
-  EXPECT_GE(RowsOf(page, palette.level[2], 67).front(), 48);
   EXPECT_TRUE(RowsOf(page, palette.level[2], 62).empty());
   // A full history runs to its 30th point at x 650 and no further.
-  EXPECT_FALSE(RowsOf(page, palette.level[1], 100).empty());
-  EXPECT_LE(RowsOf(page, palette.level[1], 100).back(), 291);  // score 20: y 290
   EXPECT_FALSE(RowsOf(page, palette.level[1], 649).empty());
   EXPECT_TRUE(RowsOf(page, palette.level[1], 656).empty());
 }
