@@ -186,4 +186,16 @@ TEST_F(Typing, KeyRepaintsLeaveTheSamePixelsAsAWholePagePaint) {
 }
 
 }  // namespace
+TEST_F(Typing, BackspaceAfterTheFiftyFirstKeyLeavesNoStaleGlyph) {
+  MainFrame& f = StartLevel(ID_LEVEL2, "Level2.kpd", std::string(200, 'M'));
+  Type(std::string(51, 'M'));
+  EXPECT_GT(CountColor({25, 150, 38, 170}, f.palette().standardText), 5);  // 51st key at (25, 150)
+  EXPECT_GT(CountColor({38, 150, 51, 170}, f.palette().infoText), 3);      // mark at x 38
+  Type("\b");
+  EXPECT_EQ(f.exercise().cursor(), 49);
+  EXPECT_EQ(CountColor({25, 150, 38, 170}, f.palette().standardText), 0);
+  EXPECT_GT(CountColor({25, 150, 38, 170}, f.palette().infoText), 3);  // mark back at x 25
+  EXPECT_EQ(CountColor({38, 150, 51, 170}, f.palette().infoText), 0);
+}
+
 }  // namespace kelp::test
