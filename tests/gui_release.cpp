@@ -1,3 +1,4 @@
+#include "platform/files.h"
 #include "platform/gbk.h"
 #include "resource_ids.h"
 #include "tests/temp_folder.h"
@@ -22,25 +23,11 @@ const std::wstring kVersion = std::to_wstring(KELP_VERSION_MAJOR) + L"." +
                               std::to_wstring(KELP_VERSION_MINOR) + L"." +
                               std::to_wstring(KELP_VERSION_PATCH);
 
-std::wstring FolderOf(const std::wstring& path) {
-  return path.substr(0, path.find_last_of(L'\\') + 1);
-}
-
 // The folder of this test program: the build's bin folder, beside kelp.exe.
 std::wstring BinFolder() {
   std::wstring path(32768, L'\0');
   path.resize(GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size())));
-  return FolderOf(path);
-}
-
-std::wstring Collapsed(const std::string& text) {
-  std::wstring out;
-  for (unsigned char c : text) {
-    const bool space = std::iswspace(c);
-    if (!space) out += static_cast<wchar_t>(c);
-    if (space && !out.empty() && out.back() != L' ') out += L' ';
-  }
-  return out;
+  return path.substr(0, path.find_last_of(L'\\') + 1);
 }
 
 BOOL CALLBACK CountName(HMODULE, LPCWSTR, LPWSTR name, LONG_PTR names) {
@@ -52,16 +39,18 @@ void ExpectManifest(const std::wstring& exe) {
   const HMODULE module = LoadLibraryExW(exe.c_str(), nullptr,
                                         LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
   ASSERT_NE(module, nullptr) << Narrow(exe);
-  std::unique_ptr<std::remove_pointer_t<HMODULE>, decltype(&FreeLibrary)> release(module,
-                                                                                  FreeLibrary);
   std::vector<ULONG_PTR> names;
   EnumResourceNamesW(module, RT_MANIFEST, CountName, reinterpret_cast<LONG_PTR>(&names));
   EXPECT_EQ(names, std::vector<ULONG_PTR>{1}) << "one manifest, the process one (id 1)";
   const HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(1), RT_MANIFEST);
   ASSERT_NE(found, nullptr);
-  const std::wstring manifest =
-      Collapsed(std::string(static_cast<const char*>(LockResource(LoadResource(module, found))),
-                            SizeofResource(module, found)));
+  std::wstring manifest;  // with each run of white space as one space
+  for (unsigned char c :
+       std::string(static_cast<const char*>(LockResource(LoadResource(module, found))),
+                   SizeofResource(module, found)))
+    if (!std::iswspace(c) || (!manifest.empty() && manifest.back() != L' '))
+      manifest += std::iswspace(c) ? L' ' : static_cast<wchar_t>(c);
+  FreeLibrary(module);
   for (const wchar_t* part : {
            L"<requestedExecutionLevel level=\"asInvoker\" uiAccess=\"false\"/>",
            L"<supportedOS Id=\"{35138b9a-5d96-4fbd-8e2d-a2440225f93a}\"/>",  // 7
@@ -80,35 +69,30 @@ void ExpectManifest(const std::wstring& exe) {
 
 void ExpectVersion(const std::wstring& exe) {
   DWORD ignored = 0;
-  const DWORD size = GetFileVersionInfoSizeW(exe.c_str(), &ignored);
-  ASSERT_GT(size, 0u) << Narrow(exe);
-  std::vector<char> block(size);
-  ASSERT_TRUE(GetFileVersionInfoW(exe.c_str(), 0, size, block.data()));
-  VS_FIXEDFILEINFO* fixed = nullptr;
-  UINT length = 0;
-  ASSERT_TRUE(VerQueryValueW(block.data(), L"\\", reinterpret_cast<void**>(&fixed), &length));
-  EXPECT_EQ(fixed->dwSignature, 0xFEEF04BDu);
+  std::vector<char> block(GetFileVersionInfoSizeW(exe.c_str(), &ignored));
+  ASSERT_TRUE(GetFileVersionInfoW(exe.c_str(), 0, static_cast<DWORD>(block.size()), block.data()))
+      << Narrow(exe);
+  auto query = [&](const std::wstring& key) {
+    void* value = nullptr;
+    UINT length = 0;
+    return VerQueryValueW(block.data(), key.c_str(), &value, &length) && length ? value : nullptr;
+  };
+  const auto* fixed = static_cast<const VS_FIXEDFILEINFO*>(query(L"\\"));
+  ASSERT_NE(fixed, nullptr);
   const DWORD high = MAKELONG(KELP_VERSION_MINOR, KELP_VERSION_MAJOR);
   const DWORD low = MAKELONG(0, KELP_VERSION_PATCH);
-  EXPECT_EQ(fixed->dwFileVersionMS, high);
-  EXPECT_EQ(fixed->dwFileVersionLS, low);
-  EXPECT_EQ(fixed->dwProductVersionMS, high);
-  EXPECT_EQ(fixed->dwProductVersionLS, low);
-  EXPECT_EQ(fixed->dwFileType, static_cast<DWORD>(VFT_APP));
-
-  WORD* translation = nullptr;
-  ASSERT_TRUE(VerQueryValueW(block.data(), L"\\VarFileInfo\\Translation",
-                             reinterpret_cast<void**>(&translation), &length));
-  ASSERT_GE(length, 4u);
+  EXPECT_EQ(
+      std::vector<DWORD>({fixed->dwSignature, fixed->dwFileVersionMS, fixed->dwFileVersionLS,
+                          fixed->dwProductVersionMS, fixed->dwProductVersionLS, fixed->dwFileType}),
+      std::vector<DWORD>({0xFEEF04BDu, high, low, high, low, VFT_APP}));
+  const auto* translation = static_cast<const WORD*>(query(L"\\VarFileInfo\\Translation"));
+  ASSERT_NE(translation, nullptr);
   EXPECT_EQ(translation[0], 0x0804);  // Simplified Chinese
   EXPECT_EQ(translation[1], 1200);    // Unicode
   auto text = [&](const wchar_t* name) {
-    wchar_t* value = nullptr;
-    const std::wstring key = std::wstring(L"\\StringFileInfo\\080404b0\\") + name;
-    if (!VerQueryValueW(block.data(), key.c_str(), reinterpret_cast<void**>(&value), &length) ||
-        length == 0)
-      return std::wstring();
-    return std::wstring(value);
+    const auto* value =
+        static_cast<const wchar_t*>(query(L"\\StringFileInfo\\080404b0\\" + std::wstring(name)));
+    return std::wstring(value ? value : L"");
   };
   EXPECT_EQ(text(L"FileVersion"), kVersion);
   EXPECT_EQ(text(L"ProductVersion"), kVersion);
@@ -118,35 +102,24 @@ void ExpectVersion(const std::wstring& exe) {
   EXPECT_NE(text(L"CompanyName").find(L"Kelp"), std::wstring::npos);
 }
 
-// The program's visible top-level windows, once it has one titled as the frame.
-std::vector<HWND> WaitForFrame(const PROCESS_INFORMATION& process) {
-  struct Search {
-    DWORD id;
-    std::vector<HWND> windows;
-  } search{process.dwProcessId, {}};
-  for (int tries = 0; tries < 300; ++tries) {
-    search.windows.clear();
-    EnumWindows(
-        [](HWND window, LPARAM data) -> BOOL {
-          auto* search = reinterpret_cast<Search*>(data);
-          DWORD owner = 0;
-          GetWindowThreadProcessId(window, &owner);
-          if (owner == search->id && IsWindowVisible(window)) search->windows.push_back(window);
-          return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    for (HWND window : search.windows) {
-      wchar_t title[64] = {};
-      GetWindowTextW(window, title, 64);
-      if (std::wstring(title) == kTitle) {
-        std::iter_swap(search.windows.begin(),
-                       std::find(search.windows.begin(), search.windows.end(), window));
-        return search.windows;
-      }
-    }
-    if (WaitForSingleObject(process.hProcess, 50) == WAIT_OBJECT_0) break;
-  }
-  return {};
+struct Search {
+  DWORD process;
+  std::vector<HWND> windows;  // visible, the frame first
+};
+
+bool IsFrame(HWND window) {
+  wchar_t title[64] = {};
+  GetWindowTextW(window, title, 64);
+  return std::wstring(title) == kTitle;
+}
+
+BOOL CALLBACK CollectWindow(HWND window, LPARAM data) {
+  auto* search = reinterpret_cast<Search*>(data);
+  DWORD owner = 0;
+  GetWindowThreadProcessId(window, &owner);
+  if (owner != search->process || !IsWindowVisible(window)) return TRUE;
+  search->windows.insert(IsFrame(window) ? search->windows.begin() : search->windows.end(), window);
+  return TRUE;
 }
 
 // Starts the program `folder` + `name` from another working folder and checks, while
@@ -154,40 +127,37 @@ std::vector<HWND> WaitForFrame(const PROCESS_INFORMATION& process) {
 void RunProgramIn(const std::wstring& folder, const std::wstring& name = L"kelp.exe") {
   const std::wstring exe = folder + name;
   std::wstring command = L"\"" + exe + L"\"";
-  STARTUPINFOW startup{};
-  startup.cb = sizeof startup;
+  STARTUPINFOW startup{sizeof startup};
   PROCESS_INFORMATION process{};
   ASSERT_TRUE(CreateProcessW(exe.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr,
                              L"C:\\", &startup, &process))
       << Narrow(exe);
   std::unique_ptr<PROCESS_INFORMATION, void (*)(PROCESS_INFORMATION*)> end(
       &process, [](PROCESS_INFORMATION* p) {
-        if (WaitForSingleObject(p->hProcess, 0) == WAIT_TIMEOUT) TerminateProcess(p->hProcess, 1);
+        TerminateProcess(p->hProcess, 1);  // fails harmlessly once it has ended
         CloseHandle(p->hThread);
         CloseHandle(p->hProcess);
       });
-
-  const std::vector<HWND> windows = WaitForFrame(process);
-  ASSERT_FALSE(windows.empty()) << "no main window";
-  EXPECT_EQ(windows.size(), 1u) << "a message box or another window is open";
+  Search search{process.dwProcessId, {}};
+  for (int tries = 0; tries < 300 && WaitForSingleObject(process.hProcess, 50) == WAIT_TIMEOUT;
+       ++tries) {
+    search.windows.clear();
+    EnumWindows(CollectWindow, reinterpret_cast<LPARAM>(&search));
+    if (!search.windows.empty() && IsFrame(search.windows[0])) break;
+  }
+  ASSERT_FALSE(search.windows.empty()) << "no main window";
+  EXPECT_EQ(search.windows.size(), 1u) << "a message box or another window is open";
   RECT client{};
-  GetClientRect(windows[0], &client);
+  GetClientRect(search.windows[0], &client);
   EXPECT_EQ(client.right, 700);
   EXPECT_EQ(client.bottom, 450);
 
   // The first start wrote skd.kpd beside the program, naming its own picture there.
-  const HANDLE file = CreateFileW((folder + L"skd.kpd").c_str(), GENERIC_READ, FILE_SHARE_READ,
-                                  nullptr, OPEN_EXISTING, 0, nullptr);
-  ASSERT_NE(file, INVALID_HANDLE_VALUE) << "no skd.kpd beside the program";
-  std::string settings(4096, '\0');
-  DWORD read = 0;
-  ReadFile(file, settings.data(), static_cast<DWORD>(settings.size()), &read, nullptr);
-  CloseHandle(file);
-  settings.resize(read);
-  ASSERT_GT(settings.size(), 36u);
+  const std::string settings = ReadWholeFile(Narrow(folder + L"skd.kpd")).value_or("");
+  ASSERT_GT(settings.size(), 36u) << "no skd.kpd beside the program";
   EXPECT_EQ(settings.substr(36), Narrow(folder + L"bgmain0.kpd"));
 
-  PostMessageW(windows[0], WM_COMMAND, ID_APP_EXIT, 0);
+  PostMessageW(search.windows[0], WM_COMMAND, ID_APP_EXIT, 0);
   ASSERT_EQ(WaitForSingleObject(process.hProcess, 10000), WAIT_OBJECT_0);
   DWORD code = 1;
   GetExitCodeProcess(process.hProcess, &code);
@@ -195,31 +165,13 @@ void RunProgramIn(const std::wstring& folder, const std::wstring& name = L"kelp.
   EXPECT_EQ(GetFileAttributesW((folder + L"skd.kpd.tmp").c_str()), INVALID_FILE_ATTRIBUTES);
 }
 
-// kelp.exe and the data files beside it, copied from the build into `folder`.
-void CopyProgramInto(const std::wstring& folder) {
-  const std::wstring bin = BinFolder();
-  for (const wchar_t* pattern : {L"kelp.exe", L"*.kpd", L"*.WAV"}) {
-    WIN32_FIND_DATAW found;
-    const HANDLE search = FindFirstFileW((bin + pattern).c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE) continue;
-    do {
-      const std::wstring name = found.cFileName;
-      if (name == L"skd.kpd" || name.find(L"Data.kpd") != std::wstring::npos) continue;
-      CopyFileW((bin + name).c_str(), (folder + name).c_str(), FALSE);
-    } while (FindNextFileW(search, &found));
-    FindClose(search);
-  }
-}
-
 TEST(Release, ManifestAndVersionResourceOfTheProgram) {
   ExpectManifest(BinFolder() + L"kelp.exe");
   ExpectVersion(BinFolder() + L"kelp.exe");
   // This test program carries the same resources: the loader has read the manifest
   // and binds Common Controls 6 from the side-by-side store, not the system's 5.
-  const HMODULE controls = LoadLibraryW(L"comctl32.dll");
-  ASSERT_NE(controls, nullptr);
   wchar_t path[MAX_PATH * 2] = {};
-  GetModuleFileNameW(controls, path, MAX_PATH * 2);
+  GetModuleFileNameW(LoadLibraryW(L"comctl32.dll"), path, MAX_PATH * 2);
   std::wstring lower = path;
   for (wchar_t& c : lower) c = std::towlower(c);
   EXPECT_NE(lower.find(L"\\winsxs\\"), std::wstring::npos) << Narrow(path);
@@ -232,16 +184,27 @@ TEST(Release, StartsFromAFolderWhoseGbkFormHasTheTrailByte5C) {
   // would end inside the program's own name.
   const std::wstring folder = parent.path() + L"打字 练习 嘰\\";
   ASSERT_TRUE(CreateDirectoryW(folder.c_str(), nullptr));
-  CopyProgramInto(folder);
-  ASSERT_TRUE(MoveFileW((folder + L"kelp.exe").c_str(), (folder + L"嘰.exe").c_str()));
+  const std::wstring bin = BinFolder();
+  for (const wchar_t* pattern : {L"*.kpd", L"*.WAV"}) {
+    WIN32_FIND_DATAW found;
+    const HANDLE search = FindFirstFileW((bin + pattern).c_str(), &found);
+    for (bool more = search != INVALID_HANDLE_VALUE; more; more = FindNextFileW(search, &found)) {
+      const std::wstring name = found.cFileName;
+      if (name != L"skd.kpd" && name.find(L"Data.kpd") == std::wstring::npos)
+        CopyFileW((bin + name).c_str(), (folder + name).c_str(), FALSE);
+    }
+    FindClose(search);
+  }
+  ASSERT_TRUE(CopyFileW((bin + L"kelp.exe").c_str(), (folder + L"嘰.exe").c_str(), FALSE));
   RunProgramIn(folder, L"嘰.exe");
 }
 
 // Run by the test dist.UnzippedProgramRuns, after dist.ZipHoldsTheReleaseAndItsSums
 // has unpacked the zip into <build>\dist-check\<a folder with Chinese and spaces>\.
 TEST(UnzippedRelease, RunsFromAFolderWithChineseCharactersAndSpaces) {
-  const std::wstring checks =
-      FolderOf(BinFolder().substr(0, BinFolder().size() - 1)) + L"dist-check\\";
+  std::wstring checks = BinFolder();
+  checks.resize(checks.find_last_of(L'\\', checks.size() - 2) + 1);
+  checks += L"dist-check\\";
   WIN32_FIND_DATAW found;
   const HANDLE search = FindFirstFileW((checks + L"*").c_str(), &found);
   ASSERT_NE(search, INVALID_HANDLE_VALUE) << "the zip has not been unpacked";
@@ -253,7 +216,6 @@ TEST(UnzippedRelease, RunsFromAFolderWithChineseCharactersAndSpaces) {
   EXPECT_NE(unpacked.find(L' '), std::wstring::npos);
   EXPECT_NE(Narrow(unpacked).find("\x87\x5C"), std::string::npos);
   const std::wstring folder = checks + unpacked + L"\\kelp-" + kVersion + L"\\";
-
   ExpectManifest(folder + L"kelp.exe");
   ExpectVersion(folder + L"kelp.exe");
   RunProgramIn(folder);
