@@ -14,6 +14,7 @@
 #include "resource_ids.h"
 #include "scores/score_history.h"
 #include "tests/frame_fixture.h"
+#include "tests/pixels.h"
 #include "tests/temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -318,24 +319,16 @@ Snapshot Take(const DataFolder& folder, const std::string& name) {
 
 // The client area as 32-bit pixels, rows top down.
 std::vector<std::uint32_t> CaptureClient(const MainFrame& frame) {
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-  info.bmiHeader.biWidth = kClientWidth;
-  info.bmiHeader.biHeight = -kClientHeight;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  void* bits = nullptr;
-  const HDC window = GetDC(frame.hwnd());
-  Bitmap dib(CreateDIBSection(window, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
   std::vector<std::uint32_t> pixels(kClientWidth * kClientHeight);
+  const Bitmap dib = NewDib(kClientWidth, kClientHeight);
+  const HDC window = GetDC(frame.hwnd());
   {
     MemoryDC memory(window);
     ScopedSelect select(memory.get(), dib.get());
     BitBlt(memory.get(), 0, 0, kClientWidth, kClientHeight, window, 0, 0, SRCCOPY);
-    GdiFlush();
-    std::memcpy(pixels.data(), bits, pixels.size() * 4);
   }
   ReleaseDC(frame.hwnd(), window);
+  GetBitmapBits(dib.get(), static_cast<LONG>(pixels.size() * 4), pixels.data());
   return pixels;
 }
 

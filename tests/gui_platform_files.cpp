@@ -35,15 +35,16 @@ std::string Bytes(const std::string& path) {
   return ReadWholeFile(path).value_or("<unread>");
 }
 
-TEST(WholeFileRead, TellsAMissingFileFromOneThatCannotBeRead) {
+TEST(WholeFileRead, TellsMissingUnreadableAndTooLargeApart) {
   Folder folder;
   EXPECT_EQ(TryReadWholeFile(folder / "skd.kpd").status, FileStatus::kMissing);
   EXPECT_EQ(TryReadWholeFile(folder / "gone\\skd.kpd").status, FileStatus::kMissing);
 
   folder.Put("skd.kpd", std::string("ab\0c", 4));
-  const FileRead read = TryReadWholeFile(folder / "skd.kpd");
+  const FileRead read = TryReadWholeFile(folder / "skd.kpd", 4);
   EXPECT_EQ(read.status, FileStatus::kRead);
   EXPECT_EQ(read.bytes, std::string("ab\0c", 4));
+  EXPECT_EQ(TryReadWholeFile(folder / "skd.kpd", 3).status, FileStatus::kTooLarge);
   folder.Put("empty.kpd", "");
   EXPECT_EQ(TryReadWholeFile(folder / "empty.kpd").status, FileStatus::kRead);
 
@@ -57,27 +58,19 @@ TEST(WholeFileRead, TellsAMissingFileFromOneThatCannotBeRead) {
   EXPECT_EQ(TryReadWholeFile(folder / "skd.kpd").status, FileStatus::kUnreadable);
   EXPECT_FALSE(ReadWholeFile(folder / "skd.kpd"));
   CloseHandle(locked);
-  EXPECT_EQ(TryReadWholeFile(folder / "skd.kpd").status, FileStatus::kRead);
-}
-
-TEST(WholeFileRead, AFileOverTheLimitIsTooLargeNotMissing) {
-  Folder folder;
-  folder.Put("small.kpd", "0123456789");
-  EXPECT_EQ(TryReadWholeFile(folder / "small.kpd", 10).status, FileStatus::kRead);
-  EXPECT_EQ(TryReadWholeFile(folder / "small.kpd", 9).status, FileStatus::kTooLarge);
 
   // One byte over the real limit, written as a sparse file.
-  const HANDLE file = CreateFileW(Widen(folder / "skd.kpd").c_str(), GENERIC_WRITE, 0, nullptr,
+  const HANDLE file = CreateFileW(Widen(folder / "big.kpd").c_str(), GENERIC_WRITE, 0, nullptr,
                                   CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
   LARGE_INTEGER end{};
   end.QuadPart = kWholeFileLimit + 1;
   ASSERT_TRUE(SetFilePointerEx(file, end, nullptr, FILE_BEGIN));
   ASSERT_TRUE(SetEndOfFile(file));
   CloseHandle(file);
-  const FileRead read = TryReadWholeFile(folder / "skd.kpd");
-  EXPECT_EQ(read.status, FileStatus::kTooLarge);
-  EXPECT_TRUE(read.bytes.empty());
-  EXPECT_FALSE(ReadWholeFile(folder / "skd.kpd"));
+  const FileRead big = TryReadWholeFile(folder / "big.kpd");
+  EXPECT_EQ(big.status, FileStatus::kTooLarge);
+  EXPECT_TRUE(big.bytes.empty());
+  EXPECT_FALSE(ReadWholeFile(folder / "big.kpd"));
 }
 
 TEST(AtomicWrite, ReplacesTheFileWholeAndLeavesNothingElse) {
@@ -91,7 +84,7 @@ TEST(AtomicWrite, ReplacesTheFileWholeAndLeavesNothingElse) {
   EXPECT_EQ(folder.Names(), (std::set<std::string>{"Lev0Data.kpd", "skd.kpd"}));
 }
 
-TEST(AtomicWrite, AReadOnlyFileIsUnwritableAndKeepsItsBytes) {
+TEST(AtomicWrite, EveryFailureKeepsTheOldBytesAndLeavesNoTemporaryFile) {
   Folder folder;
   folder.Put("Lev2Data.kpd", "kept");
   ASSERT_TRUE(SetFileAttributesW(Widen(folder / "Lev2Data.kpd").c_str(), FILE_ATTRIBUTE_READONLY));
@@ -99,15 +92,9 @@ TEST(AtomicWrite, AReadOnlyFileIsUnwritableAndKeepsItsBytes) {
   EXPECT_FALSE(WriteFileAtomically(folder / "Lev2Data.kpd", ""));
   EXPECT_EQ(Bytes(folder / "Lev2Data.kpd"), "kept");
   EXPECT_TRUE(GetFileAttributesW(Widen(folder / "Lev2Data.kpd").c_str()) & FILE_ATTRIBUTE_READONLY);
-  EXPECT_EQ(folder.Names(), (std::set<std::string>{"Lev2Data.kpd"}));
-}
-
-TEST(AtomicWrite, EveryFailureLeavesNoTemporaryFile) {
-  Folder folder;
   CreateDirectoryW(Widen(folder / "skd.kpd").c_str(), nullptr);
   EXPECT_FALSE(WriteFileAtomically(folder / "skd.kpd", "x"));
   EXPECT_FALSE(WriteFileAtomically(folder / "gone\\skd.kpd", "x"));
-  EXPECT_EQ(folder.Names(), (std::set<std::string>{"skd.kpd"}));
 
   // A bare name (an executable folder that could not be found) is never
   // completed with the current folder.
@@ -117,10 +104,10 @@ TEST(AtomicWrite, EveryFailureLeavesNoTemporaryFile) {
   EXPECT_FALSE(WriteFileAtomically("Lev3Data.kpd", "x"));
   EXPECT_FALSE(WriteFileAtomically("sub\\Lev3Data.kpd", "x"));
   SetCurrentDirectoryW(before);
-  EXPECT_EQ(folder.Names(), (std::set<std::string>{"skd.kpd"}));
+  EXPECT_EQ(folder.Names(), (std::set<std::string>{"Lev2Data.kpd", "skd.kpd"}));
 }
 
-TEST(ExecutableFolder, IsCutAtTheLastBackslashOfTheWidePath) {
+TEST(ExecutableFolder, IsCutAtTheLastBackslashOfTheWidePathOrIsTheShortFormOrNothing) {
   // "嘰" is 0x87 0x5C in GBK: its trail byte looks like a backslash.
   ASSERT_EQ(Narrow(L"嘰"), "\x87\x5C");
   EXPECT_EQ(GbkFolderOf(L"D:\\打字\\嘰嘰.exe"), Narrow(L"D:\\打字\\"));
@@ -133,6 +120,19 @@ TEST(ExecutableFolder, IsCutAtTheLastBackslashOfTheWidePath) {
 
   EXPECT_EQ(GbkFolderOf(L"kelp.exe"), "");
   EXPECT_EQ(GbkFolderOf(L""), "");
+
+  // Thai has no GBK form; a folder that does not exist has no short form either.
+  EXPECT_EQ(GbkFolderOf(L"C:\\no-such-folder-\u0E01\u0E02\\kelp.exe"), "");
+  Folder folder;
+  const std::wstring thai = folder.path() + L"\u0E01\u0E02\u0E03 folder\\";
+  ASSERT_TRUE(CreateDirectoryW(thai.c_str(), nullptr));
+  const std::string found = GbkFolderOf(thai + L"kelp.exe");
+  // Where short names exist, they name the same folder; elsewhere nothing.
+  if (!found.empty()) {
+    EXPECT_EQ(found.back(), '\\');
+    CreateDirectoryW((thai + L"marker").c_str(), nullptr);
+    EXPECT_NE(GetFileAttributesW(Widen(found + "marker").c_str()), INVALID_FILE_ATTRIBUTES);
+  }
 }
 
 TEST(ExecutableFolder, ThePathBufferGrowsUntilTheWholePathFits) {
@@ -149,25 +149,6 @@ TEST(ExecutableFolder, ThePathBufferGrowsUntilTheWholePathFits) {
   EXPECT_EQ(path.substr(path.size() - name.size()), name);
   for (size_t first : {0, 1, 7, 16}) EXPECT_EQ(ExecutablePath(first), path) << first;
   EXPECT_EQ(folder, Narrow(path.substr(0, path.size() - name.size())));
-}
-
-TEST(ExecutableFolder, WithoutAGbkFormItIsTheShortFormOrNothing) {
-  // Thai has no GBK form; a folder that does not exist has no short form either.
-  EXPECT_EQ(GbkFolderOf(L"C:\\no-such-folder-\u0E01\u0E02\\kelp.exe"), "");
-
-  Folder folder;
-  const std::wstring thai = folder.path() + L"\u0E01\u0E02\u0E03 folder\\";
-  ASSERT_TRUE(CreateDirectoryW(thai.c_str(), nullptr));
-  const std::string found = GbkFolderOf(thai + L"kelp.exe");
-  // Where short names exist, they name the same folder; elsewhere nothing.
-  if (!found.empty()) {
-    EXPECT_EQ(found.back(), '\\');
-    const DWORD attributes = GetFileAttributesW(Widen(found).c_str());
-    ASSERT_NE(attributes, INVALID_FILE_ATTRIBUTES);
-    EXPECT_TRUE(attributes & FILE_ATTRIBUTE_DIRECTORY);
-    CreateDirectoryW((thai + L"marker").c_str(), nullptr);
-    EXPECT_NE(GetFileAttributesW(Widen(found + "marker").c_str()), INVALID_FILE_ATTRIBUTES);
-  }
 }
 
 }  // namespace
