@@ -40,7 +40,7 @@ class BackgroundTest : public ::testing::Test {
   std::vector<std::string> boxes;
 };
 
-TEST_F(BackgroundTest, PictureOfAtLeastThePageSizeIsTakenSilently) {
+TEST_F(BackgroundTest, PageSizedPicturesAreTakenSilentlySmallBrokenOrMissingOnesRefused) {
   for (const auto& [width, height] : {std::pair{700, 450}, std::pair{1024, 768}}) {
     const std::string path = Write("big" + std::to_string(width) + ".bmp", BmpFile(width, height));
     const std::optional<SettingsRecord> chosen = Accept(path);
@@ -50,9 +50,7 @@ TEST_F(BackgroundTest, PictureOfAtLeastThePageSizeIsTakenSilently) {
     EXPECT_EQ(chosen->colors, current.colors);
   }
   EXPECT_TRUE(boxes.empty());
-}
 
-TEST_F(BackgroundTest, SmallBrokenOrMissingPicturesAreRefusedWithAMessage) {
   const std::string refused[] = {
       Write("narrow.bmp", BmpFile(699, 450)),
       Write("short.bmp", BmpFile(700, 449)),

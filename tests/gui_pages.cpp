@@ -15,12 +15,23 @@ TEST_F(Pages, SlideAwayAndBackRunTheirStepSequences) {
   Command(ID_LEVEL2);
   EXPECT_EQ(f.slide().state(), StripState::SlidingAway);
   EXPECT_EQ(f.page(), LevelPage(1));
-  int ticks = 0;
+  // Each step restores only the strip's band.
+  const COLORREF background = PixelAt(f, 350, 300);
+  const COLORREF marker = background ^ 0x00FFFFFF;
+  const HDC dc = GetDC(f.hwnd());
+  SetPixel(dc, 350, 300, marker);
+  SetPixel(dc, 350, 58, marker);
+  ReleaseDC(f.hwnd(), dc);
+  Tick(f);
+  EXPECT_EQ(PixelAt(f, 350, 300), marker);  // below the band: untouched
+  EXPECT_NE(PixelAt(f, 350, 58), marker);   // inside the band: erased
+  int ticks = 1;
   for (; f.slide().state() == StripState::SlidingAway; ++ticks) Tick(f);
   EXPECT_EQ(ticks, 14);  // the last paint ends the slide
   EXPECT_EQ(f.slide().state(), StripState::Hidden);
   EXPECT_EQ(PixelAt(f, 100, 20), RGB(208, 208, 208));
   EXPECT_EQ(PixelAt(f, 100, 21), RGB(144, 144, 144));
+  EXPECT_EQ(PixelAt(f, 350, 300), background);
 
   Command(ID_HOME);
   EXPECT_EQ(f.slide().state(), StripState::SlidingBack);
@@ -61,24 +72,6 @@ TEST_F(Pages, InterruptedSlidesRestartFromTheirFirstStep) {
   EXPECT_EQ(f.slide().step(), 0);
   EXPECT_EQ(f.page(), LevelPage(4));
   EXPECT_EQ(f.exercise().phase(), Phase::Ready);
-}
-
-TEST_F(Pages, SlideRestoresOnlyTheStripBand) {
-  MainFrame& f = Open();
-  Command(ID_LEVEL2);
-  const COLORREF background = PixelAt(f, 350, 300);
-  const COLORREF marker = background ^ 0x00FFFFFF;
-  {
-    const HDC dc = GetDC(f.hwnd());
-    SetPixel(dc, 350, 300, marker);
-    SetPixel(dc, 350, 58, marker);
-    ReleaseDC(f.hwnd(), dc);
-  }
-  Tick(f);
-  EXPECT_EQ(PixelAt(f, 350, 300), marker);  // below the band: untouched
-  EXPECT_NE(PixelAt(f, 350, 58), marker);   // inside the band: erased
-  FinishSlide(f);
-  EXPECT_EQ(PixelAt(f, 350, 300), background);
 }
 
 TEST_F(Pages, AcceleratorsGoThroughTheRealTable) {

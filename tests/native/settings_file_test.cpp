@@ -12,7 +12,7 @@ SettingsRecord Sample() {
           "C:\\pics\\sea.bmp"};
 }
 
-TEST(SettingsFile, EveryLineFeedIsStoredAsCrLfAndReadBack) {
+TEST(SettingsFile, EveryLineFeedIsStoredAsCrLfAndReadBackAndThePathStopsAtALineEnd) {
   const SettingsRecord settings = Sample();
   const std::string stored = EncodeSettings(settings);
   // Three components of 10 each gain a byte 13 in front.
@@ -23,14 +23,9 @@ TEST(SettingsFile, EveryLineFeedIsStoredAsCrLfAndReadBack) {
   EXPECT_EQ(read.skinIndex, 2);
   EXPECT_EQ(read.colors, settings.colors);  // 26 (end of file in text mode) survives too
   EXPECT_EQ(read.backgroundPath, settings.backgroundPath);
-}
-
-TEST(SettingsFile, PathStopsAtTheFirstLineEnd) {
-  std::string stored = EncodeSettings(Sample());
-  const SettingsRecord withCrLf = DecodeSettings(stored + "\r\n", {});
-  EXPECT_EQ(withCrLf.backgroundPath, "C:\\pics\\sea.bmp");
-  const SettingsRecord withLf = DecodeSettings(stored + "\nsecond line", {});
-  EXPECT_EQ(withLf.backgroundPath, "C:\\pics\\sea.bmp");
+  // The path stops at the first line end.
+  EXPECT_EQ(DecodeSettings(stored + "\r\n", {}).backgroundPath, "C:\\pics\\sea.bmp");
+  EXPECT_EQ(DecodeSettings(stored + "\nsecond line", {}).backgroundPath, "C:\\pics\\sea.bmp");
   // A lone 13 is kept as it is.
   EXPECT_EQ(DecodeSettings(stored + "\rx", {}).backgroundPath, "C:\\pics\\sea.bmp\rx");
 }

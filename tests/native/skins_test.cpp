@@ -7,11 +7,18 @@ namespace {
 
 const std::string kDir = "D:\\T\\";
 
-TEST(SkinChoice, SameSkinWithItsOwnPictureChangesNothing) {
+TEST(SkinChoice, SameSkinWithItsOwnPictureChangesNothingAnotherTakesItsPictureAndColours) {
   for (int skin = 0; skin < kSkinCount; ++skin) {
     SettingsRecord current{skin, {1, 2, 3, 4, 5, 6, 7, 8}, SkinPicturePath(kDir, skin)};
     EXPECT_FALSE(ChooseSkin(current, skin, kDir)) << skin;
   }
+  const SettingsRecord current{2, {1, 2, 3, 4, 5, 6, 7, 8}, "C:\\pictures\\mine.bmp"};
+  const std::optional<SkinChange> change = ChooseSkin(current, 3, kDir);
+  ASSERT_TRUE(change);
+  EXPECT_EQ(change->settings.skinIndex, 3);
+  EXPECT_EQ(change->settings.backgroundPath, "D:\\T\\bgmain3.kpd");
+  EXPECT_EQ(change->settings.colors, kSkins[3].defaultColors);
+  EXPECT_TRUE(change->captionChanged);
 }
 
 TEST(SkinChoice, PathIsComparedByteForByte) {
@@ -24,16 +31,6 @@ TEST(SkinChoice, PathIsComparedByteForByte) {
     EXPECT_EQ(change->settings.colors, kSkins[1].defaultColors);
     EXPECT_FALSE(change->captionChanged);
   }
-}
-
-TEST(SkinChoice, AnotherSkinTakesItsPictureAndColours) {
-  const SettingsRecord current{2, {1, 2, 3, 4, 5, 6, 7, 8}, "C:\\pictures\\mine.bmp"};
-  const std::optional<SkinChange> change = ChooseSkin(current, 3, kDir);
-  ASSERT_TRUE(change);
-  EXPECT_EQ(change->settings.skinIndex, 3);
-  EXPECT_EQ(change->settings.backgroundPath, "D:\\T\\bgmain3.kpd");
-  EXPECT_EQ(change->settings.colors, kSkins[3].defaultColors);
-  EXPECT_TRUE(change->captionChanged);
 }
 
 TEST(SkinChoice, OnlySkinCommandsAndIndicesCount) {
