@@ -4,6 +4,7 @@
 // A restart goes on after the highest step found in the folder.
 #include "appearance/settings_store.h"
 #include "scores/score_store.h"
+#include "tools/store_steps.h"
 
 #include <windows.h>
 
@@ -16,14 +17,6 @@ using namespace kelp;
 namespace {
 
 constexpr int kHistories = 5;
-
-SettingsRecord SettingsOfStep(int step) {
-  SettingsRecord settings;
-  settings.skinIndex = step % 4;
-  settings.colors.fill(static_cast<std::uint32_t>(step) & 0xFFFFFF);
-  settings.backgroundPath = "C:\\loop\\" + std::to_string(step);
-  return settings;
-}
 
 int LastStoredStep(const std::string& folder) {
   int last = 0;

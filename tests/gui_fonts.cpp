@@ -1,4 +1,5 @@
 #include "platform/gdi.h"
+#include "tests/pixels.h"
 #include "practice/level_table.h"
 
 #include <windows.h>
@@ -17,7 +18,6 @@ namespace {
 
 // The shapes the views ask for: passage cells, page labels, the caption.
 constexpr FontSpec kPracticeFont{20, 12, 600};
-constexpr FontSpec kPageFont{12, 6, 400};
 constexpr FontSpec kCaptionFont{12, 6, 600};
 
 // The ink of `text` drawn at (0, 0) on a white 64 x 32 surface, one flag per pixel.
@@ -25,28 +25,18 @@ class Ink {
  public:
   Ink(FontSpec shape, const std::wstring& text) : pixels_(kWidth * kHeight) {
     const HDC dc = CreateCompatibleDC(nullptr);
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = kWidth;
-    info.bmiHeader.biHeight = -kHeight;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    const HBITMAP surface = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    const HGDIOBJ oldSurface = SelectObject(dc, surface);
+    const Bitmap surface = NewDib(kWidth, kHeight);
+    const HGDIOBJ oldSurface = SelectObject(dc, surface.get());
     Font font = CreateSongFont(shape);
     const HGDIOBJ oldFont = SelectObject(dc, font.get());
     PatBlt(dc, 0, 0, kWidth, kHeight, WHITENESS);
     SetBkMode(dc, TRANSPARENT);
     TextOutW(dc, 0, 0, text.c_str(), static_cast<int>(text.size()));
     GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent_);
-    GdiFlush();
-    const auto* colors = static_cast<const DWORD*>(bits);
-    for (int i = 0; i < kWidth * kHeight; ++i) pixels_[i] = (colors[i] & 0xFFFFFF) != 0xFFFFFF;
+    for (int i = 0; i < kWidth * kHeight; ++i)
+      pixels_[i] = GetPixel(dc, i % kWidth, i / kWidth) != RGB(255, 255, 255);
     SelectObject(dc, oldFont);
     SelectObject(dc, oldSurface);
-    DeleteObject(surface);
     DeleteDC(dc);
   }
 

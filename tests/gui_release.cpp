@@ -127,7 +127,8 @@ BOOL CALLBACK CollectWindow(HWND window, LPARAM data) {
 void RunProgramIn(const std::wstring& folder, const std::wstring& name = L"kelp.exe") {
   const std::wstring exe = folder + name;
   std::wstring command = L"\"" + exe + L"\"";
-  STARTUPINFOW startup{sizeof startup};
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
   PROCESS_INFORMATION process{};
   ASSERT_TRUE(CreateProcessW(exe.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr,
                              L"C:\\", &startup, &process))

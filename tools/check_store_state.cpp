@@ -4,6 +4,7 @@
 // a file is torn or lost.
 #include "appearance/settings_file.h"
 #include "scores/score_history.h"
+#include "tools/store_steps.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -36,14 +37,6 @@ std::vector<float> ExpectedHistory(int level, int last) {
   const auto capacity = static_cast<std::size_t>(kHistoryCapacity);
   if (scores.size() > capacity) scores.erase(scores.begin(), scores.end() - capacity);
   return scores;
-}
-
-SettingsRecord SettingsOfStep(int step) {
-  SettingsRecord settings;
-  settings.skinIndex = step % 4;
-  settings.colors.fill(static_cast<std::uint32_t>(step) & 0xFFFFFF);
-  settings.backgroundPath = "C:\\loop\\" + std::to_string(step);
-  return settings;
 }
 
 }  // namespace
