@@ -30,25 +30,28 @@ COLORREF TitleTextColor(int skin) {
 
 void PaintTitleBar(HDC windowDc, const TitleBar& bar) {
   const int saved = SaveDC(windowDc);
-  const int b = bar.cyBorder;
-  const int w = bar.windowWidth;
-  const int h = bar.windowHeight;
+  const int w = bar.frame.windowWidth;
+  const int h = bar.frame.windowHeight;
+  const Rect& caption = bar.frame.caption;
   if (bar.captionFont) SelectObject(windowDc, bar.captionFont);
 
-  BlitBitmap(windowDc, bar.captionPicture, 3 * b, 3 * b, w - 6 * b, bar.cyCaption - 1);
-  Draw3dRect(windowDc, 3 * b, 3 * b, w - 6 * b, bar.cyCaption - 1, kPictureLight, kPictureShadow);
+  // The caption's last row is the line above the menu bar.
+  BlitBitmap(windowDc, bar.captionPicture, caption.left, caption.top, caption.width(),
+             caption.height() - 1);
+  Draw3dRect(windowDc, caption.left, caption.top, caption.width(), caption.height() - 1,
+             kPictureLight, kPictureShadow);
   Draw3dRect(windowDc, 1, 1, w - 2, h - 2, bar.colorBtnFace, bar.colorBtnFace);
 
   SetBkMode(windowDc, TRANSPARENT);
   SetTextColor(windowDc, bar.titleColor);
-  RECT titleRect{0, 3 * b + 1, w, 3 * b + 1 + bar.cyMenu};
+  RECT titleRect{0, caption.top + 1, w, caption.top + 1 + bar.cyMenu};
   const std::wstring title = Widen(kCaptionTitle);
   DrawTextW(windowDc, title.c_str(), static_cast<int>(title.size()), &titleRect,
             DT_CENTER | DT_VCENTER | DT_SINGLELINE);
 
   Draw3dRect(windowDc, 0, 0, w, h, kOuterLine, kOuterLine);
 
-  const Rect glyph = PowerGlyphBox({w, bar.cyCaption, bar.cyMenu, b});
+  const Rect glyph = PowerGlyphBox(bar.frame);
   BlitBitmap(windowDc, bar.powerGlyph, glyph.left, glyph.top, glyph.width(), glyph.height());
   RestoreDC(windowDc, saved);
 }

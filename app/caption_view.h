@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/frame_layout.h"
 #include "platform/gdi.h"
 
 #include <windows.h>
@@ -10,11 +11,8 @@
 namespace kelp {
 
 struct TitleBar {
-  int windowWidth = 0;  // right and bottom of the window rectangle
-  int windowHeight = 0;
-  int cyCaption = 0;
+  FrameLayout frame;
   int cyMenu = 0;
-  int cyBorder = 0;
   COLORREF colorBtnFace = 0;
   HFONT captionFont = nullptr;
   HBITMAP captionPicture = nullptr;  // none: the title goes on the default caption

@@ -30,13 +30,8 @@ Bitmap LoadCaptionBitmap(int skin) {
 }
 
 void MainFrame::PaintCaption() {
-  RECT window{};
-  GetWindowRect(hwnd(), &window);
-  const TitleBar bar{window.right - window.left,
-                     window.bottom - window.top,
-                     metrics_.cyCaption,
+  const TitleBar bar{ReadFrameLayout(hwnd(), metrics_.cyMenu),
                      metrics_.cyMenu,
-                     metrics_.cyBorder,
                      metrics_.colorBtnFace,
                      metrics_.captionFont.get(),
                      captionBitmap_.get(),
@@ -46,12 +41,6 @@ void MainFrame::PaintCaption() {
   PaintTitleBar(dc.get(), bar);
 }
 
-MenuRowMetrics MainFrame::MenuRow() const {
-  RECT window{};
-  GetWindowRect(hwnd(), &window);
-  return {window.right - window.left, metrics_.cyCaption, metrics_.cyMenu, metrics_.cyBorder};
-}
-
 void MainFrame::OnTipTick() {
   tips_.Advance();
   DrawCurrentTip();
@@ -59,14 +48,15 @@ void MainFrame::OnTipTick() {
 
 void MainFrame::DrawCurrentTip() {
   WindowDC dc(hwnd(), WindowDC::kWholeWindow);
-  DrawTip(dc.get(), MenuRow(), tips_.Current(), metrics_.colorBtnFace, metrics_.colorWindowText);
+  DrawTip(dc.get(), ReadFrameLayout(hwnd(), metrics_.cyMenu), metrics_.cyMenu, tips_.Current(), metrics_.colorBtnFace,
+          metrics_.colorWindowText);
 }
 
 // A press on the power glyph ends the program before the menu bar sees it.
 bool MainFrame::OnNcLButtonDown(LPARAM screenPoint) {
   POINT point{static_cast<short>(LOWORD(screenPoint)), static_cast<short>(HIWORD(screenPoint))};
   ScreenToClient(hwnd(), &point);
-  if (!PowerGlyphHitRect(metrics_.cyMenu).Contains({point.x, point.y})) return false;
+  if (!PowerGlyphHitRect(ReadFrameLayout(hwnd(), metrics_.cyMenu)).Contains({point.x, point.y})) return false;
   OnExitNow();
   return true;
 }

@@ -12,6 +12,9 @@
 #include "scores/score_sheet_view.h"
 #include "resource_ids.h"
 
+#include <imm.h>
+
+#include <algorithm>
 #include <cstdlib>
 
 namespace kelp {
@@ -21,9 +24,14 @@ namespace {
 constexpr char kWindowTitle[] = "Kelp专业打字练习III(最终版)";
 constexpr UINT kTipPeriodMs = 4000;
 constexpr UINT kSlidePeriodMs = 30;
+// Undocumented: the theme engine draws the caption and the frame on these.
+constexpr UINT kThemeDrawsCaption = 0x00AE;
+constexpr UINT kThemeDrawsFrame = 0x00AF;
 
-HICON LoadProgramIcon(int id) {
-  return LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id));
+// The strip's icons are drawn at 32 x 32 on every scaling; the window's icon at the system size.
+HICON LoadProgramIcon(int id, int size = 0) {
+  return static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_ICON,
+                                       size, size, LR_SHARED | (size ? 0 : LR_DEFAULTSIZE)));
 }
 
 }  // namespace
@@ -36,6 +44,11 @@ MainFrame::MainFrame() {
   Create(kWindowTitle, WS_CAPTION, WS_EX_CLIENTEDGE, rect);
   DisableCompositorFrame(hwnd());
   SetMenu(hwnd(), menu_);
+  FitClientArea();
+  KeepCaptionOnScreen();
+  // No input method for the main window: with a Chinese one on, letters would go
+  // into its composition window instead of reaching the exercise as WM_CHAR.
+  ImmAssociateContextEx(hwnd(), nullptr, 0);
   accelerators_ = LoadAcceleratorsW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_ACCELERATORS));
   SendMessageW(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(appIcon_));
   SendMessageW(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(appIcon_));
@@ -56,11 +69,11 @@ MainFrame::~MainFrame() {
 }
 
 void MainFrame::ReadSystemMetrics() {
-  metrics_.cyCaption = GetSystemMetrics(SM_CYCAPTION);
-  metrics_.cyMenu = GetSystemMetrics(SM_CYMENU);
-  metrics_.cyBorder = GetSystemMetrics(SM_CYBORDER);
-  metrics_.cxScreen = GetSystemMetrics(SM_CXSCREEN);
-  metrics_.cyScreen = GetSystemMetrics(SM_CYSCREEN);
+  metrics_.cyCaption = SystemMetric(SM_CYCAPTION);
+  metrics_.cyMenu = SystemMetric(SM_CYMENU);
+  metrics_.cyBorder = SystemMetric(SM_CYBORDER);
+  metrics_.cxScreen = SystemMetric(SM_CXSCREEN);
+  metrics_.cyScreen = SystemMetric(SM_CYSCREEN);
   metrics_.colorBtnFace = GetSysColor(COLOR_BTNFACE);
   metrics_.colorWindowText = GetSysColor(COLOR_WINDOWTEXT);
   const int half = (metrics_.cyCaption - 6) / 2;
@@ -73,7 +86,8 @@ void MainFrame::LoadToolIcons() {
   const int stripIcons[kToolButtonCount] = {IDI_LEVEL1,   IDI_LEVEL2,   IDI_LEVEL3,
                                             IDI_LEVEL4,   IDI_LEVEL5,   IDI_SCORE_SHEET,
                                             IDI_SETTINGS, IDI_MINIMIZE, IDI_EXIT};
-  for (int i = 0; i < kToolButtonCount; ++i) toolIcons_[i] = LoadProgramIcon(stripIcons[i]);
+  for (int i = 0; i < kToolButtonCount; ++i)
+    toolIcons_[i] = LoadProgramIcon(stripIcons[i], kToolIconSize);
 }
 
 // Centred on 700 x 500 (not 450), without being moved back onto small screens.
@@ -83,6 +97,44 @@ RECT MainFrame::ComputeWindowRect() const {
   const int left = (metrics_.cxScreen - 700) / 2;
   const int top = (metrics_.cyScreen - 500) / 2;
   return {left, top, left + width, top + height};
+}
+
+// The formula above assumes one frame thickness; Windows draws others (padded
+// borders, other themes), so the window is sized again until the client area is
+// the 700 x 450 that every page is laid out for.
+void MainFrame::FitClientArea() {
+  RECT client{}, window{};
+  GetClientRect(hwnd(), &client);
+  GetWindowRect(hwnd(), &window);
+  const int dx = kClientWidth - client.right;
+  const int dy = kClientHeight - client.bottom;
+  if (dx == 0 && dy == 0) return;
+  SetWindowPos(hwnd(), nullptr, 0, 0, window.right - window.left + dx,
+               window.bottom - window.top + dy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// On a screen too small for the centred window the caption is kept inside the
+// work area, where it can be reached and dragged.
+void MainFrame::KeepCaptionOnScreen() {
+  RECT window{};
+  GetWindowRect(hwnd(), &window);
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof monitor;
+  if (!GetMonitorInfoW(MonitorFromRect(&window, MONITOR_DEFAULTTONEAREST), &monitor)) return;
+  const RECT& work = monitor.rcWork;
+  const LONG width = window.right - window.left;
+  const LONG height = window.bottom - window.top;
+  const LONG left = std::clamp(window.left, work.left, std::max(work.left, work.right - width));
+  const LONG top = std::clamp(window.top, work.top, std::max(work.top, work.bottom - height));
+  if (left == window.left && top == window.top) return;
+  SetWindowPos(hwnd(), nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// Metrics, theme or compositor changed: Windows may draw another frame now.
+void MainFrame::OnSystemChange() {
+  ReadSystemMetrics();
+  DisableCompositorFrame(hwnd());
+  FitClientArea();
 }
 
 void MainFrame::LoadSettingsAndBackground() {
@@ -125,6 +177,13 @@ LRESULT MainFrame::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_NOTIFY:
     case WM_NCPAINT:
     case WM_NCACTIVATE:
+    case kThemeDrawsCaption:
+    case kThemeDrawsFrame:
+      return OnCaptionMessage(message, wParam, lParam);
+    case WM_THEMECHANGED:
+    case WM_SETTINGCHANGE:
+    case WM_DWMCOMPOSITIONCHANGED:
+      OnSystemChange();
       return OnCaptionMessage(message, wParam, lParam);
     case WM_NCLBUTTONDOWN:
       if (OnNcLButtonDown(lParam)) return 0;
@@ -139,6 +198,7 @@ LRESULT MainFrame::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       OnLButtonUp(lParam);
       return 0;
     case WM_DESTROY:
+      StopSounds();
       SetMenu(hwnd(), nullptr);  // the menu is ours to destroy
       PostQuitMessage(0);
       return 0;

@@ -96,7 +96,9 @@ class MainFrame : public FrameWindow {
   void PaintCaption();
   void OnTipTick();
   void DrawCurrentTip();
-  MenuRowMetrics MenuRow() const;
+  void FitClientArea();
+  void KeepCaptionOnScreen();
+  void OnSystemChange();
   bool OnNcLButtonDown(LPARAM screenPoint);
   void OnMouseMove(WPARAM flags, LPARAM point);
   void OnLButtonDown(WPARAM flags, LPARAM point);

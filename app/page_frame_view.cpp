@@ -30,7 +30,8 @@ void DrawSeparator(HDC dc, int y) {
 void DrawToolStrip(HDC dc, int x, int y, const ToolStripLook& look) {
   for (int i = 0; i < kToolButtonCount; ++i) {
     const int d = look.offsets[i];
-    DrawIcon(dc, x + kIconPitch * i + d, y + d, look.icons[i]);
+    DrawIconEx(dc, x + kIconPitch * i + d, y + d, look.icons[i], kToolIconSize, kToolIconSize, 0,
+               nullptr, DI_NORMAL);
     DrawTextAt(dc, x + kToolButtons[i].labelOffset + d, y + kLabelTop + d, kToolButtons[i].label);
   }
 }

@@ -9,6 +9,8 @@
 namespace kelp {
 
 constexpr int kToolButtonCount = 9;
+// Drawn at this size whatever the system icon size (40 at 125 %): the labels sit below it.
+constexpr int kToolIconSize = 32;
 
 struct ToolStripLook {
   const HICON* icons;  // kToolButtonCount of them, left to right

@@ -36,12 +36,6 @@ int ToolButtonAt(Point point);
 // The hint "按 [ESC] 键返回" that a click leaves a page by.
 inline constexpr Rect kReturnHintRect{30, 5, 120, 15};
 
-// Where a click on the power glyph counts, in client coordinates: the glyph sits
-// in the menu bar, above the client area.
-constexpr Rect PowerGlyphHitRect(int cyMenu) {
-  return {686, -2 - cyMenu, 702, 0};
-}
-
 struct ToolMouseChange {
   unsigned repaint = 0;  // bit i: repaint button i's rectangle now, with its new offset
   int entered = -1;      // the button just entered: play the selection sound, draw its frame

@@ -17,15 +17,15 @@ int PointsToPixels(HDC dc, int points) {
 
 }  // namespace
 
-void DrawTip(HDC windowDc, const MenuRowMetrics& row, std::string_view gbkTip, COLORREF face,
-             COLORREF text) {
+void DrawTip(HDC windowDc, const FrameLayout& frame, int cyMenu, std::string_view gbkTip,
+             COLORREF face, COLORREF text) {
   const int saved = SaveDC(windowDc);
-  const Font font = CreateSongFont({-PointsToPixels(windowDc, TipPointSize(row.cyMenu)), 0, 400});
+  const Font font = CreateSongFont({-PointsToPixels(windowDc, TipPointSize(cyMenu)), 0, 400});
   if (font) SelectObject(windowDc, font.get());
   SetBkMode(windowDc, OPAQUE);
   SetBkColor(windowDc, face);
   SetTextColor(windowDc, text);
-  const Rect r = TipRect(row);
+  const Rect r = TipRect(frame);
   FillSolid(windowDc, r.left, r.top, r.right, r.bottom, face);
   RECT box{r.left, r.top, r.right, r.bottom};
   const std::wstring wide = Widen(gbkTip);

@@ -65,4 +65,29 @@ LRESULT CALLBACK FrameWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam,
   return self->HandleMessage(message, wParam, lParam);
 }
 
+// The frame as Windows drew it: its borders are as thick as the client area's
+// offset less the sunken client edge; the menu bar is where Windows says it is.
+FrameLayout ReadFrameLayout(HWND window, int cyMenu) {
+  RECT box{};
+  GetWindowRect(window, &box);
+  POINT client{0, 0};
+  ClientToScreen(window, &client);
+  FrameLayout frame;
+  frame.windowWidth = box.right - box.left;
+  frame.windowHeight = box.bottom - box.top;
+  frame.client = {client.x - box.left, client.y - box.top};
+  const int edge = GetSystemMetrics(SM_CYEDGE);
+  const int border = frame.client.x - edge;
+  MENUBARINFO bar{};
+  bar.cbSize = sizeof bar;
+  if (GetMenuBarInfo(window, OBJID_MENU, 0, &bar) && bar.rcBar.bottom > bar.rcBar.top)
+    frame.menuBar = {border, bar.rcBar.top - box.top, frame.windowWidth - border,
+                     bar.rcBar.bottom - box.top};
+  else
+    frame.menuBar = {border, frame.client.y - edge - cyMenu, frame.windowWidth - border,
+                     frame.client.y - edge};
+  frame.caption = {border, border, frame.windowWidth - border, frame.menuBar.top};
+  return frame;
+}
+
 }  // namespace kelp

@@ -1,11 +1,17 @@
 #pragma once
 
+#include "platform/frame_layout.h"
+
 #include <windows.h>
 
 #include <string_view>
 
 // Base of a top-level window: owns the HWND and routes messages to one virtual.
 namespace kelp {
+
+// The frame as Windows drew it around `window`; `cyMenu` serves when Windows
+// cannot say where the menu bar is.
+FrameLayout ReadFrameLayout(HWND window, int cyMenu);
 
 class FrameWindow {
  public:

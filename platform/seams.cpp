@@ -21,6 +21,10 @@ int NextRandom() {
   return TheSeams().nextRandom ? TheSeams().nextRandom() : std::rand();
 }
 
+int SystemMetric(int index) {
+  return TheSeams().systemMetric ? TheSeams().systemMetric(index) : GetSystemMetrics(index);
+}
+
 void EndProcess(int code) {
   if (TheSeams().endProcess) {
     TheSeams().endProcess(code);

@@ -9,8 +9,11 @@ namespace kelp {
 void PrepareSounds(const std::string* gbkPaths, int count);
 
 // Plays a WAV file asynchronously; a new sound cuts off the one still playing.
-// Files are read once and played from memory; a missing file gets the system's
-// own behaviour for it.
+// Files are read once and played from memory; a missing file plays nothing.
 void PlaySoundAsync(const std::string& gbkPath);
+
+// Stops the sound still playing: called before the window goes, so that no
+// sound plays on while the program ends.
+void StopSounds();
 
 }  // namespace kelp

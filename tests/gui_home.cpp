@@ -22,13 +22,9 @@ class Home : public FrameTest {
   }
   TitleBar Bar(const MainFrame& f, HBITMAP picture, COLORREF title) const {
     const SystemMetrics& m = f.metrics();
-    return {WindowSize(f).cx, WindowSize(f).cy,    m.cyCaption, m.cyMenu, m.cyBorder,
-            m.colorBtnFace,   m.captionFont.get(), picture,     title,    f.powerGlyph()};
+    return {Row(f), m.cyMenu, m.colorBtnFace, m.captionFont.get(), picture, title, f.powerGlyph()};
   }
-  MenuRowMetrics Row(const MainFrame& f) const {
-    const SystemMetrics& m = f.metrics();
-    return {WindowSize(f).cx, m.cyCaption, m.cyMenu, m.cyBorder};
-  }
+  FrameLayout Row(const MainFrame& f) const { return ReadFrameLayout(f.hwnd(), f.metrics().cyMenu); }
   void Mouse(UINT message, WPARAM flags, int button) {
     const Rect area = ToolButtonRect(button);
     const int x = (area.left + area.right) / 2, y = (area.top + area.bottom) / 2;
@@ -45,7 +41,7 @@ TEST_F(Home, TitleBarOnTheRealWindowFramesPictureTitleAndGlyphWithOrWithoutAPict
   MainFrame& f = Open();
   DisableCompositorFrame(f.hwnd());  // no compositor under Wine: nothing changes
   const int w = WindowSize(f).cx;
-  const int b = f.metrics().cyBorder;
+  const Rect caption = Row(f).caption;
   const int cy = f.metrics().cyCaption;
   const COLORREF magenta = RGB(255, 0, 255);
   const Bitmap picture = LoadCaptionBitmap(1);
@@ -56,13 +52,13 @@ TEST_F(Home, TitleBarOnTheRealWindowFramesPictureTitleAndGlyphWithOrWithoutAPict
   const HWND window = f.hwnd();
   // The picture at its place inside the frame lines.
   for (int x : {10, 60, 150, 600, 690})
-    EXPECT_EQ(WindowPixel(window, 3 * b + x, 3 * b + 6), BitmapPixel(picture.get(), x, 6)) << x;
+    EXPECT_EQ(WindowPixel(window, caption.left + x, caption.top + 6), BitmapPixel(picture.get(), x, 6)) << x;
   // The title, centred a little left of the middle by its trailing spaces.
   int left = w;
   int right = -1;
   {
     WindowDC dc(window, WindowDC::kWholeWindow);
-    for (int y = 3 * b; y < 3 * b + cy; ++y)
+    for (int y = caption.top; y < caption.top + cy; ++y)
       for (int x = 0; x < w; ++x)
         if (GetPixel(dc.get(), x, y) == magenta) {
           left = std::min(left, x);
@@ -81,12 +77,12 @@ TEST_F(Home, TitleBarOnTheRealWindowFramesPictureTitleAndGlyphWithOrWithoutAPict
   WindowDC dc(window, WindowDC::kWholeWindow);
   PaintTitleBar(dc.get(), Bar(f, LoadCaptionBitmap(9).get(), TitleTextColor(9)));
   EXPECT_EQ(GetPixel(dc.get(), 0, 0), RGB(176, 176, 176));
-  EXPECT_EQ(GetPixel(dc.get(), 10, 3 * b), RGB(255, 255, 255));
+  EXPECT_EQ(GetPixel(dc.get(), 10, caption.top), RGB(255, 255, 255));
 }
 
 TEST_F(Home, TipsStayInTheirRectangleClearOfTheGlyph) {
   MainFrame& f = Open();
-  const MenuRowMetrics row = Row(f);
+  const FrameLayout row = Row(f);
   const Rect tip = TipRect(row);
   const Rect glyph = PowerGlyphBox(row);
   ASSERT_EQ(glyph.left - tip.right, 2);
@@ -117,7 +113,7 @@ TEST_F(Home, TipsStayInTheirRectangleClearOfTheGlyph) {
   };
 
   // The longest tip, right-aligned against the rectangle's end.
-  DrawTip(dc.get(), row, kTipTexts[2], face, ink);
+  DrawTip(dc.get(), row, f.metrics().cyMenu, kTipTexts[2], face, ink);
   const RECT longest = inkBox();
   EXPECT_TRUE(unchanged());
   EXPECT_LT(longest.right, tip.right);
@@ -128,12 +124,12 @@ TEST_F(Home, TipsStayInTheirRectangleClearOfTheGlyph) {
   EXPECT_EQ(GetPixel(dc.get(), tip.left, tip.top), face);
 
   // A shorter tip replaces it entirely.
-  DrawTip(dc.get(), row, kTipTexts[10], face, ink);
+  DrawTip(dc.get(), row, f.metrics().cyMenu, kTipTexts[10], face, ink);
   EXPECT_GT(inkBox().left, longest.left + 50);
   EXPECT_EQ(GetPixel(dc.get(), longest.left + 2, (tip.top + tip.bottom) / 2), face);
 
   // Far too long a text is cut at the rectangle, never drawn over the glyph.
-  DrawTip(dc.get(), row, std::string(200, 'W'), face, ink);
+  DrawTip(dc.get(), row, f.metrics().cyMenu, std::string(200, 'W'), face, ink);
   EXPECT_TRUE(unchanged());
   EXPECT_GE(inkBox().left, tip.left);
   EXPECT_LT(inkBox().right, tip.right);

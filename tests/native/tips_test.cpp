@@ -19,12 +19,22 @@ TEST(Tips, TicksTurnThroughAllAndComeBackToTheFirst) {
   EXPECT_EQ(tips.index(), 0);
 }
 
-TEST(Tips, TipRectEndsTwoPixelsBeforeThePowerGlyph) {
-  for (int border = 1; border <= 3; ++border) {
-    for (int menu = 15; menu <= 40; ++menu) {
-      const MenuRowMetrics m{706 + 4 * border, 22, menu, border};
-      EXPECT_EQ(PowerGlyphBox(m).left - TipRect(m).right, 2);
-    }
+// The classic frame: 3-pixel borders, a 2-pixel client edge, caption and menu bar of 19.
+TEST(Tips, GlyphAndTipFollowTheMenuBarOfAnyFrame) {
+  for (int border : {3, 7}) {
+    const int w = 700 + 2 * (border + 2);
+    const FrameLayout f{w, 0, {border, border, w - border, border + 19},
+                        {border, border + 19, w - border, border + 38}, {border + 2, border + 40}};
+    const Rect glyph = PowerGlyphBox(f);
+    EXPECT_EQ(glyph.right, w - border) << border;
+    EXPECT_EQ(glyph.top, border + 20) << border;
+    EXPECT_EQ(glyph.left - TipRect(f).right, 2) << border;
+    EXPECT_EQ(TipRect(f).height(), 19) << border;
+    // Clicks count over the glyph's columns, from the menu bar's top to the client area.
+    const Rect hit = PowerGlyphHitRect(f);
+    EXPECT_TRUE(hit.Contains({686, -21}) && hit.Contains({701, -1})) << border;
+    EXPECT_FALSE(hit.Contains({690, 0}) || hit.Contains({685, -10}) || hit.Contains({690, -22}))
+        << border;
   }
 }
 

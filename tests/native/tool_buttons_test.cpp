@@ -142,13 +142,5 @@ TEST(ToolButtons, AButtonLeftPressedWhileAPageWasOpenIsFlattenedByTheFirstMove) 
   EXPECT_EQ(buttons.offsets()[5], 0);
 }
 
-TEST(ToolButtons, PowerGlyphAreaLiesInTheMenuBarAboveTheClientArea) {
-  const Rect r = PowerGlyphHitRect(19);
-  EXPECT_TRUE(r.Contains({686, -21}));
-  EXPECT_TRUE(r.Contains({701, -1}));
-  EXPECT_FALSE(r.Contains({690, 0}));
-  EXPECT_FALSE(r.Contains({685, -10}));
-}
-
 }  // namespace
 }  // namespace kelp
