@@ -3,8 +3,10 @@
 #include "appearance/background.h"
 #include "appearance/settings_dialog.h"
 #include "appearance/settings_store.h"
+#include "appearance/skin_table.h"
 #include "appearance/skins.h"
 #include "pages/about_dialog.h"
+#include "platform/files.h"
 #include "platform/gbk.h"
 #include "resource_ids.h"
 #include "scores/score_history.h"
@@ -120,6 +122,19 @@ void MainFrame::ReportMissingText(int level) {
   const std::string text =
       std::string("出错：") + kLevels[level].textFile + " 文件丢失或损坏，练习无法继续！";
   MessageBoxW(hwnd(), Widen(text).c_str(), Widen(kErrorCaption).c_str(), MB_OK | MB_ICONERROR);
+}
+
+// A program started from inside its zip, or copied alone, finds none of its
+// files: it says so once and goes on without them.
+void MainFrame::ReportMissingDataFiles() {
+  for (const LevelInfo& level : kLevels)
+    if (FileExists(exeDir_ + level.textFile)) return;
+  for (const SkinInfo& skin : kSkins)
+    if (FileExists(exeDir_ + skin.backgroundFile)) return;
+  const std::string text = "Kelp 在它所在的文件夹里找不到自己的练习文本、图片和声音：\n\n" + exeDir_ +
+                           "\n\n请先把压缩包里的全部文件解压到同一个文件夹，"
+                           "再运行那里的 kelp.exe。";
+  MessageBoxW(hwnd(), Widen(text).c_str(), Widen(kErrorCaption).c_str(), MB_OK | MB_ICONWARNING);
 }
 
 // Choosing the skin in use changes nothing. A settings file that cannot be

@@ -24,6 +24,8 @@ namespace {
 constexpr char kWindowTitle[] = "Kelp专业打字练习III(最终版)";
 constexpr UINT kTipPeriodMs = 4000;
 constexpr UINT kSlidePeriodMs = 30;
+// Posted at start-up: the files are looked for once the window shows.
+constexpr UINT kCheckDataFiles = WM_APP + 1;
 // Undocumented: the theme engine draws the caption and the frame on these.
 constexpr UINT kThemeDrawsCaption = 0x00AE;
 constexpr UINT kThemeDrawsFrame = 0x00AF;
@@ -56,6 +58,7 @@ MainFrame::MainFrame() {
   exeDir_ = ExecutableDirectory();
   SetTimer(hwnd(), kTipTimer, kTipPeriodMs, nullptr);
   LoadSettingsAndBackground();
+  PostMessageW(hwnd(), kCheckDataFiles, 0, 0);
 }
 
 MainFrame::~MainFrame() {
@@ -196,6 +199,9 @@ LRESULT MainFrame::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_LBUTTONUP:
       OnLButtonUp(lParam);
+      return 0;
+    case kCheckDataFiles:
+      ReportMissingDataFiles();
       return 0;
     case WM_DESTROY:
       StopSounds();

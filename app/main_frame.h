@@ -114,6 +114,7 @@ class MainFrame : public FrameWindow {
   void ReadHistories();
   void StartPassage();
   void ReportMissingText(int level);
+  void ReportMissingDataFiles();
   void OnPrintableKey(char c);
   void OnBackspace();
   void FinishExercise();

@@ -46,22 +46,7 @@ RECT SettingsDialog::SwatchRect(HWND dialog, int colorIndex) {
 
 // Over the middle of the main window, kept on the screen the window is on.
 bool SettingsDialog::OnInitDialog() {
-  const HWND owner = GetWindow(hwnd(), GW_OWNER);
-  MONITORINFO monitor{};
-  monitor.cbSize = sizeof monitor;
-  GetMonitorInfoW(MonitorFromWindow(owner ? owner : hwnd(), MONITOR_DEFAULTTONEAREST), &monitor);
-  const RECT screen = monitor.rcWork;
-  RECT area = screen;
-  if (owner && IsWindowVisible(owner) && !IsIconic(owner)) GetWindowRect(owner, &area);
-  RECT own{};
-  GetWindowRect(hwnd(), &own);
-  const LONG width = own.right - own.left;
-  const LONG height = own.bottom - own.top;
-  const LONG left = std::clamp((area.left + area.right - width) / 2, screen.left,
-                               std::max(screen.left, screen.right - width));
-  const LONG top = std::clamp((area.top + area.bottom - height) / 2, screen.top,
-                              std::max(screen.top, screen.bottom - height));
-  SetWindowPos(hwnd(), nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  CenterOnOwner();
   return true;
 }
 

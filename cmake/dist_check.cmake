@@ -77,4 +77,18 @@ foreach(name IN LISTS files)
     fail("${name} differs from ${BIN}/${name}")
   endif()
 endforeach()
+# Readme.txt: UTF-8 with a byte-order mark, for Notepad on any locale; it
+# opens with unzipping, SmartScreen and checking the sums.
+if(EXISTS ${folder}/Readme.txt)
+  file(READ ${folder}/Readme.txt head LIMIT 3 HEX)
+  file(READ ${folder}/Readme.txt text)
+  string(FIND "${text}" "[Before you start]" before)
+  string(FIND "${text}" "SmartScreen" smartscreen)
+  string(FIND "${text}" "SHA256SUMS" sums)
+  string(FIND "${text}" "[About]" about)
+  if(NOT head STREQUAL "efbbbf" OR before LESS 0
+     OR smartscreen GREATER about OR sums GREATER about)
+    fail("Readme.txt is not UTF-8 with a BOM opening with how to start")
+  endif()
+endif()
 message(STATUS "${ZIP} is right; unpacked into ${UNZIP_TO}")

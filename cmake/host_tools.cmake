@@ -2,20 +2,26 @@
 # practice text check. They are compiled with the host compiler, not MinGW.
 find_program(KELP_HOST_CXX NAMES g++ c++ clang++ REQUIRED NO_CMAKE_FIND_ROOT_PATH)
 set(KELP_TOOLS_DIR ${CMAKE_BINARY_DIR}/host-tools)
+# The build machine's own suffix: .exe when building on Windows.
+if(CMAKE_HOST_WIN32)
+  set(KELP_HOST_EXE .exe)
+else()
+  set(KELP_HOST_EXE)
+endif()
 file(MAKE_DIRECTORY ${KELP_TOOLS_DIR})
 set(KELP_HOST_FLAGS -std=c++20 -O2 -Wall -Wextra -I${CMAKE_SOURCE_DIR})
 
 file(GLOB KELP_ART_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tools/art*.cpp)
 file(GLOB KELP_ART_HEADERS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tools/art*.h)
-add_custom_command(OUTPUT ${KELP_TOOLS_DIR}/artgen
-  COMMAND ${KELP_HOST_CXX} ${KELP_HOST_FLAGS} ${KELP_ART_SOURCES} -o ${KELP_TOOLS_DIR}/artgen
+add_custom_command(OUTPUT ${KELP_TOOLS_DIR}/artgen${KELP_HOST_EXE}
+  COMMAND ${KELP_HOST_CXX} ${KELP_HOST_FLAGS} ${KELP_ART_SOURCES} -o ${KELP_TOOLS_DIR}/artgen${KELP_HOST_EXE}
   DEPENDS ${KELP_ART_SOURCES} ${KELP_ART_HEADERS} ${CMAKE_SOURCE_DIR}/practice/key_boxes.h
           ${KELP_ASSET_IDS}
   COMMENT "Building the artwork generator")
 
-add_custom_command(OUTPUT ${KELP_TOOLS_DIR}/check_practice_text
+add_custom_command(OUTPUT ${KELP_TOOLS_DIR}/check_practice_text${KELP_HOST_EXE}
   COMMAND ${KELP_HOST_CXX} ${KELP_HOST_FLAGS} ${CMAKE_SOURCE_DIR}/tools/check_practice_text.cpp
-          -o ${KELP_TOOLS_DIR}/check_practice_text
+          -o ${KELP_TOOLS_DIR}/check_practice_text${KELP_HOST_EXE}
   DEPENDS ${CMAKE_SOURCE_DIR}/tools/check_practice_text.cpp
   COMMENT "Building the practice text check")
 
@@ -46,8 +52,8 @@ file(WRITE ${CMAKE_BINARY_DIR}/assets.rc.new "${KELP_ASSETS_RC}")
 configure_file(${CMAKE_BINARY_DIR}/assets.rc.new ${KELP_GENERATED_RES}/assets.rc COPYONLY)
 
 add_custom_command(OUTPUT ${KELP_DATA_ARTWORK} ${KELP_RESOURCE_ARTWORK}
-  COMMAND ${KELP_TOOLS_DIR}/artgen ${KELP_BIN} ${KELP_GENERATED_RES}
-  DEPENDS ${KELP_TOOLS_DIR}/artgen
+  COMMAND ${KELP_TOOLS_DIR}/artgen${KELP_HOST_EXE} ${KELP_BIN} ${KELP_GENERATED_RES}
+  DEPENDS ${KELP_TOOLS_DIR}/artgen${KELP_HOST_EXE}
   COMMENT "Drawing pictures, icons and sounds")
 add_custom_target(kelp_artwork DEPENDS ${KELP_DATA_ARTWORK} ${KELP_RESOURCE_ARTWORK})
 
@@ -60,8 +66,8 @@ foreach(entry "1;3432;lower" "2;3332;prose" "3;3998;prose" "4;3632;prose" "5;143
   set(source ${CMAKE_SOURCE_DIR}/data/Level${number}.txt)
   set(output ${KELP_BIN}/Level${number}.kpd)
   add_custom_command(OUTPUT ${output}
-    COMMAND ${KELP_TOOLS_DIR}/check_practice_text ${source} ${output} ${minimum} ${kind}
-    DEPENDS ${source} ${KELP_TOOLS_DIR}/check_practice_text
+    COMMAND ${KELP_TOOLS_DIR}/check_practice_text${KELP_HOST_EXE} ${source} ${output} ${minimum} ${kind}
+    DEPENDS ${source} ${KELP_TOOLS_DIR}/check_practice_text${KELP_HOST_EXE}
     COMMENT "Checking Level${number}.txt")
   list(APPEND KELP_TEXTS ${output})
 endforeach()

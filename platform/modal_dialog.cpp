@@ -1,10 +1,33 @@
 #include "platform/modal_dialog.h"
 
+#include <algorithm>
+
 namespace kelp {
 
 INT_PTR ModalDialog::Run(HWND owner) {
   return DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(templateId_), owner,
                          &ModalDialog::DialogProc, reinterpret_cast<LPARAM>(this));
+}
+
+// Over the owner, inside the work area of the owner's monitor (of the dialog's
+// own without a shown owner).
+void ModalDialog::CenterOnOwner() {
+  const HWND owner = GetWindow(hwnd_, GW_OWNER);
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof monitor;
+  GetMonitorInfoW(MonitorFromWindow(owner ? owner : hwnd_, MONITOR_DEFAULTTONEAREST), &monitor);
+  const RECT screen = monitor.rcWork;
+  RECT area = screen;
+  if (owner && IsWindowVisible(owner) && !IsIconic(owner)) GetWindowRect(owner, &area);
+  RECT own{};
+  GetWindowRect(hwnd_, &own);
+  const LONG width = own.right - own.left;
+  const LONG height = own.bottom - own.top;
+  const LONG left = std::clamp((area.left + area.right - width) / 2, screen.left,
+                               std::max(screen.left, screen.right - width));
+  const LONG top = std::clamp((area.top + area.bottom - height) / 2, screen.top,
+                              std::max(screen.top, screen.bottom - height));
+  SetWindowPos(hwnd_, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 bool ModalDialog::OnCommand(WORD id, WORD) {

@@ -18,6 +18,7 @@ class ModalDialog {
  protected:
   HWND hwnd() const { return hwnd_; }
   void End(INT_PTR result) { EndDialog(hwnd_, result); }
+  void CenterOnOwner();
   // Return false when the focus was set by the handler.
   virtual bool OnInitDialog() { return true; }
   // Default: OK and Cancel end the dialog with their id.

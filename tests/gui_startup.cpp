@@ -1,5 +1,7 @@
 #include "tests/frame_test.h"
 #include "tests/pixels.h"
+#include "app/tool_buttons.h"
+#include "resource_ids.h"
 
 namespace kelp::test {
 namespace {
@@ -29,6 +31,31 @@ TEST_F(StartUp, BackgroundPictureFillsTheClientAreaOrAPlainFillWithout) {
   EXPECT_FALSE(g.background());
   EXPECT_EQ(PixelAt(g, 600, 420), PixelAt(g, 350, 300));
   EXPECT_EQ(PixelAt(g, 10, 200), PixelAt(g, 350, 300));
+}
+
+// Started from inside its zip or copied alone: one message naming the folder,
+// then the program goes on, silent and without a crash.
+TEST_F(StartUp, WithoutItsFilesTheProgramSaysSoOnceAndGoesOnSilently) {
+  for (const char* name : kShippedFiles) folder.Remove(name);
+  int sounds = 0;
+  TheSeams().soundOutput = [&](const void* wave, unsigned) { sounds += wave != nullptr; };
+  MessageBoxWatcher boxes;
+  MainFrame& f = Open();
+  Pump(f);
+  ASSERT_EQ(boxes.seen().size(), 1u);
+  EXPECT_NE(boxes.seen()[0].text.find(folder.path()), std::string::npos);
+  for (int button = 0; button < kToolButtonCount; ++button) {
+    const Rect r = ToolButtonRect(button);
+    SendMessageW(f.hwnd(), WM_MOUSEMOVE, 0, MAKELPARAM(r.left + 5, r.top + 5));
+  }
+  SendCommand(f, ID_LEVEL2);
+  FinishSlide(f);
+  for (char c : std::string("abc")) SendMessageW(f.hwnd(), WM_CHAR, c, 1);
+  Pump(f);
+  EXPECT_EQ(sounds, 0);
+  EXPECT_EQ(boxes.seen().size(), 2u);  // the level's missing text
+  EXPECT_TRUE(IsWindow(f.hwnd()));
+  TheSeams().soundOutput = nullptr;
 }
 
 }  // namespace
