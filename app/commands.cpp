@@ -3,11 +3,11 @@
 #include "appearance/background.h"
 #include "appearance/settings_dialog.h"
 #include "appearance/settings_store.h"
-#include "appearance/skin_table.h"
 #include "appearance/skins.h"
 #include "pages/about_dialog.h"
 #include "platform/files.h"
 #include "platform/gbk.h"
+#include "data_files.h"
 #include "resource_ids.h"
 #include "scores/score_history.h"
 #include "scores/score_store.h"
@@ -127,10 +127,8 @@ void MainFrame::ReportMissingText(int level) {
 // A program started from inside its zip, or copied alone, finds none of its
 // files: it says so once and goes on without them.
 void MainFrame::ReportMissingDataFiles() {
-  for (const LevelInfo& level : kLevels)
-    if (FileExists(exeDir_ + level.textFile)) return;
-  for (const SkinInfo& skin : kSkins)
-    if (FileExists(exeDir_ + skin.backgroundFile)) return;
+  for (const char* name : kDataFiles)
+    if (FileExists(exeDir_ + name)) return;
   const std::string text = "Kelp 在它所在的文件夹里找不到自己的练习文本、图片和声音：\n\n" + exeDir_ +
                            "\n\n请先把压缩包里的全部文件解压到同一个文件夹，"
                            "再运行那里的 kelp.exe。";

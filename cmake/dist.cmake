@@ -3,10 +3,7 @@
 # run time and SHA256SUMS; never the learner's own files (skd.kpd, Lev?Data.kpd).
 set(KELP_DIST_NAME kelp-${PROJECT_VERSION})
 set(KELP_DIST_ZIP ${CMAKE_BINARY_DIR}/${KELP_DIST_NAME}-win64.zip)
-set(KELP_DIST_FILES kelp.exe
-  Level1.kpd Level2.kpd Level3.kpd Level4.kpd Level5.kpd
-  bgmain0.kpd bgmain1.kpd bgmain2.kpd bgmain3.kpd kb0.kpd kb1.kpd kb2.kpd
-  KP.WAV ERR.WAV SEL1.WAV)
+set(KELP_DIST_FILES kelp.exe ${KELP_DATA_FILES})
 # The build converts data/Readme.txt into bin/Readme.txt when the source is there.
 if(EXISTS ${CMAKE_SOURCE_DIR}/data/Readme.txt)
   list(APPEND KELP_DIST_FILES Readme.txt)

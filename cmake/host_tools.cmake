@@ -22,13 +22,26 @@ add_custom_command(OUTPUT ${KELP_TOOLS_DIR}/artgen${KELP_HOST_EXE}
 add_custom_command(OUTPUT ${KELP_TOOLS_DIR}/check_practice_text${KELP_HOST_EXE}
   COMMAND ${KELP_HOST_CXX} ${KELP_HOST_FLAGS} ${CMAKE_SOURCE_DIR}/tools/check_practice_text.cpp
           -o ${KELP_TOOLS_DIR}/check_practice_text${KELP_HOST_EXE}
-  DEPENDS ${CMAKE_SOURCE_DIR}/tools/check_practice_text.cpp
+  DEPENDS ${CMAKE_SOURCE_DIR}/tools/check_practice_text.cpp ${CMAKE_SOURCE_DIR}/practice/level_table.h
   COMMENT "Building the practice text check")
 
+# The data files: resources/data_files.h lists them. Level<n>.kpd comes from
+# data/Level<n>.txt through the practice-text check; the generator makes the rest.
+set(KELP_DATA_LIST ${CMAKE_SOURCE_DIR}/resources/data_files.h)
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${KELP_DATA_LIST})
+file(STRINGS ${KELP_DATA_LIST} KELP_DATA_LINES REGEX "^ +\"[^\"]+\",$")
+set(KELP_DATA_FILES)
 set(KELP_DATA_ARTWORK)
-foreach(name bgmain0.kpd bgmain1.kpd bgmain2.kpd bgmain3.kpd kb0.kpd kb1.kpd kb2.kpd
-             KP.WAV ERR.WAV SEL1.WAV)
-  list(APPEND KELP_DATA_ARTWORK ${KELP_BIN}/${name})
+set(KELP_TEXT_FILES)
+foreach(line IN LISTS KELP_DATA_LINES)
+  string(REGEX MATCH "\"([^\"]+)\"" _ "${line}")
+  set(name ${CMAKE_MATCH_1})
+  list(APPEND KELP_DATA_FILES ${name})
+  if(name MATCHES "^Level[0-9]\\.kpd$")
+    list(APPEND KELP_TEXT_FILES ${name})
+  else()
+    list(APPEND KELP_DATA_ARTWORK ${KELP_BIN}/${name})
+  endif()
 endforeach()
 # The asset list lives in resources/resource_ids.h: every IDB_ and IDI_ id there
 # is a bitmap or icon the generator draws and kelp.rc embeds (through assets.rc).
@@ -57,18 +70,17 @@ add_custom_command(OUTPUT ${KELP_DATA_ARTWORK} ${KELP_RESOURCE_ARTWORK}
   COMMENT "Drawing pictures, icons and sounds")
 add_custom_target(kelp_artwork DEPENDS ${KELP_DATA_ARTWORK} ${KELP_RESOURCE_ARTWORK})
 
-# Level texts: minimum size and allowed characters are checked on every build.
+# Level texts: the check takes the size and the allowed characters from the
+# level table, on every build.
 set(KELP_TEXTS)
-foreach(entry "1;3432;lower" "2;3332;prose" "3;3998;prose" "4;3632;prose" "5;1432;keypad")
-  list(GET entry 0 number)
-  list(GET entry 1 minimum)
-  list(GET entry 2 kind)
-  set(source ${CMAKE_SOURCE_DIR}/data/Level${number}.txt)
-  set(output ${KELP_BIN}/Level${number}.kpd)
+foreach(name IN LISTS KELP_TEXT_FILES)
+  string(REGEX REPLACE "\\.kpd$" ".txt" source_name ${name})
+  set(source ${CMAKE_SOURCE_DIR}/data/${source_name})
+  set(output ${KELP_BIN}/${name})
   add_custom_command(OUTPUT ${output}
-    COMMAND ${KELP_TOOLS_DIR}/check_practice_text${KELP_HOST_EXE} ${source} ${output} ${minimum} ${kind}
+    COMMAND ${KELP_TOOLS_DIR}/check_practice_text${KELP_HOST_EXE} ${source} ${output}
     DEPENDS ${source} ${KELP_TOOLS_DIR}/check_practice_text${KELP_HOST_EXE}
-    COMMENT "Checking Level${number}.txt")
+    COMMENT "Checking ${source_name}")
   list(APPEND KELP_TEXTS ${output})
 endforeach()
 add_custom_target(kelp_data ALL DEPENDS ${KELP_TEXTS} ${KELP_DATA_ARTWORK})

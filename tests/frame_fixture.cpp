@@ -46,7 +46,7 @@ LRESULT CALLBACK AnswerMessageBox(int code, WPARAM wParam, LPARAM lParam) {
 
 DataFolder::DataFolder() : path_(NewTempFolder()) {
   const std::string shipped = ExecutableDirectory();
-  for (const char* name : kShippedFiles) {
+  for (const char* name : kDataFiles) {
     CopyFileW(Widen(shipped + name).c_str(), Widen(path_ + name).c_str(), FALSE);
   }
   TheSeams().dataDirectory = path_;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/main_frame.h"
+#include "data_files.h"
 
 #include <windows.h>
 
@@ -13,10 +14,7 @@
 namespace kelp::test {
 
 // The files a release ships beside the program, and those the program writes.
-inline constexpr const char* kShippedFiles[] = {
-    "Level1.kpd",  "Level2.kpd",  "Level3.kpd",  "Level4.kpd",  "Level5.kpd",
-    "bgmain0.kpd", "bgmain1.kpd", "bgmain2.kpd", "bgmain3.kpd", "kb0.kpd",
-    "kb1.kpd",     "kb2.kpd",     "KP.WAV",      "ERR.WAV",     "SEL1.WAV"};
+using kelp::kDataFiles;
 inline constexpr const char* kLearnerFiles[] = {"skd.kpd",      "Lev0Data.kpd", "Lev1Data.kpd",
                                                 "Lev2Data.kpd", "Lev3Data.kpd", "Lev4Data.kpd"};
 

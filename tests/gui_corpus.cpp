@@ -178,7 +178,7 @@ std::vector<Variant> CorpusVariants() {
         file + ": " + what, [=](auto& f) { Put(f, file, bytes); }, level);
   };
   std::vector<std::string> files(std::begin(kLearnerFiles), std::end(kLearnerFiles));
-  files.insert(files.end(), std::begin(kShippedFiles), std::end(kShippedFiles));
+  files.insert(files.end(), std::begin(kDataFiles), std::end(kDataFiles));
   const std::string shipped = ExecutableDirectory();
   using Damage = std::function<void(const DataFolder&, const std::string&, const std::string&)>;
   const std::pair<const char*, Damage> damages[] = {

@@ -36,7 +36,7 @@ TEST_F(StartUp, BackgroundPictureFillsTheClientAreaOrAPlainFillWithout) {
 // Started from inside its zip or copied alone: one message naming the folder,
 // then the program goes on, silent and without a crash.
 TEST_F(StartUp, WithoutItsFilesTheProgramSaysSoOnceAndGoesOnSilently) {
-  for (const char* name : kShippedFiles) folder.Remove(name);
+  for (const char* name : kDataFiles) folder.Remove(name);
   int sounds = 0;
   TheSeams().soundOutput = [&](const void* wave, unsigned) { sounds += wave != nullptr; };
   MessageBoxWatcher boxes;

@@ -1,8 +1,11 @@
 // Joins the lines of a practice text, validates it and writes the .kpd blob.
-// Usage: check_practice_text <source.txt> <output.kpd> <min-bytes> <kind>
-// kind: lower | prose | keypad
+// Usage: check_practice_text <source.txt> <output.kpd>
+// The output's name picks the level: the text must hold every byte the level
+// may read (its largest random offset plus the bytes read) and only the
+// characters of its kind.
 
-#include <charconv>
+#include "practice/level_table.h"
+
 #include <cstdio>
 #include <fstream>
 #include <iostream>
@@ -11,6 +14,14 @@
 #include <string_view>
 
 namespace {
+
+// What each level's text may hold, in level order.
+constexpr const char* kTextKinds[kelp::kLevelCount] = {"lower", "prose", "prose", "prose", "keypad"};
+
+std::string_view BaseName(std::string_view path) {
+  const std::size_t slash = path.find_last_of("/\\");
+  return slash == std::string_view::npos ? path : path.substr(slash + 1);
+}
 
 // Joins `src` per `kind` into `out`; returns an empty string or an error message.
 std::string joinAndValidate(std::string_view src, std::string_view kind, std::size_t minBytes,
@@ -67,22 +78,22 @@ std::string joinAndValidate(std::string_view src, std::string_view kind, std::si
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 5) {
-    std::cerr << "usage: check_practice_text <source.txt> <output.kpd> <min-bytes> "
-                 "<lower|prose|keypad>\n";
+  if (argc != 3) {
+    std::cerr << "usage: check_practice_text <source.txt> <output.kpd>\n";
     return 1;
   }
   const std::string srcPath = argv[1];
   const std::string outPath = argv[2];
   std::remove(outPath.c_str());  // never leave a stale output behind
 
-  std::size_t minBytes = 0;
-  const std::string_view minArg = argv[3];
-  const auto [end, ec] = std::from_chars(minArg.data(), minArg.data() + minArg.size(), minBytes);
-  if (ec != std::errc{} || end != minArg.data() + minArg.size()) {
-    std::cerr << srcPath << ": bad min-bytes '" << minArg << "'\n";
+  int level = 0;
+  while (level < kelp::kLevelCount && BaseName(outPath) != kelp::kLevels[level].textFile) ++level;
+  if (level == kelp::kLevelCount) {
+    std::cerr << outPath << ": not the text file of any level\n";
     return 1;
   }
+  const kelp::LevelInfo& info = kelp::kLevels[level];
+  const std::size_t minBytes = static_cast<std::size_t>(info.offsetModulus - 1 + info.bytesRead);
 
   std::ifstream in(srcPath, std::ios::binary);
   if (!in) {
@@ -92,7 +103,7 @@ int main(int argc, char** argv) {
   const std::string src{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 
   std::string joined;
-  const std::string err = joinAndValidate(src, argv[4], minBytes, joined);
+  const std::string err = joinAndValidate(src, kTextKinds[level], minBytes, joined);
   if (!err.empty()) {
     std::cerr << srcPath << ": " << err << "\n";
     return 1;
