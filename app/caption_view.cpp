@@ -18,14 +18,10 @@ constexpr COLORREF kPictureLight = RGB(255, 255, 255);
 constexpr COLORREF kPictureShadow = RGB(96, 96, 96);
 constexpr COLORREF kOuterLine = RGB(176, 176, 176);
 
-bool KnownSkin(int skin) {
-  return skin >= 0 && skin < kSkinCount;
-}
-
 }  // namespace
 
 COLORREF TitleTextColor(int skin) {
-  return KnownSkin(skin) ? kSkins[skin].titleColor : RGB(0, 0, 0);
+  return SkinAt(skin).titleColor;
 }
 
 void PaintTitleBar(HDC windowDc, const TitleBar& bar) {

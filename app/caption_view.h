@@ -20,10 +20,8 @@ struct TitleBar {
   HBITMAP powerGlyph = nullptr;
 };
 
-// The caption picture of a skin, loaded by the frame when the skin is set;
-// none for a skin outside 0 to 3.
+// The caption picture of a skin, loaded by the frame when the skin is set.
 Bitmap LoadCaptionBitmap(int skin);
-// Black for a skin outside 0 to 3.
 COLORREF TitleTextColor(int skin);
 
 void PaintTitleBar(HDC windowDc, const TitleBar& bar);

@@ -26,7 +26,7 @@ LRESULT MainFrame::OnCaptionMessage(UINT message, WPARAM wParam, LPARAM lParam) 
 }
 
 Bitmap LoadCaptionBitmap(int skin) {
-  return skin >= 0 && skin < kSkinCount ? LoadBitmapResource(kSkins[skin].captionBitmap) : Bitmap();
+  return LoadBitmapResource(SkinAt(skin).captionBitmap);
 }
 
 void MainFrame::PaintCaption() {

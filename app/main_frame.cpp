@@ -97,7 +97,7 @@ void MainFrame::LoadToolIcons() {
 RECT MainFrame::ComputeWindowRect() const {
   const int height = metrics_.cyCaption + metrics_.cyMenu + 4 * metrics_.cyBorder + 456;
   const int width = 4 * metrics_.cyBorder + 706;
-  const int left = (metrics_.cxScreen - 700) / 2;
+  const int left = (metrics_.cxScreen - kClientWidth) / 2;
   const int top = (metrics_.cyScreen - 500) / 2;
   return {left, top, left + width, top + height};
 }

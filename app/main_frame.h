@@ -22,8 +22,6 @@
 
 namespace kelp {
 
-constexpr int kClientWidth = 700;
-constexpr int kClientHeight = 450;
 constexpr UINT_PTR kTipTimer = 1;
 constexpr UINT_PTR kSlideTimer = 2;
 

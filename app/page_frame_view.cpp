@@ -1,6 +1,7 @@
 #include "app/page_frame_view.h"
 
 #include "platform/gdi.h"
+#include "platform/geometry.h"
 
 namespace kelp {
 
@@ -39,7 +40,7 @@ void DrawToolStrip(HDC dc, int x, int y, const ToolStripLook& look) {
 void DrawPageFrame(HDC dc, const ToolStripSlide& slide, const Palette& palette,
                    const ToolStripLook& look) {
   // Everything of the frame lies in the band at the top.
-  const RECT band{0, 0, 700, kSlideBandHeight};
+  const RECT band{0, 0, kClientWidth, kSlideBandHeight};
   if (!RectVisible(dc, &band)) return;
   Font font = CreateSongFont(kPageFont);
   ScopedSelect selectFont(dc, font.get());

@@ -47,7 +47,7 @@ SettingsRecord DecodeSettings(std::string_view fileBytes, const SettingsRecord& 
   SettingsRecord settings = defaults;
   if (logical.size() >= 4) {
     const auto skin = static_cast<int>(ReadLe32(logical, 0));
-    settings.skinIndex = skin >= 0 && skin < kSkinCount ? skin : 0;
+    settings.skinIndex = KnownSkinOr0(skin);
   }
   for (size_t i = 0; i < settings.colors.size(); ++i) {
     const size_t offset = 4 + 4 * i;

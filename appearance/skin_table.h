@@ -65,9 +65,12 @@ inline constexpr SkinInfo kSkins[kSkinCount] = {
      Rgb(0, 0, 0)},
 };
 
-// Out-of-range skins are treated as skin 0.
+// Out-of-range skins are treated as skin 0, wherever they come from.
+constexpr int KnownSkinOr0(int skin) {
+  return skin >= 0 && skin < kSkinCount ? skin : 0;
+}
 constexpr const SkinInfo& SkinAt(int skin) {
-  return kSkins[skin >= 0 && skin < kSkinCount ? skin : 0];
+  return kSkins[KnownSkinOr0(skin)];
 }
 
 }  // namespace kelp

@@ -3,6 +3,11 @@
 // Plain points and rectangles for models that must not see windows.h.
 namespace kelp {
 
+// Every page, the background picture and the tool strip are laid out for this
+// client area; the frame sizes the window to it.
+constexpr int kClientWidth = 700;
+constexpr int kClientHeight = 450;
+
 struct Point {
   int x = 0;
   int y = 0;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/geometry.h"
+
 #include <cstddef>
 
 // Where the score sheet puts a record: exercises 1 to 30 across, scores 0 to 100 up,
@@ -11,7 +13,6 @@ constexpr int kChartPixelsPerPoint = 3;
 constexpr int kChartFirstX = 70;  // the first record
 constexpr int kChartRecordPitch = 20;
 constexpr int kChartStrokeStartX = 65;  // a lone record still shows as a short stroke
-constexpr int kChartPageWidth = 700;
 
 // Beyond this many points either way a record lies far off the page anyway; the
 // clamp keeps the conversion to pixels defined for any float a file can hold.

@@ -88,7 +88,7 @@ void DrawScoreSheet(HDC dc, const std::array<std::vector<float>, kLevelCount>& h
   DrawLegend(dc, palette);
   // Records off the scale lie above or under the chart, but a line toward a
   // record far off the page (NaN, 1e30) stops short of the title and the legend.
-  IntersectClipRect(dc, kChartStrokeStartX, kCurvesTopY, kChartPageWidth, kSwatchY);
+  IntersectClipRect(dc, kChartStrokeStartX, kCurvesTopY, kClientWidth, kSwatchY);
   for (int level = 0; level < kLevelCount; ++level)
     DrawHistoryLine(dc, histories[level], palette.level[level]);
   RestoreDC(dc, saved);

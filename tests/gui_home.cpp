@@ -75,7 +75,7 @@ TEST_F(Home, TitleBarOnTheRealWindowFramesPictureTitleAndGlyphWithOrWithoutAPict
       ASSERT_EQ(WindowPixel(window, glyph.left + x, glyph.top + y), BitmapPixel(power.get(), x, y));
   // Without a picture the title still goes on the default caption.
   WindowDC dc(window, WindowDC::kWholeWindow);
-  PaintTitleBar(dc.get(), Bar(f, LoadCaptionBitmap(9).get(), TitleTextColor(9)));
+  PaintTitleBar(dc.get(), Bar(f, nullptr, RGB(0, 0, 0)));
   EXPECT_EQ(GetPixel(dc.get(), 0, 0), RGB(176, 176, 176));
   EXPECT_EQ(GetPixel(dc.get(), 10, caption.top), RGB(255, 255, 255));
 }
