@@ -8,8 +8,6 @@ namespace kelp {
 
 namespace {
 
-constexpr char kSelectSound[] = "SEL1.WAV";
-
 Point ClientPoint(LPARAM point) {
   return {static_cast<short>(LOWORD(point)), static_cast<short>(HIWORD(point))};
 }

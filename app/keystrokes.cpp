@@ -14,8 +14,6 @@ namespace {
 constexpr unsigned kBackspace = 8;
 constexpr unsigned kEnter = 13;
 constexpr unsigned kDigitThree = '3';
-constexpr char kRightKeySound[] = "KP.WAV";
-constexpr char kWrongKeySound[] = "ERR.WAV";
 
 RECT ToRect(const CellRect& cell) {
   return {cell.left, cell.top, cell.right, cell.bottom};

@@ -274,7 +274,8 @@ void MainFrame::OnAppExit() {
 // The sound library and files are loaded when a level is chosen, while the strip
 // slides: start-up and the home page do not pay for them.
 void MainFrame::PrepareKeySounds() {
-  const std::string sounds[] = {exeDir_ + "KP.WAV", exeDir_ + "ERR.WAV", exeDir_ + "SEL1.WAV"};
+  const std::string sounds[] = {exeDir_ + kRightKeySound, exeDir_ + kWrongKeySound,
+                                exeDir_ + kSelectSound};
   PrepareSounds(sounds, 3);
 }
 

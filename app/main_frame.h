@@ -22,6 +22,10 @@
 
 namespace kelp {
 
+// The sounds beside the program.
+constexpr char kRightKeySound[] = "KP.WAV";
+constexpr char kWrongKeySound[] = "ERR.WAV";
+constexpr char kSelectSound[] = "SEL1.WAV";
 constexpr UINT_PTR kTipTimer = 1;
 constexpr UINT_PTR kSlideTimer = 2;
 

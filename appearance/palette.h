@@ -1,7 +1,7 @@
 #pragma once
 
 #include "appearance/skin_table.h"
-#include "practice/level_table.h"
+#include "platform/level_count.h"
 
 #include <array>
 #include <cstdint>

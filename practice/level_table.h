@@ -1,9 +1,9 @@
 #pragma once
 
+#include "platform/level_count.h"
+
 // Per-level constants and the character-cell geometry of the practice pages.
 namespace kelp {
-
-constexpr int kLevelCount = 5;
 constexpr int kTextBufferSize = 250;
 constexpr int kCellPitch = 13;
 constexpr int kRowLength = 50;
