@@ -10,9 +10,10 @@ namespace kelp {
 
 namespace {
 
-// A point size for the screen, as a character height in pixels.
-int PointsToPixels(HDC dc, int points) {
-  return std::abs(MulDiv(GetDeviceCaps(dc, LOGPIXELSY), 10 * points, 720));
+// The tip's character height in pixels on this screen.
+int TipPixels(HDC dc, int cyMenu) {
+  const int dpi = GetDeviceCaps(dc, LOGPIXELSY);
+  return std::abs(MulDiv(dpi, 10 * TipPointSize(cyMenu, dpi), 720));
 }
 
 }  // namespace
@@ -20,7 +21,7 @@ int PointsToPixels(HDC dc, int points) {
 void DrawTip(HDC windowDc, const FrameLayout& frame, int cyMenu, std::string_view gbkTip,
              COLORREF face, COLORREF text) {
   const int saved = SaveDC(windowDc);
-  const Font font = CreateSongFont({-PointsToPixels(windowDc, TipPointSize(cyMenu)), 0, 400});
+  const Font font = CreateSongFont({-TipPixels(windowDc, cyMenu), 0, 400});
   if (font) SelectObject(windowDc, font.get());
   SetBkMode(windowDc, OPAQUE);
   SetBkColor(windowDc, face);

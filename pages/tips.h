@@ -25,9 +25,10 @@ class TipRotation {
   int index_ = 0;
 };
 
-// The tip font's size in points: the menu bar less ten.
-constexpr int TipPointSize(int cyMenu) {
-  return cyMenu - 10;
+// The tip font's size in points: the menu bar less ten, the bar measured at
+// 96 dpi so that the tip grows with a scaled display as the bar does.
+constexpr int TipPointSize(int cyMenu, int dpi) {
+  return cyMenu * 96 / dpi - 10;
 }
 
 }  // namespace kelp

@@ -13,6 +13,7 @@ struct FrameLayout {
   Rect caption;  // between the frame's borders, above the menu bar
   Rect menuBar;
   Point client;  // the client area's top-left corner
+  int menuTitlesRight = 0;  // the right end of the last menu title
 };
 
 constexpr int kPowerGlyphSize = 16;
@@ -36,7 +37,9 @@ constexpr Rect PowerGlyphHitRect(const FrameLayout& f) {
 // The part of the menu-bar row right of the menu titles, ending just before the glyph.
 constexpr Rect TipRect(const FrameLayout& f) {
   const int top = f.menuBar.top - 1;
-  return {kTipLeft, top, PowerGlyphBox(f).left - kTipGlyphGap, top + f.menuBar.height()};
+  const int left = f.menuTitlesRight + kTipGlyphGap > kTipLeft ? f.menuTitlesRight + kTipGlyphGap
+                                                              : kTipLeft;
+  return {left, top, PowerGlyphBox(f).left - kTipGlyphGap, top + f.menuBar.height()};
 }
 
 }  // namespace kelp

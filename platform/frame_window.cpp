@@ -87,6 +87,11 @@ FrameLayout ReadFrameLayout(HWND window, int cyMenu) {
     frame.menuBar = {border, frame.client.y - edge - cyMenu, frame.windowWidth - border,
                      frame.client.y - edge};
   frame.caption = {border, border, frame.windowWidth - border, frame.menuBar.top};
+  const HMENU menu = GetMenu(window);
+  RECT title{};
+  if (menu && GetMenuItemCount(menu) > 0 &&
+      GetMenuItemRect(window, menu, GetMenuItemCount(menu) - 1, &title))
+    frame.menuTitlesRight = title.right - box.left;
   return frame;
 }
 

@@ -164,6 +164,12 @@ TEST(Scaling, ToolIconsStay32x32ClearOfTheirLabelsAndTheClientStays700x450) {
   EXPECT_GE(ink.top, 4);
   EXPECT_LE(ink.right, 4 + kToolIconSize);
   EXPECT_LE(ink.bottom, 4 + kToolIconSize);
+  // The tip keeps clear of the menu titles, which grow with the display.
+  RECT lastTitle{}, window = WindowBox(f->hwnd());
+  GetMenuItemRect(f->hwnd(), GetMenu(f->hwnd()), GetMenuItemCount(GetMenu(f->hwnd())) - 1,
+                  &lastTitle);
+  EXPECT_GT(TipRect(ReadFrameLayout(f->hwnd(), f->metrics().cyMenu)).left,
+            lastTitle.right - window.left);
   HDC screen = GetDC(nullptr);
   std::printf("scaling: %d dpi, system icon %d\n", GetDeviceCaps(screen, LOGPIXELSY),
               GetSystemMetrics(SM_CXICON));
