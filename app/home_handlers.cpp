@@ -15,9 +15,11 @@ Point ClientPoint(LPARAM point) {
 }  // namespace
 
 // The caption is painted over the default one and the tip shown is drawn again:
-// a move or an activation never turns the tips.
+// a move or an activation never turns the tips. Nothing of a hidden window shows,
+// so the messages of its creation paint nothing.
 LRESULT MainFrame::OnCaptionMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   const LRESULT result = DefaultProc(message, wParam, lParam);
+  if (!IsWindowVisible(hwnd())) return result;
   PaintCaption();
   DrawCurrentTip();
   return result;

@@ -41,6 +41,7 @@ HICON LoadProgramIcon(int id, int size = 0) {
 MainFrame::MainFrame() {
   ReadSystemMetrics();
   LoadToolIcons();
+  StartupStepDone("icons loaded");
   const RECT rect = ComputeWindowRect();
   menu_ = LoadMenuW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAIN_MENU));
   Create(kWindowTitle, WS_CAPTION, WS_EX_CLIENTEDGE, rect);
@@ -57,6 +58,7 @@ MainFrame::MainFrame() {
   std::srand(static_cast<unsigned>(Now()));
   exeDir_ = ExecutableDirectory();
   SetTimer(hwnd(), kTipTimer, kTipPeriodMs, nullptr);
+  StartupStepDone("window created");
   LoadSettingsAndBackground();
   PostMessageW(hwnd(), kCheckDataFiles, 0, 0);
 }
@@ -143,8 +145,10 @@ void MainFrame::OnSystemChange() {
 void MainFrame::LoadSettingsAndBackground() {
   background_.Reset();
   settings_ = LoadSettings(exeDir_);
+  StartupStepDone("settings read");
   background_ = LoadBitmapFile(settings_.backgroundPath);
   captionBitmap_ = LoadCaptionBitmap(settings_.skinIndex);
+  StartupStepDone("pictures loaded");
 }
 
 LRESULT MainFrame::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

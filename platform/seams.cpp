@@ -25,6 +25,10 @@ int SystemMetric(int index) {
   return TheSeams().systemMetric ? TheSeams().systemMetric(index) : GetSystemMetrics(index);
 }
 
+void StartupStepDone(const char* step) {
+  if (TheSeams().startupStep) TheSeams().startupStep(step);
+}
+
 void EndProcess(int code) {
   if (TheSeams().endProcess) {
     TheSeams().endProcess(code);

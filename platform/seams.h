@@ -15,6 +15,7 @@ struct Seams {
   std::string dataDirectory;            // overrides the executable's folder when set
   std::function<void(const void*, unsigned)> soundOutput;  // stands in for sndPlaySound
   std::function<int(int)> systemMetric;  // stands in for GetSystemMetrics
+  std::function<void(const char*)> startupStep;  // told as each start-up step ends
 };
 
 Seams& TheSeams();
@@ -22,6 +23,7 @@ Seams& TheSeams();
 std::time_t Now();
 int NextRandom();
 int SystemMetric(int index);
+void StartupStepDone(const char* step);
 void EndProcess(int code);
 // The folder of the running executable in GBK, absolute and ending in a backslash;
 // its short (8.3) form when the long one has no GBK form. Empty when the folder
