@@ -1,7 +1,9 @@
 #include "appearance/background.h"
 #include "platform/files.h"
 #include "platform/gbk.h"
+#include "resource_ids.h"
 #include "tests/dialog_script.h"
+#include "tests/frame_test.h"
 #include "tests/pixels.h"
 #include "tests/temp_folder.h"
 
@@ -62,6 +64,44 @@ std::string Picture(int width, int height, int bits, bool topDown, std::uint32_t
     bytes += shown < height / 2 ? topRow : bottomRow;
   }
   return bytes;
+}
+
+// 8000 x 8000 at 24 bits: 192 MB, sparse but for the shown rows, the last ones stored.
+void WriteHugePicture(const std::string& path) {
+  const int side = 8000, stride = side * 3;
+  const HANDLE file =
+      CreateFileW(Widen(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  DWORD done = 0;
+  const std::string header = BmpHeader(side, side, 24, 0, "", std::uint64_t{stride} * side);
+  WriteFile(file, header.data(), static_cast<DWORD>(header.size()), &done, nullptr);
+  std::string top, bottom;
+  for (int x = 0; x < 700; ++x) top += Bgr(kTop), bottom += Bgr(kBottom);
+  LARGE_INTEGER at{};
+  for (int y = 0; y < 450; ++y) {
+    at.QuadPart = 54 + std::int64_t{side - 1 - y} * stride;
+    SetFilePointerEx(file, at, nullptr, FILE_BEGIN);
+    const std::string& row = y < 225 ? top : bottom;
+    WriteFile(file, row.data(), static_cast<DWORD>(row.size()), &done, nullptr);
+  }
+  at.QuadPart = 54 + std::int64_t{stride} * side;
+  SetFilePointerEx(file, at, nullptr, FILE_BEGIN);
+  SetEndOfFile(file);
+  CloseHandle(file);
+}
+
+constexpr SIZE_T kLittleMemory = 20u << 20;
+
+std::size_t Committed() {
+  PROCESS_MEMORY_COUNTERS memory{};
+  K32GetProcessMemoryInfo(GetCurrentProcess(), &memory, sizeof memory);
+  return memory.PagefileUsage;
+}
+
+// Types `path` into the file dialog and opens it.
+void AnswerFileDialog(HWND dialog, const std::wstring& path) {
+  SetDlgItemTextW(dialog, kFileNameCombo, path.c_str());
+  SetDlgItemTextW(dialog, kFileNameEdit, path.c_str());
+  PostButton(dialog, IDOK);
 }
 
 class BackgroundTest : public ::testing::Test {
@@ -135,39 +175,16 @@ TEST_F(BackgroundTest, DrawablePicturesAreTakenAsShownOthersRefusedWithTheirCaus
   CloseHandle(hold);
 }
 
-// 8000 x 8000 at 24 bits is 192 MB on disk; only 450 rows of 2100 bytes are read.
 TEST_F(BackgroundTest, HugePictureIsReadQuicklyIntoAPageSizedPicture) {
-  const int side = 8000, stride = side * 3;
   const std::string path = folder + "huge.bmp";
-  const HANDLE file =
-      CreateFileW(Widen(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-  DWORD done = 0;
-  const std::string header = BmpHeader(side, side, 24, 0, "", std::uint64_t{stride} * side);
-  WriteFile(file, header.data(), static_cast<DWORD>(header.size()), &done, nullptr);
-  std::string top, bottom;
-  for (int x = 0; x < 700; ++x) top += Bgr(kTop), bottom += Bgr(kBottom);
-  for (int y = 0; y < 450; ++y) {  // the shown rows are the last ones stored
-    LARGE_INTEGER at{};
-    at.QuadPart = 54 + std::int64_t{side - 1 - y} * stride;
-    SetFilePointerEx(file, at, nullptr, FILE_BEGIN);
-    const std::string& row = y < 225 ? top : bottom;
-    WriteFile(file, row.data(), static_cast<DWORD>(row.size()), &done, nullptr);
-  }
-  LARGE_INTEGER end{};
-  end.QuadPart = 54 + std::int64_t{stride} * side;
-  SetFilePointerEx(file, end, nullptr, FILE_BEGIN);
-  SetEndOfFile(file);
-  CloseHandle(file);
-
-  PROCESS_MEMORY_COUNTERS before{}, after{};
-  K32GetProcessMemoryInfo(GetCurrentProcess(), &before, sizeof before);
+  WriteHugePicture(path);
+  const std::size_t before = Committed();
   const DWORD start = GetTickCount();
   const std::optional<ChosenBackground> chosen = Accept(path);
   const DWORD took = GetTickCount() - start;
-  K32GetProcessMemoryInfo(GetCurrentProcess(), &after, sizeof after);
   ASSERT_TRUE(chosen);
   EXPECT_LT(took, 1000u);
-  EXPECT_LT(after.PagefileUsage, before.PagefileUsage + (20u << 20));
+  EXPECT_LT(Committed(), before + kLittleMemory);
   EXPECT_EQ(BitmapSize(chosen->picture.get()).cx, 700);
   EXPECT_EQ(BitmapPixel(chosen->picture.get(), 699, 0), kTop);
   EXPECT_EQ(BitmapPixel(chosen->picture.get(), 0, 449), kBottom);
@@ -196,9 +213,7 @@ TEST_F(BackgroundTest, FileDialogChoosesOnlyBmpPicturesWithAGbkPath) {
       PostButton(dialog, IDCANCEL);
       return;
     }
-    SetDlgItemTextW(dialog, kFileNameCombo, answer.c_str());
-    SetDlgItemTextW(dialog, kFileNameEdit, answer.c_str());
-    PostButton(dialog, IDOK);
+    AnswerFileDialog(dialog, answer);
   });
 
   EXPECT_FALSE(ChooseBackground(nullptr, current));
@@ -215,6 +230,39 @@ TEST_F(BackgroundTest, FileDialogChoosesOnlyBmpPicturesWithAGbkPath) {
   ASSERT_EQ(boxes.size(), 1u);
   EXPECT_NE(boxes[0].find("路径"), std::string::npos) << boxes[0];
   EXPECT_GE(seen.size(), 3u);
+}
+
+using BackgroundFrame = FrameTest;
+
+// The command keeps the picture it checked; the next start reads it the same way.
+TEST_F(BackgroundFrame, ChosenHugePictureShowsWithLittleMemoryNowAndAtTheNextStart) {
+  const std::string path = folder.path() + "huge.bmp";
+  WriteHugePicture(path);
+  std::vector<std::string> boxes;
+  DialogScript script([&](HWND dialog) {
+    if (HWND text = GetDlgItem(dialog, 0xFFFF)) {
+      boxes.push_back(WindowTextOf(text));
+      PostButton(dialog, IDOK);
+    } else {
+      AnswerFileDialog(dialog, Widen(path));
+    }
+  });
+  for (bool restart : {false, true}) {
+    const std::size_t before = Committed();
+    MainFrame& f = Open();
+    if (!restart) Command(ID_BACKGROUND);
+    EXPECT_LT(Committed(), before + kLittleMemory) << restart;
+    EXPECT_EQ(f.settings().backgroundPath, path);
+    EXPECT_EQ(PixelAt(f, 695, 100), kTop) << restart;
+    EXPECT_EQ(PixelAt(f, 5, 440), kBottom) << restart;
+    frame.reset();
+  }
+  EXPECT_TRUE(boxes.empty());
+  EXPECT_EQ(folder.Read("skd.kpd"), [&] {
+    SettingsRecord stored = DefaultSettings(folder.path());
+    stored.backgroundPath = path;
+    return EncodeSettings(stored);
+  }());
 }
 
 }  // namespace
