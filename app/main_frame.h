@@ -107,7 +107,8 @@ class MainFrame : public FrameWindow {
 
   void LoadSettingsAndBackground();
   // `picture`, when given, is the one already read from the new path.
-  void ApplySettings(const SettingsRecord& settings, bool captionChanged, Bitmap picture = Bitmap());
+  void ApplySettings(const SettingsRecord& settings, bool captionChanged,
+                     Bitmap picture = Bitmap());
   void StartSlide(bool away);
   void OnPageShown();
   void ReadHistories();

@@ -16,8 +16,10 @@ namespace {
 constexpr char kAppName[] = "Kelp专业打字练习III(最终版)";
 constexpr char kTooSmall[] = "背景更改失败。背景位图大小应大于700*450";
 constexpr char kUnreadable[] = "背景更改失败。无法读取所选的图片文件。";
-constexpr char kCompressed[] = "背景更改失败。所选位图使用了本程序不支持的压缩格式，请选择未压缩的位图。";
-constexpr char kNoGbkPath[] = "背景更改失败。所选图片的路径中含有无法保存的字符，请将图片改名或移到其他文件夹后再选。";
+constexpr char kCompressed[] =
+    "背景更改失败。所选位图使用了本程序不支持的压缩格式，请选择未压缩的位图。";
+constexpr char kNoGbkPath[] =
+    "背景更改失败。所选图片的路径中含有无法保存的字符，请将图片改名或移到其他文件夹后再选。";
 constexpr char kNotSaved[] = "未知错误！背景更改失败。";
 
 void Tell(HWND owner, const char* text) {
@@ -35,9 +37,9 @@ struct PictureFile {
 PictureFile ReadPictureFile(const std::string& gbkPath) {
   PictureFile result;
   const OpenedFile file(gbkPath);
-  std::string head(static_cast<std::size_t>(std::min<unsigned long long>(
-                       file.size(), kBitmapHeaderBytes)),
-                   '\0');
+  std::string head(
+      static_cast<std::size_t>(std::min<unsigned long long>(file.size(), kBitmapHeaderBytes)),
+      '\0');
   if (!file.ReadAt(0, head.data(), head.size())) return result;
   result.readable = true;
   result.shape = ParseBitmapHeader(head, file.size());

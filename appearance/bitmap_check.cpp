@@ -155,7 +155,8 @@ void DecodeRow(const BitmapShape& shape, std::string_view row, int count, std::u
     } else if (bits == 24) {
       pixels[x] = ReadUnsigned(row, 3 * static_cast<std::size_t>(x), 3);
     } else {
-      const std::uint32_t value = ReadUnsigned(row, bits / 8 * static_cast<std::size_t>(x), bits / 8);
+      const std::uint32_t value =
+          ReadUnsigned(row, bits / 8 * static_cast<std::size_t>(x), bits / 8);
       pixels[x] = Component(value, shape.masks[0]) << 16 | Component(value, shape.masks[1]) << 8 |
                   Component(value, shape.masks[2]);
     }

@@ -38,8 +38,8 @@ Bitmap ScreenBitmap(int width, int height, const std::uint32_t* pixels) {
   info.bmiHeader.biBitCount = 32;
   info.bmiHeader.biCompression = BI_RGB;
   const WindowDC screen(nullptr, WindowDC::kClient);
-  return Bitmap(CreateDIBitmap(screen.get(), &info.bmiHeader, CBM_INIT, pixels, &info,
-                               DIB_RGB_COLORS));
+  return Bitmap(
+      CreateDIBitmap(screen.get(), &info.bmiHeader, CBM_INIT, pixels, &info, DIB_RGB_COLORS));
 }
 
 SIZE BitmapSize(HBITMAP bitmap) {

@@ -151,8 +151,8 @@ TEST_F(BackgroundTest, DrawablePicturesAreTakenAsShownOthersRefusedWithTheirCaus
   EXPECT_TRUE(boxes.empty());
 
   const std::string locked = Write("locked.bmp", Picture(700, 450, 24, false));
-  const HANDLE hold = CreateFileW(Widen(locked).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
-                                  0, nullptr);
+  const HANDLE hold =
+      CreateFileW(Widen(locked).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
   const std::pair<std::string, std::string> refused[] = {
       {Write("narrow.bmp", BmpFile(699, 450)), kTooSmall},
       {Write("short.bmp", BmpFile(700, 449)), kTooSmall},

@@ -9,7 +9,8 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, size_t size) {
   const std::string_view bytes(reinterpret_cast<const char*>(data), size);
-  for (std::uint64_t fileSize : {std::uint64_t(size), std::uint64_t(size) * 1000, ~std::uint64_t(0)}) {
+  for (std::uint64_t fileSize :
+       {std::uint64_t(size), std::uint64_t(size) * 1000, ~std::uint64_t(0)}) {
     const auto shape = kelp::ParseBitmapHeader(bytes, fileSize);
     if (!shape) continue;
     if (shape->width <= 0 || shape->height <= 0 || shape->width > 32767 || shape->height > 32767)

@@ -107,20 +107,20 @@ TEST(BitmapCheck, DecodesTheShownRowsOfEveryDrawableFormat) {
   const std::string rgbMasks = std::string("\xff\0\0\0\0\xff\0\0\0\0\xff\0", 12);
   const std::string masks565 = std::string("\0\xf8\0\0\xe0\x07\0\0\x1f\0\0\0", 12);
   const Case cases[] = {
-      {24, 0, "", std::string("\0\0\xff\0\xff\0\0\0", 8), std::string("\xff\0\0\x01\x02\x03\0\0", 8),
-       0xFF0000, 0x00FF00, 0x0000FF, 0x030201},
-      {32, 0, "", std::string("\x03\x02\x01\x77\0\0\xff\0", 8), std::string(8, '\0'),
-       0x010203, 0xFF0000, 0, 0},
+      {24, 0, "", std::string("\0\0\xff\0\xff\0\0\0", 8),
+       std::string("\xff\0\0\x01\x02\x03\0\0", 8), 0xFF0000, 0x00FF00, 0x0000FF, 0x030201},
+      {32, 0, "", std::string("\x03\x02\x01\x77\0\0\xff\0", 8), std::string(8, '\0'), 0x010203,
+       0xFF0000, 0, 0},
       {32, 3, rgbMasks, std::string("\x03\x02\x01\0\0\0\xff\0", 8), std::string(8, '\xff'),
        0x030201, 0x0000FF, 0xFFFFFF, 0xFFFFFF},
-      {16, 0, "", std::string("\0\x7c\x1f\0\0\0", 4), std::string("\xe0\x03\xff\x7f", 4),
-       0xFF0000, 0x0000FF, 0x00FF00, 0xFFFFFF},
-      {16, 3, masks565, std::string("\0\xf8\xe0\x07", 4), std::string("\x1f\0\0\0", 4),
-       0xFF0000, 0x00FF00, 0x0000FF, 0},
-      {8, 0, palette, std::string("\x01\x02\0\0", 4), std::string("\x00\x07\0\0", 4),
-       0x0000FF, 0xFF0000, 0x302010, 0},  // index 7 lies past the three colours
-      {4, 0, palette, std::string("\x12\0\0\0", 4), std::string("\x20\0\0\0", 4),
-       0x0000FF, 0xFF0000, 0xFF0000, 0x302010},
+      {16, 0, "", std::string("\0\x7c\x1f\0", 4), std::string("\xe0\x03\xff\x7f", 4), 0xFF0000,
+       0x0000FF, 0x00FF00, 0xFFFFFF},
+      {16, 3, masks565, std::string("\0\xf8\xe0\x07", 4), std::string("\x1f\0\0\0", 4), 0xFF0000,
+       0x00FF00, 0x0000FF, 0},
+      {8, 0, palette, std::string("\x01\x02\0\0", 4), std::string("\x00\x07\0\0", 4), 0x0000FF,
+       0xFF0000, 0x302010, 0},  // index 7 lies past the three colours
+      {4, 0, palette, std::string("\x12\0\0\0", 4), std::string("\x20\0\0\0", 4), 0x0000FF,
+       0xFF0000, 0xFF0000, 0x302010},
       {1, 0, palette.substr(0, 8), std::string("\x40\0\0\0", 4), std::string("\x80\0\0\0", 4),
        0x302010, 0x0000FF, 0x0000FF, 0x302010},
   };
