@@ -77,12 +77,8 @@ std::optional<std::string> ReadWholeFile(const std::string& path) {
 
 OpenedFile::OpenedFile(const std::string& path) : handle_(OpenForReading(path)) {
   LARGE_INTEGER size{};
-  if (handle_ == INVALID_HANDLE_VALUE) {
-    const DWORD error = GetLastError();
-    const bool missing = error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
-    status_ = missing ? FileStatus::kMissing : FileStatus::kUnreadable;
-  } else if (GetFileSizeEx(handle_, &size)) {
-    status_ = FileStatus::kRead;
+  if (handle_ != INVALID_HANDLE_VALUE && GetFileSizeEx(handle_, &size)) {
+    open_ = true;
     size_ = static_cast<unsigned long long>(size.QuadPart);
   }
 }
@@ -92,7 +88,7 @@ OpenedFile::~OpenedFile() {
 }
 
 bool OpenedFile::ReadAt(unsigned long long offset, char* buffer, std::size_t count) const {
-  if (status_ != FileStatus::kRead || offset > size_ || count > size_ - offset) return false;
+  if (!open_ || offset > size_ || count > size_ - offset) return false;
   LARGE_INTEGER position{};
   position.QuadPart = static_cast<LONGLONG>(offset);
   return SetFilePointerEx(handle_, position, nullptr, FILE_BEGIN) &&

@@ -38,15 +38,14 @@ class OpenedFile {
   OpenedFile(const OpenedFile&) = delete;
   OpenedFile& operator=(const OpenedFile&) = delete;
 
-  // kRead once open, else kMissing or kUnreadable.
-  FileStatus status() const { return status_; }
+  // 0 when it could not be opened.
   unsigned long long size() const { return size_; }
-  // Exactly `count` bytes from `offset`, or false.
+  // Exactly `count` bytes from `offset`, or false (also when it could not be opened).
   bool ReadAt(unsigned long long offset, char* buffer, std::size_t count) const;
 
  private:
   void* handle_;
-  FileStatus status_ = FileStatus::kUnreadable;
+  bool open_ = false;
   unsigned long long size_ = 0;
 };
 
