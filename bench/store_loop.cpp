@@ -1,9 +1,11 @@
 // Stores scores and settings with counted values, one after the other, until it is
 // killed: store_loop <folder\>. Step n appends the score n to history n mod 5 and
 // then writes skd.kpd with skin n mod 4, every colour n and the path C:\loop\<n>.
-// A restart stores the settings of the highest step found in the folder again,
-// then goes on after it.
+// A restart completes the highest step found in the folder (its settings), then
+// goes on after it.
+#include "appearance/settings_file.h"
 #include "appearance/settings_store.h"
+#include "platform/files.h"
 #include "scores/score_store.h"
 #include "tools/store_steps.h"
 
@@ -40,7 +42,9 @@ int main(int argc, char** argv) {
   const int last = LastStoredStep(folder);
   // A kill between a score and its settings left skd.kpd a step behind: finish
   // that step first, or a second such kill would leave it two steps behind.
-  if (last > 0 && !SaveSettings(folder, SettingsOfStep(last))) ++failures;
+  if (last > 0 && ReadWholeFile(folder + "skd.kpd") != EncodeSettings(SettingsOfStep(last)) &&
+      !SaveSettings(folder, SettingsOfStep(last)))
+    ++failures;
   for (int step = last + 1, done = 0; steps < 0 || done < steps; ++step, ++done) {
     // The score is exact in a float up to 2^24: far beyond any run.
     if (!AppendScore(folder, step % kHistories, static_cast<float>(step))) ++failures;
