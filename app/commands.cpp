@@ -144,16 +144,16 @@ void MainFrame::OnSkin(int skin) {
   ApplySettings(change->settings, change->captionChanged);
 }
 
-// The picture is checked before anything changes; a file that cannot be
-// written keeps the old background and says so.
+// The picture is checked and read before anything changes; a file that cannot
+// be written keeps the old background and says so.
 void MainFrame::OnChooseBackground() {
-  const std::optional<SettingsRecord> chosen = ChooseBackground(hwnd(), settings_);
+  std::optional<ChosenBackground> chosen = ChooseBackground(hwnd(), settings_);
   if (!chosen) return;
-  if (!SaveSettings(exeDir_, *chosen)) {
+  if (!SaveSettings(exeDir_, chosen->settings)) {
     ReportBackgroundNotSaved(hwnd());
     return;
   }
-  ApplySettings(*chosen, false);
+  ApplySettings(chosen->settings, false, std::move(chosen->picture));
 }
 
 // OK writes the file even when nothing changed; Cancel changes nothing.
@@ -166,10 +166,13 @@ void MainFrame::OnSettings() {
   ApplySettings(settings, false);
 }
 
-void MainFrame::ApplySettings(const SettingsRecord& settings, bool captionChanged) {
+void MainFrame::ApplySettings(const SettingsRecord& settings, bool captionChanged, Bitmap picture) {
   const bool newPicture = settings.backgroundPath != settings_.backgroundPath || !background_;
   settings_ = settings;
-  if (newPicture) background_ = LoadBitmapFile(settings_.backgroundPath);
+  if (picture)
+    background_ = std::move(picture);
+  else if (newPicture)
+    background_ = LoadBackgroundPicture(settings_.backgroundPath);
   if (captionChanged) {
     captionBitmap_ = LoadCaptionBitmap(settings_.skinIndex);
     RedrawWindow(hwnd(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE);

@@ -1,6 +1,7 @@
 #include "app/main_frame.h"
 
 #include "app/caption_view.h"
+#include "appearance/background.h"
 #include "appearance/settings_store.h"
 #include "appearance/skin_table.h"
 #include "pages/author_page_view.h"
@@ -146,7 +147,7 @@ void MainFrame::LoadSettingsAndBackground() {
   background_.Reset();
   settings_ = LoadSettings(exeDir_);
   StartupStepDone("settings read");
-  background_ = LoadBitmapFile(settings_.backgroundPath);
+  background_ = LoadBackgroundPicture(settings_.backgroundPath);
   captionBitmap_ = LoadCaptionBitmap(settings_.skinIndex);
   StartupStepDone("pictures loaded");
 }

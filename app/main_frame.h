@@ -110,7 +110,9 @@ class MainFrame : public FrameWindow {
   bool StripShown() const;
 
   void LoadSettingsAndBackground();
-  void ApplySettings(const SettingsRecord& settings, bool captionChanged);
+  // `picture`, when given, is the one already read from the new path.
+  void ApplySettings(const SettingsRecord& settings, bool captionChanged,
+                     Bitmap picture = Bitmap());
   void StartSlide(bool away);
   void OnPageShown();
   void ReadHistories();

@@ -4,7 +4,10 @@
 #include "platform/file_dialog.h"
 #include "platform/files.h"
 #include "platform/gbk.h"
-#include "platform/gdi.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <vector>
 
 namespace kelp {
 
@@ -13,51 +16,85 @@ namespace {
 constexpr char kAppName[] = "Kelp专业打字练习III(最终版)";
 constexpr char kTooSmall[] = "背景更改失败。背景位图大小应大于700*450";
 constexpr char kUnreadable[] = "背景更改失败。无法读取所选的图片文件。";
+constexpr char kCompressed[] =
+    "背景更改失败。所选位图使用了本程序不支持的压缩格式，请选择未压缩的位图。";
+constexpr char kNoGbkPath[] =
+    "背景更改失败。所选图片的路径中含有无法保存的字符，请将图片改名或移到其他文件夹后再选。";
 constexpr char kNotSaved[] = "未知错误！背景更改失败。";
 
 void Tell(HWND owner, const char* text) {
   MessageBoxW(owner, Widen(text).c_str(), Widen(kAppName).c_str(), MB_OK);
 }
 
-std::uint64_t FileSize(const std::string& gbkPath) {
-  WIN32_FILE_ATTRIBUTE_DATA data{};
-  if (!GetFileAttributesExW(Widen(gbkPath).c_str(), GetFileExInfoStandard, &data)) return 0;
-  return (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
-}
+struct PictureFile {
+  bool readable = false;
+  std::optional<BitmapShape> shape;  // nothing when the bytes are no BMP
+  Bitmap picture;                    // the shown corner of a drawable picture
+};
 
-// The picture must parse as a whole BMP of a sane shape and really load at least 700 x 450.
-bool IsUsableBackground(const std::string& gbkPath, const std::string& firstBytes) {
-  const std::optional<BitmapShape> shape = ParseBitmapHeader(firstBytes, FileSize(gbkPath));
-  if (!shape || !IsLargeEnoughForBackground(*shape)) return false;
-  const Bitmap picture = LoadBitmapFile(gbkPath);
-  const SIZE size = BitmapSize(picture.get());
-  return size.cx >= kMinBackgroundWidth && size.cy >= kMinBackgroundHeight;
+// Header and shown rows come from one opened file: the bytes judged are the
+// bytes drawn, and only the rows and bytes of the shown corner are read.
+PictureFile ReadPictureFile(const std::string& gbkPath) {
+  PictureFile result;
+  const OpenedFile file(gbkPath);
+  std::string head(
+      static_cast<std::size_t>(std::min<unsigned long long>(file.size(), kBitmapHeaderBytes)),
+      '\0');
+  if (!file.ReadAt(0, head.data(), head.size())) return result;
+  result.readable = true;
+  result.shape = ParseBitmapHeader(head, file.size());
+  if (!result.shape || !IsDrawable(*result.shape)) return result;
+  const BitmapShape& shape = *result.shape;
+  const int width = ShownWidth(shape);
+  const int height = ShownHeight(shape);
+  std::vector<std::uint32_t> pixels(static_cast<std::size_t>(width) * height);
+  std::string row(RowBytesFor(shape, width), '\0');
+  for (int y = 0; y < height; ++y) {
+    if (!file.ReadAt(ShownRowOffset(shape, y), row.data(), row.size())) {
+      result.readable = false;
+      return result;
+    }
+    DecodeRow(shape, row, width, pixels.data() + static_cast<std::size_t>(y) * width);
+  }
+  result.picture = ScreenBitmap(width, height, pixels.data());
+  result.readable = static_cast<bool>(result.picture);
+  return result;
 }
 
 }  // namespace
 
-std::optional<SettingsRecord> ChooseBackground(HWND owner, const SettingsRecord& current) {
+std::optional<ChosenBackground> ChooseBackground(HWND owner, const SettingsRecord& current) {
   bool pathWithoutGbkForm = false;
   const std::optional<std::string> path = AskForBitmapPath(owner, &pathWithoutGbkForm);
-  if (pathWithoutGbkForm) Tell(owner, kTooSmall);
+  if (pathWithoutGbkForm) Tell(owner, kNoGbkPath);
   if (!path) return std::nullopt;
+  // The page under the closed dialog is drawn again before the picture is read.
+  if (owner) UpdateWindow(owner);
   return AcceptBackground(owner, current, *path);
 }
 
-std::optional<SettingsRecord> AcceptBackground(HWND owner, const SettingsRecord& current,
-                                               const std::string& gbkPath) {
-  if (!ReadFileRange(gbkPath, 0, 0)) {
-    Tell(owner, kUnreadable);
+std::optional<ChosenBackground> AcceptBackground(HWND owner, const SettingsRecord& current,
+                                                 const std::string& gbkPath) {
+  PictureFile file = ReadPictureFile(gbkPath);
+  const char* refusal = nullptr;
+  if (!file.readable)
+    refusal = kUnreadable;
+  else if (!file.shape || !IsLargeEnoughForBackground(*file.shape))
+    refusal = kTooSmall;
+  else if (!IsDrawable(*file.shape))
+    refusal = kCompressed;
+  if (refusal) {
+    Tell(owner, refusal);
     return std::nullopt;
   }
-  const std::optional<std::string> firstBytes = ReadFileRange(gbkPath, 0, kBitmapHeaderBytes);
-  if (!firstBytes || !IsUsableBackground(gbkPath, *firstBytes)) {
-    Tell(owner, kTooSmall);
-    return std::nullopt;
-  }
-  SettingsRecord chosen = current;
-  chosen.backgroundPath = gbkPath;
+  ChosenBackground chosen{current, std::move(file.picture)};
+  chosen.settings.backgroundPath = gbkPath;
   return chosen;
+}
+
+Bitmap LoadBackgroundPicture(const std::string& gbkPath) {
+  if (gbkPath.empty()) return Bitmap();
+  return std::move(ReadPictureFile(gbkPath).picture);
 }
 
 void ReportBackgroundNotSaved(HWND owner) {

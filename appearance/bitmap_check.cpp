@@ -1,5 +1,8 @@
 #include "appearance/bitmap_check.h"
 
+#include <algorithm>
+#include <bit>
+
 namespace kelp {
 
 namespace {
@@ -10,7 +13,8 @@ constexpr std::uint32_t kInfoHeaderSize = 40;
 constexpr std::uint32_t kLargestInfoHeaderSize = 124;  // BITMAPV5HEADER
 constexpr std::uint32_t kUncompressed = 0;             // BI_RGB
 constexpr std::uint32_t kBitFields = 3;                // BI_BITFIELDS
-// A background far beyond any screen is refused rather than loaded whole.
+constexpr std::size_t kMasksOffset = kFileHeaderSize + kInfoHeaderSize;
+// A picture far beyond any screen is refused.
 constexpr std::int64_t kMaxSide = 32767;
 constexpr std::int64_t kMaxPixelBytes = std::int64_t{256} << 20;
 
@@ -29,6 +33,42 @@ bool IsUsualBitCount(int bits) {
   return bits == 1 || bits == 4 || bits == 8 || bits == 16 || bits == 24 || bits == 32;
 }
 
+// Palette entries are blue, green, red (and a spare byte after an info header).
+bool ReadPalette(std::string_view bytes, std::uint32_t infoSize, std::uint32_t colorsUsed,
+                 BitmapShape& shape) {
+  if (shape.bitCount > 8) return true;
+  const int most = 1 << shape.bitCount;
+  shape.paletteSize = colorsUsed > 0 && colorsUsed < std::uint32_t(most) ? int(colorsUsed) : most;
+  const std::size_t entry = infoSize == kCoreHeaderSize ? 3 : 4;
+  const std::size_t start = kFileHeaderSize + infoSize;
+  if (start + entry * shape.paletteSize > bytes.size()) return false;
+  for (int i = 0; i < shape.paletteSize; ++i)
+    shape.palette[i] = ReadUnsigned(bytes, start + entry * i, 3);
+  return true;
+}
+
+bool ReadMasks(std::string_view bytes, BitmapShape& shape) {
+  if (shape.compression == kBitFields) {
+    if (bytes.size() < kMasksOffset + 12) return false;
+    for (int i = 0; i < 3; ++i) shape.masks[i] = ReadUnsigned(bytes, kMasksOffset + 4 * i, 4);
+  } else if (shape.bitCount == 16) {
+    shape.masks = {0x7C00, 0x03E0, 0x001F};
+  } else if (shape.bitCount == 32) {
+    shape.masks = {0xFF0000, 0x00FF00, 0x0000FF};
+  }
+  return true;
+}
+
+// One colour component scaled to 8 bits.
+std::uint32_t Component(std::uint32_t value, std::uint32_t mask) {
+  if (mask == 0) return 0;
+  const int shift = std::countr_zero(mask);
+  const int width = std::bit_width(mask >> shift);
+  const std::uint32_t part = (value & mask) >> shift;
+  if (width >= 8) return part >> (width - 8);
+  return part * 255 / ((1u << width) - 1);
+}
+
 }  // namespace
 
 std::optional<BitmapShape> ParseBitmapHeader(std::string_view bytes, std::uint64_t fileSize) {
@@ -37,7 +77,7 @@ std::optional<BitmapShape> ParseBitmapHeader(std::string_view bytes, std::uint64
   std::int64_t width = 0;
   std::int64_t height = 0;
   std::uint32_t planes = 0;
-  std::uint32_t compression = kUncompressed;
+  std::uint32_t colorsUsed = 0;
   BitmapShape shape;
   if (infoSize == kCoreHeaderSize) {
     if (bytes.size() < kFileHeaderSize + kCoreHeaderSize) return std::nullopt;
@@ -51,7 +91,8 @@ std::optional<BitmapShape> ParseBitmapHeader(std::string_view bytes, std::uint64
     height = ReadSigned32(bytes, 22);
     planes = ReadUnsigned(bytes, 26, 2);
     shape.bitCount = static_cast<int>(ReadUnsigned(bytes, 28, 2));
-    compression = ReadUnsigned(bytes, 30, 4);
+    shape.compression = ReadUnsigned(bytes, 30, 4);
+    colorsUsed = ReadUnsigned(bytes, 46, 4);
   } else {
     return std::nullopt;
   }
@@ -65,17 +106,61 @@ std::optional<BitmapShape> ParseBitmapHeader(std::string_view bytes, std::uint64
   const std::int64_t pixelBytes = rowBytes * height;
   if (pixelBytes > kMaxPixelBytes) return std::nullopt;
   // A compressed picture's size is known only by decoding it.
-  const bool sizeKnown = compression == kUncompressed || compression == kBitFields;
-  const std::uint64_t pixelOffset = ReadUnsigned(bytes, 10, 4);
-  if (sizeKnown && pixelOffset + static_cast<std::uint64_t>(pixelBytes) > fileSize)
+  const bool sizeKnown = shape.compression == kUncompressed || shape.compression == kBitFields;
+  shape.pixelOffset = ReadUnsigned(bytes, 10, 4);
+  if (sizeKnown && shape.pixelOffset + static_cast<std::uint64_t>(pixelBytes) > fileSize)
+    return std::nullopt;
+  if (!ReadPalette(bytes, infoSize, colorsUsed, shape) || !ReadMasks(bytes, shape))
     return std::nullopt;
   shape.width = static_cast<int>(width);
   shape.height = static_cast<int>(height);
+  shape.rowBytes = static_cast<std::uint64_t>(rowBytes);
   return shape;
 }
 
 bool IsLargeEnoughForBackground(const BitmapShape& shape) {
   return shape.width >= kMinBackgroundWidth && shape.height >= kMinBackgroundHeight;
+}
+
+bool IsDrawable(const BitmapShape& shape) {
+  return shape.compression == kUncompressed ||
+         (shape.compression == kBitFields && (shape.bitCount == 16 || shape.bitCount == 32));
+}
+
+int ShownWidth(const BitmapShape& shape) {
+  return std::min(shape.width, kMinBackgroundWidth);
+}
+
+int ShownHeight(const BitmapShape& shape) {
+  return std::min(shape.height, kMinBackgroundHeight);
+}
+
+std::uint64_t ShownRowOffset(const BitmapShape& shape, int y) {
+  const int stored = shape.topDown ? y : shape.height - 1 - y;
+  return shape.pixelOffset + static_cast<std::uint64_t>(stored) * shape.rowBytes;
+}
+
+std::size_t RowBytesFor(const BitmapShape& shape, int count) {
+  return (static_cast<std::size_t>(count) * shape.bitCount + 7) / 8;
+}
+
+void DecodeRow(const BitmapShape& shape, std::string_view row, int count, std::uint32_t* pixels) {
+  const int bits = shape.bitCount;
+  for (int x = 0; x < count; ++x) {
+    if (bits <= 8) {
+      const std::size_t bit = static_cast<std::size_t>(x) * bits;
+      const unsigned byte = static_cast<unsigned char>(row[bit / 8]);
+      const unsigned index = (byte >> (8 - bits - bit % 8)) & ((1u << bits) - 1);
+      pixels[x] = static_cast<int>(index) < shape.paletteSize ? shape.palette[index] : 0;
+    } else if (bits == 24) {
+      pixels[x] = ReadUnsigned(row, 3 * static_cast<std::size_t>(x), 3);
+    } else {
+      const std::uint32_t value =
+          ReadUnsigned(row, bits / 8 * static_cast<std::size_t>(x), bits / 8);
+      pixels[x] = Component(value, shape.masks[0]) << 16 | Component(value, shape.masks[1]) << 8 |
+                  Component(value, shape.masks[2]);
+    }
+  }
 }
 
 }  // namespace kelp

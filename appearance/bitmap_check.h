@@ -1,16 +1,18 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string_view>
 
 // Reads the shape of a Windows bitmap file from its first bytes, so that a
-// picture can be judged before anything is loaded or changed.
+// picture can be judged before anything is loaded or changed, and turns the
+// stored rows of its top-left corner into pixels.
 namespace kelp {
 
-// Enough bytes for the file header and any info header we read.
-constexpr int kBitmapHeaderBytes = 54;
+// Enough bytes for the file header, the largest info header and a 256-colour palette.
+constexpr int kBitmapHeaderBytes = 14 + 124 + 256 * 4;
 
 constexpr int kMinBackgroundWidth = 700;
 constexpr int kMinBackgroundHeight = 450;
@@ -20,15 +22,39 @@ struct BitmapShape {
   int height = 0;  // always positive; top-down bitmaps are flagged
   int bitCount = 0;
   bool topDown = false;
+  std::uint32_t compression = 0;
+  std::uint64_t pixelOffset = 0;
+  std::uint64_t rowBytes = 0;  // a stored row with its padding
+  int paletteSize = 0;         // colours up to 8 bits a pixel
+  std::array<std::uint32_t, 256> palette{};
+  std::array<std::uint32_t, 3> masks{};  // red, green, blue at 16 and 32 bits a pixel
 };
 
 // Nothing unless the bytes start a plausible BMP: "BM", a known info header,
-// one plane, a usual bit count, sides within the limits, pixel data of a size
-// the program can hold and, for uncompressed pictures, all of it inside a file
-// of `fileSize` bytes.
+// one plane, a usual bit count, sides within the limits, the palette and the
+// colour masks among the bytes, pixel data of a size the program can hold and,
+// for uncompressed pictures, all of it inside a file of `fileSize` bytes.
 std::optional<BitmapShape> ParseBitmapHeader(std::string_view firstBytes, std::uint64_t fileSize);
 
 // The page shows the top-left 700 x 450 pixels; a smaller picture cannot fill it.
 bool IsLargeEnoughForBackground(const BitmapShape& shape);
+
+// Uncompressed, or colour masks at 16 or 32 bits a pixel; run-length encoded,
+// embedded JPEG or PNG and unknown codes are not drawn.
+bool IsDrawable(const BitmapShape& shape);
+
+// The part of the picture the page shows: its top-left corner, at most 700 x 450.
+int ShownWidth(const BitmapShape& shape);
+int ShownHeight(const BitmapShape& shape);
+
+// Where the row shown `y` rows from the top starts in the file; bottom-up
+// pictures store it from the end.
+std::uint64_t ShownRowOffset(const BitmapShape& shape, int y);
+// The bytes of a stored row that hold its first `count` pixels.
+std::size_t RowBytesFor(const BitmapShape& shape, int count);
+
+// The first `count` pixels of a stored row of a drawable picture, as 0x00RRGGBB
+// (a 32-bit DIB pixel). `row` holds at least RowBytesFor(shape, count) bytes.
+void DecodeRow(const BitmapShape& shape, std::string_view row, int count, std::uint32_t* pixels);
 
 }  // namespace kelp

@@ -75,6 +75,26 @@ std::optional<std::string> ReadWholeFile(const std::string& path) {
   return std::move(read.bytes);
 }
 
+OpenedFile::OpenedFile(const std::string& path) : handle_(OpenForReading(path)) {
+  LARGE_INTEGER size{};
+  if (handle_ != INVALID_HANDLE_VALUE && GetFileSizeEx(handle_, &size)) {
+    open_ = true;
+    size_ = static_cast<unsigned long long>(size.QuadPart);
+  }
+}
+
+OpenedFile::~OpenedFile() {
+  if (handle_ != INVALID_HANDLE_VALUE) CloseHandle(handle_);
+}
+
+bool OpenedFile::ReadAt(unsigned long long offset, char* buffer, std::size_t count) const {
+  if (!open_ || offset > size_ || count > size_ - offset) return false;
+  LARGE_INTEGER position{};
+  position.QuadPart = static_cast<LONGLONG>(offset);
+  return SetFilePointerEx(handle_, position, nullptr, FILE_BEGIN) &&
+         ReadExactly(handle_, buffer, static_cast<DWORD>(count));
+}
+
 std::optional<std::string> ReadFileRange(const std::string& path, long offset, int count) {
   if (offset < 0 || count < 0) return std::nullopt;
   FileHandle file(OpenForReading(path));

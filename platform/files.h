@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 
@@ -28,6 +29,26 @@ FileRead TryReadWholeFile(const std::string& path, long long limit = kWholeFileL
 std::optional<std::string> ReadWholeFile(const std::string& path);
 // Exactly `count` bytes from `offset`, or nothing when the file is missing or short.
 std::optional<std::string> ReadFileRange(const std::string& path, long offset, int count);
+// A file held open for reading while it lives: every read comes from the file
+// that was opened, whatever happens to its path meanwhile.
+class OpenedFile {
+ public:
+  explicit OpenedFile(const std::string& path);
+  ~OpenedFile();
+  OpenedFile(const OpenedFile&) = delete;
+  OpenedFile& operator=(const OpenedFile&) = delete;
+
+  // 0 when it could not be opened.
+  unsigned long long size() const { return size_; }
+  // Exactly `count` bytes from `offset`, or false (also when it could not be opened).
+  bool ReadAt(unsigned long long offset, char* buffer, std::size_t count) const;
+
+ private:
+  void* handle_;
+  bool open_ = false;
+  unsigned long long size_ = 0;
+};
+
 // Replaces the file whole: a temporary file beside it, then a rename over it.
 // False, with the old file and no temporary file left, when the path is not
 // absolute (a drive or UNC path), names a folder or a read-only file (the

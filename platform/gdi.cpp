@@ -29,6 +29,19 @@ Bitmap LoadBitmapResource(int id) {
                                                 IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR)));
 }
 
+Bitmap ScreenBitmap(int width, int height, const std::uint32_t* pixels) {
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  const WindowDC screen(nullptr, WindowDC::kClient);
+  return Bitmap(
+      CreateDIBitmap(screen.get(), &info.bmiHeader, CBM_INIT, pixels, &info, DIB_RGB_COLORS));
+}
+
 SIZE BitmapSize(HBITMAP bitmap) {
   BITMAP info{};
   if (!bitmap || !GetObjectW(bitmap, sizeof info, &info)) return {0, 0};

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <string_view>
 #include <utility>
 
@@ -138,6 +139,8 @@ constexpr FontSpec kPageFont{12, 6, 400};
 Font CreateSongFont(FontSpec shape);
 Bitmap LoadBitmapFile(std::string_view gbkPath);
 Bitmap LoadBitmapResource(int id);
+// A bitmap in the screen's format from 32-bit pixels (0x00RRGGBB), rows top down.
+Bitmap ScreenBitmap(int width, int height, const std::uint32_t* pixels);
 SIZE BitmapSize(HBITMAP bitmap);
 
 void FillSolid(HDC dc, int left, int top, int right, int bottom, COLORREF color);

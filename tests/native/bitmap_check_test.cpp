@@ -53,13 +53,16 @@ TEST(BitmapCheck, ReadsUsualHeaders) {
   EXPECT_EQ(topDown->height, 450);
   EXPECT_TRUE(topDown->topDown);
 
-  const auto core = Parse(CoreHeader(1024, 768, 8));
-  ASSERT_TRUE(core);
-  EXPECT_EQ(core->height, 768);
+  // Palettes of three-byte entries after a core header, four-byte ones after the others.
+  const std::string core = CoreHeader(1024, 768, 8);
+  ASSERT_TRUE(Parse(core + std::string(256 * 3, '\0')));
+  EXPECT_EQ(Parse(core + std::string(256 * 3, '\0'))->height, 768);
+  EXPECT_FALSE(Parse(core + std::string(256 * 3 - 1, '\0')));
 
-  std::string v5 = InfoHeader(640, 480, 4);
+  std::string v5 = InfoHeader(640, 480, 4) + std::string(124 - 40 + 16 * 4, '\0');
   Put(v5, 14, 124, 4);
   EXPECT_TRUE(Parse(v5));
+  EXPECT_FALSE(Parse(v5.substr(0, v5.size() - 1)));
 }
 
 TEST(BitmapCheck, RefusesAbsurdOrBrokenHeaders) {
@@ -86,9 +89,97 @@ TEST(BitmapCheck, UncompressedPixelsMustLieInsideTheFile) {
   Put(farOffset, 10, 0xFFFFFFFF, 4);
   EXPECT_FALSE(ParseBitmapHeader(farOffset, whole));
   // Run-length encoded: the size shows only when decoding.
-  std::string encoded = InfoHeader(800, 600, 8);
+  std::string encoded = InfoHeader(800, 600, 8) + std::string(1024, '\0');
   Put(encoded, 30, 1, 4);
   EXPECT_TRUE(ParseBitmapHeader(encoded, 2000));
+}
+
+// A 2 x 2 picture, shown rows top first: each format, stored bottom-up and top-down.
+TEST(BitmapCheck, DecodesTheShownRowsOfEveryDrawableFormat) {
+  struct Case {
+    int bits;
+    std::uint32_t compression;
+    std::string between;  // colour masks or palette
+    std::string top, bottom;
+    std::uint32_t topLeft, topRight, bottomLeft, bottomRight;
+  };
+  const std::string palette = std::string("\x10\x20\x30\0\xff\0\0\0\0\0\xff\0", 12);
+  const std::string rgbMasks = std::string("\xff\0\0\0\0\xff\0\0\0\0\xff\0", 12);
+  const std::string masks565 = std::string("\0\xf8\0\0\xe0\x07\0\0\x1f\0\0\0", 12);
+  const Case cases[] = {
+      {24, 0, "", std::string("\0\0\xff\0\xff\0\0\0", 8),
+       std::string("\xff\0\0\x01\x02\x03\0\0", 8), 0xFF0000, 0x00FF00, 0x0000FF, 0x030201},
+      {32, 0, "", std::string("\x03\x02\x01\x77\0\0\xff\0", 8), std::string(8, '\0'), 0x010203,
+       0xFF0000, 0, 0},
+      {32, 3, rgbMasks, std::string("\x03\x02\x01\0\0\0\xff\0", 8), std::string(8, '\xff'),
+       0x030201, 0x0000FF, 0xFFFFFF, 0xFFFFFF},
+      {16, 0, "", std::string("\0\x7c\x1f\0", 4), std::string("\xe0\x03\xff\x7f", 4), 0xFF0000,
+       0x0000FF, 0x00FF00, 0xFFFFFF},
+      {16, 3, masks565, std::string("\0\xf8\xe0\x07", 4), std::string("\x1f\0\0\0", 4), 0xFF0000,
+       0x00FF00, 0x0000FF, 0},
+      {8, 0, palette, std::string("\x01\x02\0\0", 4), std::string("\x00\x07\0\0", 4), 0x0000FF,
+       0xFF0000, 0x302010, 0},  // index 7 lies past the three colours
+      {4, 0, palette, std::string("\x12\0\0\0", 4), std::string("\x20\0\0\0", 4), 0x0000FF,
+       0xFF0000, 0xFF0000, 0x302010},
+      {1, 0, palette.substr(0, 8), std::string("\x40\0\0\0", 4), std::string("\x80\0\0\0", 4),
+       0x302010, 0x0000FF, 0x0000FF, 0x302010},
+  };
+  for (const Case& c : cases) {
+    for (bool topDown : {false, true}) {
+      std::string file = InfoHeader(2, topDown ? -2 : 2, c.bits);
+      Put(file, 30, c.compression, 4);
+      Put(file, 46, c.bits <= 8 ? static_cast<std::uint32_t>(c.between.size() / 4) : 0, 4);
+      Put(file, 10, static_cast<std::uint32_t>(54 + c.between.size()), 4);
+      file += c.between + (topDown ? c.top + c.bottom : c.bottom + c.top);
+      const auto shape = ParseBitmapHeader(file, file.size());
+      ASSERT_TRUE(shape) << c.bits;
+      ASSERT_TRUE(IsDrawable(*shape)) << c.bits;
+      std::uint32_t shown[2][2] = {};
+      for (int y = 0; y < 2; ++y) {
+        const std::string_view row =
+            std::string_view(file).substr(ShownRowOffset(*shape, y), RowBytesFor(*shape, 2));
+        DecodeRow(*shape, row, 2, shown[y]);
+      }
+      const std::string where = std::to_string(c.bits) + (topDown ? " top-down" : " bottom-up");
+      EXPECT_EQ(shown[0][0], c.topLeft) << where;
+      EXPECT_EQ(shown[0][1], c.topRight) << where;
+      EXPECT_EQ(shown[1][0], c.bottomLeft) << where;
+      EXPECT_EQ(shown[1][1], c.bottomRight) << where;
+    }
+  }
+}
+
+// Only the top-left corner is read: of an 8000 x 8000 bottom-up picture, 450 rows
+// of 2100 bytes from the end of the pixels.
+TEST(BitmapCheck, HugePictureShowsOnlyItsTopLeftCorner) {
+  const auto shape = Parse(InfoHeader(8000, 8000));
+  ASSERT_TRUE(shape);
+  EXPECT_EQ(ShownWidth(*shape), 700);
+  EXPECT_EQ(ShownHeight(*shape), 450);
+  EXPECT_EQ(RowBytesFor(*shape, 700), 2100u);
+  EXPECT_EQ(ShownRowOffset(*shape, 0), 54u + 7999u * 24000u);
+  EXPECT_EQ(ShownRowOffset(*shape, 449), 54u + 7550u * 24000u);
+  const auto small = Parse(InfoHeader(300, -200, 8) + std::string(1024, '\0'));
+  ASSERT_TRUE(small);
+  EXPECT_EQ(ShownWidth(*small), 300);
+  EXPECT_EQ(ShownHeight(*small), 200);
+  EXPECT_EQ(ShownRowOffset(*small, 1), 54u + 300u);
+}
+
+TEST(BitmapCheck, OnlyUncompressedOrMaskedPicturesAreDrawn) {
+  for (std::uint32_t compression : {1u, 2u, 4u, 5u, 6u, 99u}) {
+    std::string encoded = InfoHeader(800, 600, 8) + std::string(1024, '\0');
+    Put(encoded, 30, compression, 4);
+    const auto shape = ParseBitmapHeader(encoded, 5000);
+    ASSERT_TRUE(shape) << compression;
+    EXPECT_FALSE(IsDrawable(*shape)) << compression;
+  }
+  std::string masked24 = InfoHeader(800, 600, 24) + std::string(12, '\xff');
+  Put(masked24, 30, 3, 4);
+  ASSERT_TRUE(Parse(masked24));
+  EXPECT_FALSE(IsDrawable(*Parse(masked24)));
+  EXPECT_FALSE(Parse(masked24.substr(0, 60)));  // masks cut short
+  EXPECT_TRUE(IsDrawable(*Parse(InfoHeader(800, 600, 16))));
 }
 
 TEST(BitmapCheck, BackgroundMustCoverThePage) {
