@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/geometry.h"
+
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -14,8 +16,9 @@ namespace kelp {
 // Enough bytes for the file header, the largest info header and a 256-colour palette.
 constexpr int kBitmapHeaderBytes = 14 + 124 + 256 * 4;
 
-constexpr int kMinBackgroundWidth = 700;
-constexpr int kMinBackgroundHeight = 450;
+// A background must cover the client area.
+constexpr int kMinBackgroundWidth = kClientWidth;
+constexpr int kMinBackgroundHeight = kClientHeight;
 
 struct BitmapShape {
   int width = 0;
