@@ -29,14 +29,6 @@ void StartupStepDone(const char* step) {
   if (TheSeams().startupStep) TheSeams().startupStep(step);
 }
 
-void EndProcess(int code) {
-  if (TheSeams().endProcess) {
-    TheSeams().endProcess(code);
-    return;
-  }
-  std::exit(code);
-}
-
 namespace {
 
 // Longer than any path Windows accepts (32767 UTF-16 units).

@@ -11,7 +11,6 @@ namespace kelp {
 struct Seams {
   std::function<std::time_t()> now;     // wall clock in seconds
   std::function<int()> nextRandom;      // 0..32767, like rand()
-  std::function<void(int)> endProcess;  // ends the program at once
   std::string dataDirectory;            // overrides the executable's folder when set
   std::function<void(const void*, unsigned)> soundOutput;  // stands in for sndPlaySound
   std::function<int(int)> systemMetric;  // stands in for GetSystemMetrics
@@ -24,7 +23,6 @@ std::time_t Now();
 int NextRandom();
 int SystemMetric(int index);
 void StartupStepDone(const char* step);
-void EndProcess(int code);
 // The folder of the running executable in GBK, absolute and ending in a backslash;
 // its short (8.3) form when the long one has no GBK form. Empty when the folder
 // cannot be determined or expressed in GBK: the caller must then neither read nor
