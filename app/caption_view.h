@@ -20,8 +20,6 @@ struct TitleBar {
   HBITMAP powerGlyph = nullptr;
 };
 
-// The caption picture of a skin, loaded by the frame when the skin is set.
-Bitmap LoadCaptionBitmap(int skin);
 COLORREF TitleTextColor(int skin);
 
 void PaintTitleBar(HDC windowDc, const TitleBar& bar);

@@ -40,6 +40,9 @@ struct SystemMetrics {
   Font captionFont;
 };
 
+// The caption picture of a skin, loaded when the skin is set.
+Bitmap LoadCaptionBitmap(int skin);
+
 // The one window of the program. It owns the models, turns each message into
 // model operations, invalidates what changed and paints through the views.
 class MainFrame : public FrameWindow {
