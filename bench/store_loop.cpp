@@ -1,9 +1,10 @@
 // Stores scores and settings with counted values, one after the other, until it is
 // killed: store_loop <folder\>. Step n appends the score n to history n mod 5 and
 // then writes skd.kpd with skin n mod 4, every colour n and the path C:\loop\<n>.
-// A restart first completes the highest step found in the folder (a kill may
-// have come between its score and its settings), then goes on after it.
+// A restart first completes the highest step found in the folder when a kill came
+// between its score and its settings, then goes on after it.
 #include "appearance/settings_store.h"
+#include "platform/files.h"
 #include "scores/score_store.h"
 #include "tools/store_steps.h"
 
@@ -38,7 +39,10 @@ int main(int argc, char** argv) {
   const int steps = argc > 2 ? std::atoi(argv[2]) : -1;
   int failures = 0;
   const int last = LastStoredStep(folder);
-  if (last > 0 && !SaveSettings(folder, SettingsOfStep(last))) ++failures;
+  const std::string lastSettings = EncodeSettings(SettingsOfStep(last));
+  if (last > 0 && ReadWholeFile(folder + "skd.kpd") != lastSettings &&
+      !SaveSettings(folder, SettingsOfStep(last)))
+    ++failures;
   for (int step = last + 1, done = 0; steps < 0 || done < steps; ++step, ++done) {
     // The score is exact in a float up to 2^24: far beyond any run.
     if (!AppendScore(folder, step % kHistories, static_cast<float>(step))) ++failures;
