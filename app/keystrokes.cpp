@@ -46,13 +46,13 @@ void MainFrame::StartPassage() {
   if (FileExists(path))
     passage = ReadFileRange(path, NextRandom() % info.offsetModulus, info.bytesRead);
   // A text too short for the drawn offset counts as damaged, like a missing one.
-  if (!passage || !exercise_.Begin(*passage, Now())) ReportMissingText(level);
+  if (!passage || !exercise_.Begin(*passage, ClockSeconds())) ReportMissingText(level);
 }
 
 // Keys count only while a passage is shown, and never past its last cell.
 void MainFrame::OnPrintableKey(char c) {
   const int framedBefore = exercise_.cursor() + 1;
-  const KeyOutcome outcome = exercise_.Type(c, Now());
+  const KeyOutcome outcome = exercise_.Type(c, ClockSeconds());
   if (!outcome.stored) return;
   if (outcome.finished) {
     FinishExercise();

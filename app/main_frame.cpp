@@ -17,6 +17,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <ctime>
 
 namespace kelp {
 
@@ -56,7 +57,7 @@ MainFrame::MainFrame() {
   accelerators_ = LoadAcceleratorsW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_ACCELERATORS));
   SendMessageW(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(appIcon_));
   SendMessageW(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(appIcon_));
-  std::srand(static_cast<unsigned>(Now()));
+  std::srand(static_cast<unsigned>(std::time(nullptr)));
   exeDir_ = ExecutableDirectory();
   SetTimer(hwnd(), kTipTimer, kTipPeriodMs, nullptr);
   StartupStepDone("window created");

@@ -1,9 +1,8 @@
 // Stores scores and settings with counted values, one after the other, until it is
 // killed: store_loop <folder\>. Step n appends the score n to history n mod 5 and
 // then writes skd.kpd with skin n mod 4, every colour n and the path C:\loop\<n>.
-// A restart completes the highest step found in the folder (its settings), then
-// goes on after it.
-#include "appearance/settings_file.h"
+// A restart first completes the highest step found in the folder when a kill came
+// between its score and its settings, then goes on after it.
 #include "appearance/settings_store.h"
 #include "platform/files.h"
 #include "scores/score_store.h"
@@ -40,9 +39,8 @@ int main(int argc, char** argv) {
   const int steps = argc > 2 ? std::atoi(argv[2]) : -1;
   int failures = 0;
   const int last = LastStoredStep(folder);
-  // A kill between a score and its settings left skd.kpd a step behind: finish
-  // that step first, or a second such kill would leave it two steps behind.
-  if (last > 0 && ReadWholeFile(folder + "skd.kpd") != EncodeSettings(SettingsOfStep(last)) &&
+  const std::string lastSettings = EncodeSettings(SettingsOfStep(last));
+  if (last > 0 && ReadWholeFile(folder + "skd.kpd") != lastSettings &&
       !SaveSettings(folder, SettingsOfStep(last)))
     ++failures;
   for (int step = last + 1, done = 0; steps < 0 || done < steps; ++step, ++done) {

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <utility>
 
 namespace kelp {
@@ -41,6 +42,29 @@ bool IsAbsolute(const std::string& path) {
   return path.size() >= 2 && path[0] == '\\' && path[1] == '\\';
 }
 
+// Virus scanners, synced folders and the search indexer open a file for a
+// moment; these errors are what the other opener causes.
+constexpr int kTries = 5;
+constexpr DWORD kPauseMs = 60;
+// Longer than the worst replacement of another copy: three steps of kTries.
+constexpr DWORD kLockWaitMs = 2000;
+
+bool IsBusy(DWORD error) {
+  return error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION ||
+         error == ERROR_ACCESS_DENIED;
+}
+
+// Runs `step` until it succeeds, fails for another reason or has had its tries;
+// GetLastError() then tells the last failure.
+template <typename Step>
+bool RetryWhileBusy(Step step) {
+  for (int attempt = 1;; ++attempt) {
+    if (step()) return true;
+    if (attempt == kTries || !IsBusy(GetLastError())) return false;
+    Sleep(kPauseMs);
+  }
+}
+
 bool ReadExactly(HANDLE file, char* buffer, DWORD count) {
   DWORD done = 0;
   while (done < count) {
@@ -51,10 +75,15 @@ bool ReadExactly(HANDLE file, char* buffer, DWORD count) {
   return true;
 }
 
-}  // namespace
-
-FileRead TryReadWholeFile(const std::string& path, long long limit) {
-  FileHandle file(OpenForReading(path));
+FileRead ReadWhole(const std::string& path, long long limit, bool waitWhileBusy) {
+  HANDLE opened = INVALID_HANDLE_VALUE;
+  const auto open = [&] {
+    opened = OpenForReading(path);
+    return opened != INVALID_HANDLE_VALUE;
+  };
+  if (waitWhileBusy) RetryWhileBusy(open);
+  else open();
+  FileHandle file(opened);
   if (!file.valid()) {
     const DWORD error = GetLastError();
     const bool missing = error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
@@ -67,6 +96,16 @@ FileRead TryReadWholeFile(const std::string& path, long long limit) {
   if (!bytes.empty() && !ReadExactly(file.get(), bytes.data(), static_cast<DWORD>(bytes.size())))
     return {FileStatus::kUnreadable, {}};
   return {FileStatus::kRead, std::move(bytes)};
+}
+
+}  // namespace
+
+FileRead TryReadWholeFile(const std::string& path, long long limit) {
+  return ReadWhole(path, limit, false);
+}
+
+FileRead ReadWholeFileToReplace(const std::string& path) {
+  return ReadWhole(path, kWholeFileLimit, true);
 }
 
 std::optional<std::string> ReadWholeFile(const std::string& path) {
@@ -117,20 +156,66 @@ bool WriteFileAtomically(const std::string& path, const std::string& bytes) {
   if (attributes != INVALID_FILE_ATTRIBUTES &&
       (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)))
     return false;
-  const std::wstring temporary = target + L".tmp";
-  FileHandle file(CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr));
+  // Another copy of the program writes the same temporary file.
+  const FileLock lock(path);
+  if (lock.timedOut()) return false;
+  const std::wstring temporary = Widen(TemporaryPathOf(path));
+  HANDLE created = INVALID_HANDLE_VALUE;
+  RetryWhileBusy([&] {
+    created = CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                          FILE_ATTRIBUTE_NORMAL, nullptr);
+    return created != INVALID_HANDLE_VALUE;
+  });
+  FileHandle file(created);
   if (!file.valid()) return false;
   DWORD written = 0;
   const bool complete =
       WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
       written == bytes.size() && FlushFileBuffers(file.get());
   file.Close();
-  if (complete && MoveFileExW(temporary.c_str(), target.c_str(),
-                              MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+  // A target held open by another program cannot be replaced until it lets go.
+  if (complete && RetryWhileBusy([&] {
+        return MoveFileExW(temporary.c_str(), target.c_str(),
+                           MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+      }))
     return true;
   DeleteFileW(temporary.c_str());
   return false;
+}
+
+std::string TemporaryPathOf(const std::string& path) {
+  return path + ".tmp";
+}
+
+bool RestoreFromTemporary(const std::string& path) {
+  return MoveFileExW(Widen(TemporaryPathOf(path)).c_str(), Widen(path).c_str(),
+                     MOVEFILE_WRITE_THROUGH) != 0;
+}
+
+// Object names take no backslash after the namespace and end at MAX_PATH, so the
+// mutex is named by a hash of the case-folded path, as the file system compares it.
+FileLock::FileLock(const std::string& path) {
+  std::wstring folded = Widen(path);
+  CharUpperBuffW(folded.data(), static_cast<DWORD>(folded.size()));
+  std::uint64_t hash = 14695981039346656037ull;  // FNV-1a
+  for (wchar_t c : folded) {
+    hash ^= static_cast<std::uint16_t>(c);
+    hash *= 1099511628211ull;
+  }
+  std::wstring name = L"Local\\Kelp.file.";
+  for (int shift = 60; shift >= 0; shift -= 4) name += L"0123456789abcdef"[(hash >> shift) & 15];
+  mutex_ = CreateMutexW(nullptr, FALSE, name.c_str());
+  if (!mutex_) return;
+  const DWORD waited = WaitForSingleObject(mutex_, kLockWaitMs);
+  // Abandoned: a copy ended while it held the lock; its temporary file is
+  // rewritten or judged like any other.
+  owned_ = waited == WAIT_OBJECT_0 || waited == WAIT_ABANDONED;
+  timedOut_ = !owned_;
+}
+
+FileLock::~FileLock() {
+  if (owned_) ReleaseMutex(mutex_);
+  if (mutex_) CloseHandle(mutex_);
 }
 
 bool FileExists(const std::string& path) {

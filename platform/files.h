@@ -25,6 +25,9 @@ constexpr long long kWholeFileLimit = 1 << 26;
 // The whole file, or why not. Only kMissing means there is nothing to keep: a
 // caller must not replace a file that it could not read.
 FileRead TryReadWholeFile(const std::string& path, long long limit = kWholeFileLimit);
+// TryReadWholeFile for a file about to be replaced: a moment's lock (a virus
+// scanner, a syncing or indexing service) is waited out as the replacement does.
+FileRead ReadWholeFileToReplace(const std::string& path);
 // The whole file, or nothing for every status but kRead.
 std::optional<std::string> ReadWholeFile(const std::string& path);
 // Exactly `count` bytes from `offset`, or nothing when the file is missing or short.
@@ -49,11 +52,35 @@ class OpenedFile {
   unsigned long long size_ = 0;
 };
 
-// Replaces the file whole: a temporary file beside it, then a rename over it.
-// False, with the old file and no temporary file left, when the path is not
-// absolute (a drive or UNC path), names a folder or a read-only file (the
-// learner's own protection), or when any step fails.
+// Replaces the file whole: a temporary file beside it, then a rename over it,
+// under the file's FileLock. A step that meets a sharing, lock or access error
+// is tried again for about 250 ms. False, with the old file and no temporary
+// file left, when the path is not absolute (a drive or UNC path), names a folder
+// or a read-only file (the learner's own protection), or when any step fails.
 bool WriteFileAtomically(const std::string& path, const std::string& bytes);
+// The temporary file WriteFileAtomically writes beside `path`.
+std::string TemporaryPathOf(const std::string& path);
+// Renames the temporary file of `path` to `path` when `path` does not exist.
+bool RestoreFromTemporary(const std::string& path);
+
+// Serialises the changes of one file across every copy of the program: a named
+// mutex keyed by the file's path, held for the object's life (also recursively
+// by one thread).
+class FileLock {
+ public:
+  explicit FileLock(const std::string& path);
+  ~FileLock();
+  FileLock(const FileLock&) = delete;
+  FileLock& operator=(const FileLock&) = delete;
+  // Another copy kept the file for the whole wait. Where no mutex can be had
+  // at all the caller goes on alone, as without the lock.
+  bool timedOut() const { return timedOut_; }
+
+ private:
+  void* mutex_ = nullptr;
+  bool owned_ = false;
+  bool timedOut_ = false;
+};
 bool FileExists(const std::string& path);
 bool DeletePath(const std::string& path);
 

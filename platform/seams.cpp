@@ -13,8 +13,8 @@ Seams& TheSeams() {
   return seams;
 }
 
-std::time_t Now() {
-  return TheSeams().now ? TheSeams().now() : std::time(nullptr);
+long long ClockSeconds() {
+  return TheSeams().clock ? TheSeams().clock() : static_cast<long long>(GetTickCount64() / 1000);
 }
 
 int NextRandom() {

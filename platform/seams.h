@@ -1,6 +1,5 @@
 #pragma once
 
-#include <ctime>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -9,7 +8,7 @@
 namespace kelp {
 
 struct Seams {
-  std::function<std::time_t()> now;     // wall clock in seconds
+  std::function<long long()> clock;     // whole seconds that never go back
   std::function<int()> nextRandom;      // 0..32767, like rand()
   std::string dataDirectory;            // overrides the executable's folder when set
   std::function<void(const void*, unsigned)> soundOutput;  // stands in for sndPlaySound
@@ -19,7 +18,9 @@ struct Seams {
 
 Seams& TheSeams();
 
-std::time_t Now();
+// The exercise's stopwatch: whole seconds since the system started, so that
+// setting the date or time changes no measured time.
+long long ClockSeconds();
 int NextRandom();
 int SystemMetric(int index);
 void StartupStepDone(const char* step);

@@ -10,7 +10,7 @@ void Exercise::RequestStart(int level) {
   phase_ = Phase::Start;
 }
 
-bool Exercise::Begin(std::string_view passage, std::time_t now) {
+bool Exercise::Begin(std::string_view passage, long long now) {
   if (passage.size() < static_cast<size_t>(length())) return false;
   std::memcpy(passage_, passage.data(), static_cast<size_t>(length()));
   cursor_ = -1;
@@ -19,7 +19,7 @@ bool Exercise::Begin(std::string_view passage, std::time_t now) {
   return true;
 }
 
-KeyOutcome Exercise::Type(char c, std::time_t now) {
+KeyOutcome Exercise::Type(char c, long long now) {
   if (!passageShown() || cursor_ + 1 >= length()) return {};
   typed_[++cursor_] = c;
   if (phase_ == Phase::Ready) {

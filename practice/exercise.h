@@ -2,7 +2,6 @@
 
 #include "practice/level_table.h"
 
-#include <ctime>
 #include <string_view>
 
 // One passage of one level, from loading to the last key.
@@ -21,10 +20,11 @@ class Exercise {
   // A passage is wanted (a level page opened, or Enter after a result).
   void RequestStart(int level);
   // False when `passage` is too short for the level; nothing changes then.
-  bool Begin(std::string_view passage, std::time_t now);
+  bool Begin(std::string_view passage, long long now);
   void Abandon() { phase_ = Phase::Idle; }
   // A printable key; the clock starts at the first key and stops at the last.
-  KeyOutcome Type(char c, std::time_t now);
+  // Times are whole seconds of a clock that never goes back.
+  KeyOutcome Type(char c, long long now);
   bool Backspace();
   void ShowResult() { phase_ = Phase::Result; }
 
@@ -43,15 +43,15 @@ class Exercise {
   std::string_view passage() const { return {passage_, static_cast<size_t>(length())}; }
   std::string_view typed() const { return {typed_, static_cast<size_t>(length())}; }
   int elapsedSeconds() const { return static_cast<int>(endTime_ - startTime_); }
-  std::time_t startTime() const { return startTime_; }
-  std::time_t endTime() const { return endTime_; }
+  long long startTime() const { return startTime_; }
+  long long endTime() const { return endTime_; }
 
  private:
   int level_ = 0;
   Phase phase_ = Phase::Idle;
   int cursor_ = -1;
-  std::time_t startTime_ = 0;
-  std::time_t endTime_ = 0;
+  long long startTime_ = 0;
+  long long endTime_ = 0;
   char typed_[kTextBufferSize] = {};
   char passage_[kTextBufferSize] = {};
 };

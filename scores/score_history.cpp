@@ -31,4 +31,8 @@ std::vector<float> ParseHistory(std::string_view bytes) {
   return scores;
 }
 
+bool IsRecoverableHistory(std::string_view bytes) {
+  return bytes.size() % kScoreRecordSize == 0 && bytes.size() >= 2 * kScoreRecordSize;
+}
+
 }  // namespace kelp

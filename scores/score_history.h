@@ -16,5 +16,10 @@ std::string ScoreFileName(int level);
 // drops its oldest record, and whole records beyond the 30th slot are kept.
 std::string AppendedHistory(std::string_view old, float score);
 std::vector<float> ParseHistory(std::string_view bytes);
+// Whether a temporary file found without its history may stand in for it. Only
+// the replacement of a history that held scores has two whole records or more,
+// and it is renamed only once complete; one record or none is a first score
+// whose store never finished (perhaps cut short), so nothing stored is lost.
+bool IsRecoverableHistory(std::string_view bytes);
 
 }  // namespace kelp

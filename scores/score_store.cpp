@@ -6,16 +6,40 @@
 
 namespace kelp {
 
+namespace {
+
+// A history whose file is gone while its complete temporary file is there (a
+// drive pulled out between the old file's removal and the rename) is taken
+// back from the temporary file. The caller holds the history's FileLock.
+void RecoverHistory(const std::string& path) {
+  if (TryReadWholeFile(path).status != FileStatus::kMissing) return;
+  const FileRead temporary = TryReadWholeFile(TemporaryPathOf(path));
+  if (temporary.status == FileStatus::kRead && IsRecoverableHistory(temporary.bytes))
+    RestoreFromTemporary(path);
+}
+
+}  // namespace
+
+// Read, append and replace under one lock: another copy of the program storing
+// into the same history in between would otherwise lose a score.
 bool AppendScore(const std::string& exeDir, int level, float score) {
   const std::string path = exeDir + ScoreFileName(level);
-  const FileRead old = TryReadWholeFile(path);
+  const FileLock lock(path);
+  if (lock.timedOut()) return false;
+  RecoverHistory(path);
+  const FileRead old = ReadWholeFileToReplace(path);
   // A history that exists but cannot be read is never overwritten.
   if (old.status != FileStatus::kRead && old.status != FileStatus::kMissing) return false;
   return WriteFileAtomically(path, AppendedHistory(old.bytes, score));
 }
 
 std::vector<float> ReadScores(const std::string& exeDir, int level) {
-  const std::optional<std::string> bytes = ReadWholeFile(exeDir + ScoreFileName(level));
+  const std::string path = exeDir + ScoreFileName(level);
+  {
+    const FileLock lock(path);
+    if (!lock.timedOut()) RecoverHistory(path);
+  }
+  const std::optional<std::string> bytes = ReadWholeFile(path);
   return bytes ? ParseHistory(*bytes) : std::vector<float>();
 }
 

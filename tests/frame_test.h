@@ -13,7 +13,7 @@ class FrameTest : public ::testing::Test {
   void TearDown() override {
     frame.reset();
     TheSeams().nextRandom = nullptr;
-    TheSeams().now = nullptr;
+    TheSeams().clock = nullptr;
   }
   MainFrame& Open() {
     frame = OpenFrame();
@@ -24,14 +24,14 @@ class FrameTest : public ::testing::Test {
   MainFrame& StartLevel(int command, const std::string& file, const std::string& passage) {
     folder.Write(file, passage + std::string(4000, passage.back() == '0' ? '1' : 'x'));
     TheSeams().nextRandom = [] { return 0; };
-    TheSeams().now = [this] { return clock; };
+    TheSeams().clock = [this] { return clock; };
     MainFrame& f = Open();
     Command(command);
     FinishSlide(f);
     return f;
   }
 
-  std::time_t clock = 1000000;
+  long long clock = 1000000;
 
   DataFolder folder;
   std::unique_ptr<MainFrame> frame;

@@ -1,14 +1,21 @@
+#include "appearance/settings_store.h"
 #include "platform/files.h"
 #include "platform/gbk.h"
 #include "platform/seams.h"
+#include "practice/level_table.h"
+#include "scores/score_history.h"
+#include "scores/score_store.h"
 #include "tests/temp_folder.h"
 
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <set>
 #include <string>
+#include <vector>
 
 namespace kelp {
 namespace {
@@ -34,6 +41,42 @@ struct Folder : test::TempTree {
 std::string Bytes(const std::string& path) {
   return ReadWholeFile(path).value_or("<unread>");
 }
+
+// Two copies of the program storing into one folder at once (below): copy `tag`
+// stores 15 scores into every history, tag * 100 + 0 .. 14, and its settings
+// after each, and ends with the count of failed stores.
+constexpr int kCopyScores = 15;
+constexpr int kCopySteps = kCopyScores * kLevelCount;
+
+SettingsRecord CopySettings(const std::string& folder, int tag, int step) {
+  SettingsRecord settings = DefaultSettings(folder);
+  settings.skinIndex = tag;
+  settings.backgroundPath = folder + std::to_string(tag) + "-" + std::to_string(step);
+  return settings;
+}
+
+std::wstring Variable(const wchar_t* name) {
+  wchar_t value[4096];
+  const DWORD length = GetEnvironmentVariableW(name, value, 4096);
+  return length > 0 && length < 4096 ? value : L"";
+}
+
+// This test program started as such a copy does its stores before main.
+const bool kStoringCopy = [] {
+  const int tag = _wtoi(Variable(L"KELP_COPY_TAG").c_str());
+  if (tag == 0) return false;
+  const std::string folder = Narrow(Variable(L"KELP_COPY_FOLDER"));
+  const HANDLE ready = OpenSemaphoreW(SEMAPHORE_MODIFY_STATE, FALSE, L"Local\\KelpCopiesReady");
+  const HANDLE start = OpenEventW(SYNCHRONIZE, FALSE, L"Local\\KelpCopiesStart");
+  ReleaseSemaphore(ready, 1, nullptr);
+  WaitForSingleObject(start, 60000);
+  int failures = 0;
+  for (int step = 0; step < kCopySteps; ++step) {
+    failures += !AppendScore(folder, step % kLevelCount, float(tag * 100 + step / kLevelCount));
+    failures += !SaveSettings(folder, CopySettings(folder, tag, step));
+  }
+  ExitProcess(failures);
+}();
 
 TEST(WholeFileRead, TellsMissingUnreadableAndTooLargeApart) {
   Folder folder;
@@ -107,6 +150,54 @@ TEST(AtomicWrite, EveryFailureKeepsTheOldBytesAndLeavesNoTemporaryFile) {
   EXPECT_EQ(folder.Names(), (std::set<std::string>{"Lev2Data.kpd", "skd.kpd"}));
 }
 
+// Each copy reads, appends and replaces; without one lock across the copies the
+// later replacement drops the other's score, or renames its half-written file.
+TEST(AtomicWrite, TwoCopiesStoringIntoOneFolderLoseNothing) {
+  Folder folder;
+  const HANDLE ready = CreateSemaphoreW(nullptr, 0, 2, L"Local\\KelpCopiesReady");
+  const HANDLE start = CreateEventW(nullptr, TRUE, FALSE, L"Local\\KelpCopiesStart");
+  SetEnvironmentVariableW(L"KELP_COPY_FOLDER", folder.path().c_str());
+  PROCESS_INFORMATION copies[2] = {};
+  for (int tag : {1, 2}) {
+    SetEnvironmentVariableW(L"KELP_COPY_TAG", std::to_wstring(tag).c_str());
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    ASSERT_TRUE(CreateProcessW(ExecutablePath().c_str(), nullptr, nullptr, nullptr, FALSE, 0,
+                               nullptr, nullptr, &startup, &copies[tag - 1]));
+  }
+  SetEnvironmentVariableW(L"KELP_COPY_TAG", nullptr);
+  SetEnvironmentVariableW(L"KELP_COPY_FOLDER", nullptr);
+  ASSERT_FALSE(kStoringCopy);
+  // Both copies wait at the start line, so that their stores overlap.
+  for (int copy = 0; copy < 2; ++copy) ASSERT_EQ(WaitForSingleObject(ready, 60000), WAIT_OBJECT_0);
+  SetEvent(start);
+  for (const PROCESS_INFORMATION& copy : copies) {
+    ASSERT_EQ(WaitForSingleObject(copy.hProcess, 60000), WAIT_OBJECT_0);
+    DWORD failures = 1;
+    GetExitCodeProcess(copy.hProcess, &failures);
+    EXPECT_EQ(failures, 0u);
+    CloseHandle(copy.hProcess);
+    CloseHandle(copy.hThread);
+  }
+  CloseHandle(start);
+  CloseHandle(ready);
+
+  // Every history holds all 30 scores, each copy's in its own order.
+  const std::string path = Narrow(folder.path());
+  for (int level = 0; level < kLevelCount; ++level) {
+    std::vector<float> scores = ReadScores(path, level);
+    std::stable_partition(scores.begin(), scores.end(), [](float s) { return s < 200; });
+    std::vector<float> expected;
+    for (int tag : {1, 2})
+      for (int i = 0; i < kCopyScores; ++i) expected.push_back(float(tag * 100 + i));
+    EXPECT_EQ(scores, expected) << level;
+  }
+  const std::string last = Bytes(folder / "skd.kpd");
+  EXPECT_TRUE(last == EncodeSettings(CopySettings(path, 1, kCopySteps - 1)) ||
+              last == EncodeSettings(CopySettings(path, 2, kCopySteps - 1)));
+  EXPECT_EQ(folder.Names().size(), 6u);  // five histories and the settings, nothing temporary
+}
+
 TEST(ExecutableFolder, IsCutAtTheLastBackslashOfTheWidePathOrIsTheShortFormOrNothing) {
   // "嘰" is 0x87 0x5C in GBK: its trail byte looks like a backslash.
   ASSERT_EQ(Narrow(L"嘰"), "\x87\x5C");
@@ -149,6 +240,13 @@ TEST(ExecutableFolder, ThePathBufferGrowsUntilTheWholePathFits) {
   EXPECT_EQ(path.substr(path.size() - name.size()), name);
   for (size_t first : {0, 1, 7, 16}) EXPECT_EQ(ExecutablePath(first), path) << first;
   EXPECT_EQ(folder, Narrow(path.substr(0, path.size() - name.size())));
+}
+
+// The exercise's stopwatch counts from the system's start, not by the date: a
+// date or time set back during an exercise changes no measured time.
+TEST(ExerciseClock, CountsFromTheSystemStartNotByTheDate) {
+  const long long uptime = static_cast<long long>(GetTickCount64() / 1000);
+  EXPECT_LE(std::llabs(ClockSeconds() - uptime), 1);
 }
 
 }  // namespace

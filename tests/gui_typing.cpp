@@ -8,6 +8,7 @@
 #include "tests/pixels.h"
 
 #include <cstring>
+#include <thread>
 
 namespace kelp::test {
 namespace {
@@ -101,6 +102,36 @@ TEST_F(Typing, KeypadExerciseAndTheThirtyFirstResult) {
   ASSERT_EQ(scores.size(), 30u);
   EXPECT_EQ(scores.front(), 2.0f);
   EXPECT_EQ(scores.back(), 57.0f);
+}
+
+// A history held open for a moment by another program (a virus scanner, a synced
+// folder) still takes the score; one left only as its complete temporary file (a
+// drive pulled out in the middle of the replacement) is shown and appended to.
+TEST_F(Typing, HeldOrInterruptedHistoriesLoseNoScore) {
+  folder.Write("Lev1Data.kpd.tmp", AppendedHistory(AppendedHistory("", 20.0f), 80.0f));
+  folder.Write("Lev2Data.kpd.tmp", AppendedHistory("", 30.0f));  // a first score, not stored
+  MainFrame& f = Open();
+  Command(ID_SCORE_SHEET);
+  FinishSlide(f);
+  EXPECT_GT(CountColor({0, 60, 700, 385}, f.palette().level[1]), 50);  // above the legend
+  EXPECT_FALSE(folder.Read("Lev2Data.kpd"));
+  frame.reset();
+
+  const std::string passage(200, 'f');
+  MainFrame& g = StartLevel(ID_LEVEL2, "Level2.kpd", passage);
+  Type(passage.substr(1));
+  const HANDLE held =
+      CreateFileW(Widen(folder.path() + "Lev1Data.kpd").c_str(), GENERIC_READ,
+                  FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(held, INVALID_HANDLE_VALUE);
+  std::thread holder([held] {
+    Sleep(100);
+    CloseHandle(held);
+  });
+  Type("f");
+  holder.join();
+  EXPECT_TRUE(g.result().scoreSaved);
+  EXPECT_EQ(ReadScores(folder.path(), 1), (std::vector<float>{20.0f, 80.0f, g.result().score}));
 }
 
 TEST_F(Typing, KeypadFramesPlusZeroAndNothingForOthers) {

@@ -72,7 +72,13 @@ TEST(ScoreHistory, DamagedLengthsLoseOnlyThePartialRecordAndOverlongTailsStay) {
   for (const char* tail : {"a", "ab", "abc"}) {
     const std::string damaged = Floats({7.0f}) + tail;
     EXPECT_EQ(AppendedHistory(damaged, 8.0f), Floats({7.0f, 8.0f})) << tail;
+    EXPECT_FALSE(IsRecoverableHistory(damaged)) << tail;
   }
+  // A temporary file stands in for a lost history only as a whole replacement
+  // of one that held scores: a first score may have been cut short.
+  for (const std::string& first : {std::string(), std::string("ab"), Floats({7.0f})})
+    EXPECT_FALSE(IsRecoverableHistory(first)) << first.size();
+  EXPECT_TRUE(IsRecoverableHistory(Floats({7.0f, 8.0f})));
   EXPECT_EQ(AppendedHistory("xy", 3.0f), Floats({3.0f}));
 
   // 32 records: slots 1..30 shift, the whole records beyond them are left alone.
