@@ -21,6 +21,7 @@ namespace {
 constexpr char kWindowTitle[] = "Kelp专业打字练习III(最终版)";
 constexpr UINT kTipPeriodMs = 4000;
 constexpr UINT kSlidePeriodMs = 30;
+constexpr UINT kSettingsNotSavedMessage = WM_APP + 1;
 
 HICON LoadProgramIcon(int id) {
   return LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id));
@@ -87,7 +88,10 @@ RECT MainFrame::ComputeWindowRect() const {
 
 void MainFrame::LoadSettingsAndBackground() {
   background_.Reset();
-  settings_ = LoadSettings(exeDir_);
+  const LoadedSettings loaded = LoadSettings(exeDir_);
+  settings_ = loaded.settings;
+  // Said once the window is up, from the message loop.
+  if (loaded.defaultsNotSaved) PostMessageW(hwnd(), kSettingsNotSavedMessage, 0, 0);
   background_ = LoadBitmapFile(settings_.backgroundPath);
   captionBitmap_ = LoadCaptionBitmap(settings_.skinIndex);
 }
@@ -137,6 +141,15 @@ LRESULT MainFrame::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_LBUTTONUP:
       OnLButtonUp(lParam);
+      return 0;
+    case WM_ACTIVATE:
+      if (LOWORD(wParam) != WA_INACTIVE) OnWindowBack();
+      break;
+    case WM_SIZE:
+      if (wParam == SIZE_RESTORED) OnWindowBack();
+      break;
+    case kSettingsNotSavedMessage:
+      ReportSettingsNotSaved();
       return 0;
     case WM_DESTROY:
       SetMenu(hwnd(), nullptr);  // the menu is ours to destroy

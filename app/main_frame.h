@@ -109,7 +109,10 @@ class MainFrame : public FrameWindow {
   void ApplySettings(const SettingsRecord& settings, bool captionChanged);
   void StartSlide(bool away);
   void OnPageShown();
+  void ReadPageFiles();
+  void OnWindowBack();
   void ReadHistories();
+  void ReportSettingsNotSaved();
   void StartPassage();
   void ReportMissingText(int level);
   void OnPrintableKey(char c);
