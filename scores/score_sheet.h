@@ -11,7 +11,7 @@ constexpr int kChartPixelsPerPoint = 3;
 constexpr int kChartFirstX = 70;  // the first record
 constexpr int kChartRecordPitch = 20;
 constexpr int kChartStrokeStartX = 65;  // a lone record still shows as a short stroke
-constexpr int kChartRecordCount = 30;  // the exercise scale
+constexpr int kChartRecordCount = 30;   // the exercise scale
 constexpr int kChartPageWidth = 700;
 
 // Beyond this many points either way a record lies far off the page anyway; the
