@@ -8,6 +8,7 @@
 #include "platform/files.h"
 #include "platform/gbk.h"
 #include "data_files.h"
+#include "platform/same_path.h"
 #include "resource_ids.h"
 #include "scores/score_history.h"
 #include "scores/score_store.h"
@@ -40,6 +41,9 @@ constexpr CommandRoute kCommandRoutes[] = {
 };
 
 constexpr char kErrorCaption[] = "Kelp错误提示";
+constexpr char kMessageCaption[] = "Kelp专业打字练习III(最终版)";
+constexpr char kSettingsNotSaved[] =
+    "设置未能保存：无法写入 skd.kpd。\n当前设置在本次运行中仍然有效，但下次启动时不会保留。";
 constexpr char kLayoutPictureFile[] = "kb0.kpd";
 
 const CommandRoute* FindRoute(WORD id) {
@@ -74,7 +78,9 @@ void MainFrame::OnLevel(int level) {
 // appears at once; otherwise the strip slides away first.
 void MainFrame::OpenPage(Page target) {
   if (page_ == target) {
-    if (slide_.state() == StripState::Hidden) RedrawAll();
+    if (slide_.state() != StripState::Hidden) return;
+    ReadPageFiles();
+    RedrawAll();
     return;
   }
   page_ = target;
@@ -88,9 +94,23 @@ void MainFrame::OpenPage(Page target) {
 
 // The page becomes visible: it loads what it shows now, never in a paint.
 void MainFrame::OnPageShown() {
+  ReadPageFiles();
+  if (LevelOfPage(page_) >= 0 && exercise_.phase() == Phase::Start) StartPassage();
+}
+
+// The layout picture and the histories may be changed by another program: they
+// are read when their page is shown, chosen again or comes back into view.
+void MainFrame::ReadPageFiles() {
   if (page_ == Page::KeyboardLayout) layoutPicture_ = LoadBitmapFile(exeDir_ + kLayoutPictureFile);
   if (page_ == Page::ScoreSheet) ReadHistories();
-  if (LevelOfPage(page_) >= 0 && exercise_.phase() == Phase::Start) StartPassage();
+}
+
+// The window was activated or restored.
+void MainFrame::OnWindowBack() {
+  if (slide_.state() != StripState::Hidden) return;
+  if (page_ != Page::KeyboardLayout && page_ != Page::ScoreSheet) return;
+  ReadPageFiles();
+  InvalidateRect(hwnd(), nullptr, TRUE);
 }
 
 void MainFrame::OnAbout() {
@@ -136,12 +156,13 @@ void MainFrame::ReportMissingDataFiles() {
 }
 
 // Choosing the skin in use changes nothing. A settings file that cannot be
-// written leaves the new look in memory; the program goes on.
+// written leaves the new look in memory and says so; the program goes on.
 void MainFrame::OnSkin(int skin) {
-  const std::optional<SkinChange> change = ChooseSkin(settings_, skin, exeDir_);
+  const std::optional<SkinChange> change = ChooseSkin(settings_, skin, exeDir_, SameFilePath);
   if (!change) return;
-  SaveSettings(exeDir_, change->settings);
+  const bool saved = SaveSettings(exeDir_, change->settings);
   ApplySettings(change->settings, change->captionChanged);
+  if (!saved) ReportSettingsNotSaved();
 }
 
 // The picture is checked and read before anything changes; a file that cannot
@@ -162,8 +183,15 @@ void MainFrame::OnSettings() {
   if (!chosen) return;
   SettingsRecord settings = settings_;
   settings.colors = ColorBlockOf(*chosen);
-  SaveSettings(exeDir_, settings);
+  const bool saved = SaveSettings(exeDir_, settings);
   ApplySettings(settings, false);
+  if (!saved) ReportSettingsNotSaved();
+}
+
+// Shown after the new values are in use: they stay for the rest of the run.
+void MainFrame::ReportSettingsNotSaved() {
+  MessageBoxW(hwnd(), Widen(kSettingsNotSaved).c_str(), Widen(kMessageCaption).c_str(),
+              MB_OK | MB_ICONWARNING);
 }
 
 void MainFrame::ApplySettings(const SettingsRecord& settings, bool captionChanged, Bitmap picture) {

@@ -76,7 +76,7 @@ void MainFrame::OnLButtonDown(WPARAM flags, LPARAM point) {
 }
 
 void MainFrame::OnLButtonUp(LPARAM point) {
-  const ToolRelease release = ToolButtons::OnLButtonUp(ClientPoint(point), StripShown());
+  const ToolRelease release = toolButtons_.OnLButtonUp(ClientPoint(point), StripShown());
   if (release.returnHome)
     ReturnToHomePage();
   else

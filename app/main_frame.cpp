@@ -31,6 +31,7 @@ constexpr UINT kCheckDataFiles = WM_APP + 1;
 // Undocumented: the theme engine draws the caption and the frame on these.
 constexpr UINT kThemeDrawsCaption = 0x00AE;
 constexpr UINT kThemeDrawsFrame = 0x00AF;
+constexpr UINT kSettingsNotSavedMessage = WM_APP + 2;
 
 // The strip's icons are drawn at 32 x 32 on every scaling; the window's icon at the system size.
 HICON LoadProgramIcon(int id, int size = 0) {
@@ -146,7 +147,10 @@ void MainFrame::OnSystemChange() {
 
 void MainFrame::LoadSettingsAndBackground() {
   background_.Reset();
-  settings_ = LoadSettings(exeDir_);
+  const LoadedSettings loaded = LoadSettings(exeDir_);
+  settings_ = loaded.settings;
+  // Said once the window is up, from the message loop.
+  if (loaded.defaultsNotSaved) PostMessageW(hwnd(), kSettingsNotSavedMessage, 0, 0);
   StartupStepDone("settings read");
   background_ = LoadBackgroundPicture(settings_.backgroundPath);
   captionBitmap_ = LoadCaptionBitmap(settings_.skinIndex);
@@ -208,6 +212,15 @@ LRESULT MainFrame::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case kCheckDataFiles:
       ReportMissingDataFiles();
+      return 0;
+    case WM_ACTIVATE:
+      if (LOWORD(wParam) != WA_INACTIVE) OnWindowBack();
+      break;
+    case WM_SIZE:
+      if (wParam == SIZE_RESTORED) OnWindowBack();
+      break;
+    case kSettingsNotSavedMessage:
+      ReportSettingsNotSaved();
       return 0;
     case WM_DESTROY:
       StopSounds();

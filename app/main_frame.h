@@ -118,7 +118,10 @@ class MainFrame : public FrameWindow {
                      Bitmap picture = Bitmap());
   void StartSlide(bool away);
   void OnPageShown();
+  void ReadPageFiles();
+  void OnWindowBack();
   void ReadHistories();
+  void ReportSettingsNotSaved();
   void StartPassage();
   void ReportMissingText(int level);
   void ReportMissingDataFiles();

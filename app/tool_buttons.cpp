@@ -27,6 +27,8 @@ ToolMouseChange ToolButtons::OnMouseMove(unsigned flags, Point point, bool strip
   const int now = ToolButtonAt(point);
   const int before = ToolButtonAt(lastMouse_);
   lastMouse_ = point;
+  // The left button came up outside the window: that press is over.
+  if ((flags & kLeftButtonDown) == 0) pressed_ = false;
   if (!stripShown || (now >= 0 && now == before)) return change;
   // Every displaced button is repainted flat, not only the one the pointer left: a
   // button clicked before a page opened keeps its offset until the strip is back.
@@ -44,6 +46,7 @@ ToolMouseChange ToolButtons::OnMouseMove(unsigned flags, Point point, bool strip
 }
 
 ToolMouseChange ToolButtons::OnLButtonDown(unsigned flags, Point point, bool stripShown) {
+  pressed_ = true;
   if (ToolButtonAt(point) < 0) return {};
   lastMouse_.x = 0;  // no button reaches x 0: the button counts as newly entered
   return OnMouseMove(flags, point, stripShown);
@@ -51,6 +54,8 @@ ToolMouseChange ToolButtons::OnLButtonDown(unsigned flags, Point point, bool str
 
 ToolRelease ToolButtons::OnLButtonUp(Point point, bool stripShown) {
   ToolRelease release;
+  if (!pressed_) return release;
+  pressed_ = false;
   if (!stripShown) {
     release.returnHome = kReturnHintRect.Contains(point);
     return release;

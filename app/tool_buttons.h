@@ -10,9 +10,11 @@
 // its frame) and which action fires.
 namespace kelp {
 
+// MK_LBUTTON in a mouse message's key state.
+constexpr unsigned kLeftButtonDown = 0x0001;
 // The mouse-key state that gives the pressed look: the left button and nothing else
-// (MK_LBUTTON alone; Shift or Ctrl held too gives the raised look).
-constexpr unsigned kLeftButtonOnly = 0x0001;
+// (Shift or Ctrl held too gives the raised look).
+constexpr unsigned kLeftButtonOnly = kLeftButtonDown;
 
 // The action of each button, numbered like the buttons left to right.
 enum class ToolAction {
@@ -61,13 +63,17 @@ class ToolButtons {
   // position is remembered.
   ToolMouseChange OnMouseMove(unsigned flags, Point point, bool stripShown);
   // A press on a button enters it afresh: the pressed look and the sound again.
+  // Any press in the client area arms the next release.
   ToolMouseChange OnLButtonDown(unsigned flags, Point point, bool stripShown);
-  // The button keeps its offset after the release; leaving it flattens it.
-  static ToolRelease OnLButtonUp(Point point, bool stripShown);
+  // Only a release after such a press acts: one that ends a click begun in
+  // another window (a dialog closed by a double-click) does nothing. The button
+  // keeps its offset after the release; leaving it flattens it.
+  ToolRelease OnLButtonUp(Point point, bool stripShown);
 
  private:
   std::array<int, kCount> offsets_{};
   Point lastMouse_{};
+  bool pressed_ = false;
 };
 
 }  // namespace kelp

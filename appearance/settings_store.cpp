@@ -8,12 +8,12 @@ namespace {
 constexpr char kSettingsFile[] = "skd.kpd";
 }  // namespace
 
-SettingsRecord LoadSettings(const std::string& exeDir) {
+LoadedSettings LoadSettings(const std::string& exeDir) {
   const SettingsRecord defaults = DefaultSettings(exeDir);
   const FileRead stored = TryReadWholeFile(exeDir + kSettingsFile);
-  if (stored.status == FileStatus::kRead) return DecodeSettings(stored.bytes, defaults);
-  if (stored.status == FileStatus::kMissing) SaveSettings(exeDir, defaults);
-  return defaults;
+  if (stored.status == FileStatus::kRead) return {DecodeSettings(stored.bytes, defaults)};
+  if (stored.status == FileStatus::kMissing) return {defaults, !SaveSettings(exeDir, defaults)};
+  return {defaults};
 }
 
 bool SaveSettings(const std::string& exeDir, const SettingsRecord& settings) {

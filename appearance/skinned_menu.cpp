@@ -167,10 +167,15 @@ void SkinnedMenu::OnDrawItem(const DRAWITEMSTRUCT* draw) const {
   ScopedSelect brush(dc, highlightBrush_.get());
   const int oldMode = SetBkMode(dc, TRANSPARENT);
   CopyPicture(dc, memory.get(), stripePicture_.get(), 0, 0, 0, kStripeWidth, kStripeHeight);
+  // Drawn whole, the first item lays the background of the whole pop-up, the
+  // separators' bands included, also when it opens highlighted (from the keyboard).
+  if (wholePopup)
+    CopyPicture(dc, memory.get(), backgroundPicture_.get(), kStripeWidth, 0, 0, kBackgroundWidth,
+                kBackgroundHeight);
   if (highlighted)
     Rectangle(dc, item.left + kStripeWidth, item.top, item.right, item.bottom);
   else
-    DrawBackground(dc, memory.get(), item, wholePopup);
+    DrawItemBackground(dc, memory.get(), item);
   const unsigned iconId = GetItemIcon(draw->itemID);
   if ((draw->itemState & ODS_CHECKED) && !iconId) DrawCheckMark(dc, item);
   if (iconId) DrawIcon(dc, iconId, item, highlighted);
@@ -188,14 +193,8 @@ void SkinnedMenu::DrawSeparator(HDC dc, const RECT& item) const {
              kEtchShadow, kEtchLight);
 }
 
-// The whole pop-up's background when its first item is drawn whole; otherwise
-// this item's slice, which also wipes an earlier highlight.
-void SkinnedMenu::DrawBackground(HDC dc, HDC memory, const RECT& item, bool wholePopup) const {
-  if (wholePopup) {
-    CopyPicture(dc, memory, backgroundPicture_.get(), kStripeWidth, 0, 0, kBackgroundWidth,
-                kBackgroundHeight);
-    return;
-  }
+// This item's slice of the background, which also wipes an earlier highlight.
+void SkinnedMenu::DrawItemBackground(HDC dc, HDC memory, const RECT& item) const {
   CopyPicture(dc, memory, backgroundPicture_.get(), kStripeWidth, item.top, item.top,
               kBackgroundWidth, item.bottom - item.top);
 }

@@ -47,7 +47,7 @@ class SkinnedMenu {
   void CreateDrawingTools();
   const MenuItemRecord* Find(unsigned commandId) const;
   void DrawSeparator(HDC dc, const RECT& item) const;
-  void DrawBackground(HDC dc, HDC memory, const RECT& item, bool wholePopup) const;
+  void DrawItemBackground(HDC dc, HDC memory, const RECT& item) const;
   void DrawIcon(HDC dc, unsigned iconId, const RECT& item, bool raised) const;
   void DrawCheckMark(HDC dc, const RECT& item) const;
   void DrawLabel(HDC dc, const std::string& text, const RECT& item, bool grayed,

@@ -14,10 +14,11 @@ std::optional<int> SkinOfCommand(int commandId) {
 }
 
 std::optional<SkinChange> ChooseSkin(const SettingsRecord& current, int skin,
-                                     const std::string& exeDir) {
+                                     const std::string& exeDir, SamePathTest samePath) {
   if (skin < 0 || skin >= kSkinCount) return std::nullopt;
   const std::string ownPicture = SkinPicturePath(exeDir, skin);
-  if (current.skinIndex == skin && current.backgroundPath == ownPicture) return std::nullopt;
+  if (current.skinIndex == skin && samePath(current.backgroundPath, ownPicture))
+    return std::nullopt;
   return SkinChange{{skin, kSkins[skin].defaultColors, ownPicture}, current.skinIndex != skin};
 }
 

@@ -19,10 +19,13 @@ struct SkinChange {
   bool captionChanged;      // the skin itself changed: the title bar must be redrawn
 };
 
-// Nothing when `skin` is already active and shows its own picture (the path
-// compared byte for byte), or when `skin` is not a skin. Otherwise the skin's
+// Whether two paths name the same file (the system's rules: case, short forms).
+using SamePathTest = bool (*)(const std::string&, const std::string&);
+
+// Nothing when `skin` is already active and shows its own picture (the paths
+// compared by `samePath`), or when `skin` is not a skin. Otherwise the skin's
 // picture and its default colours replace the current ones.
 std::optional<SkinChange> ChooseSkin(const SettingsRecord& current, int skin,
-                                     const std::string& exeDir);
+                                     const std::string& exeDir, SamePathTest samePath);
 
 }  // namespace kelp

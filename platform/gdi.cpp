@@ -11,11 +11,11 @@ int& LiveGdiHandles() {
   return count;
 }
 
-// Glyphs are drawn transparently over themselves on every repaint, so they must
-// be pixel-stable: no antialiasing, whose edge pixels would darken each time.
+// Default quality: the system's smoothing. Every text goes onto an area erased or
+// blitted afresh in the same paint, never over its own earlier glyphs.
 Font CreateSongFont(FontSpec shape) {
   return Font(CreateFontW(shape.height, shape.width, 0, 0, shape.weight, FALSE, FALSE, FALSE, 0, 0,
-                          0, NONANTIALIASED_QUALITY, 0, Widen("宋体").c_str()));
+                          0, DEFAULT_QUALITY, 0, Widen("宋体").c_str()));
 }
 
 Bitmap LoadBitmapFile(std::string_view gbkPath) {

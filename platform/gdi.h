@@ -135,7 +135,7 @@ struct FontSpec {
 // The page font: hints, titles, labels and the result line.
 constexpr FontSpec kPageFont{12, 6, 400};
 
-// "宋体", character set 0, without antialiasing, other fields at their defaults.
+// "宋体", character set 0, every other field at its default.
 Font CreateSongFont(FontSpec shape);
 Bitmap LoadBitmapFile(std::string_view gbkPath);
 Bitmap LoadBitmapResource(int id);

@@ -31,7 +31,6 @@
 #define IDB_DEDICATION 175
 
 #define IDD_ABOUT 174
-#define IDC_ABOUT_ICON 1000
 
 #define ID_LEVEL1 40001
 #define ID_LEVEL2 40002

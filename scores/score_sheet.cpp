@@ -12,10 +12,7 @@ int ScoreY(float score) {
 }
 
 int DrawnRecordCount(std::size_t records) {
-  // Record i's line starts at record i - 1; the last drawn one starts inside the page.
-  constexpr int kLimit =
-      (kClientWidth - kChartFirstX + kChartRecordPitch - 1) / kChartRecordPitch + 1;
-  return static_cast<int>(std::min<std::size_t>(records, kLimit));
+  return static_cast<int>(std::min<std::size_t>(records, kChartRecordCount));
 }
 
 }  // namespace kelp

@@ -13,6 +13,7 @@ constexpr int kChartPixelsPerPoint = 3;
 constexpr int kChartFirstX = 70;  // the first record
 constexpr int kChartRecordPitch = 20;
 constexpr int kChartStrokeStartX = 65;  // a lone record still shows as a short stroke
+constexpr int kChartRecordCount = 30;   // the exercise scale
 
 // Beyond this many points either way a record lies far off the page anyway; the
 // clamp keeps the conversion to pixels defined for any float a file can hold.
@@ -26,8 +27,9 @@ constexpr int RecordX(int record) {
   return kChartFirstX + kChartRecordPitch * record;
 }
 
-// How many of a history's records the chart draws: up to the first whose line
-// starts right of the page; more would only draw outside it.
+// How many of a history's records the chart draws: the first 30, the ones the
+// program keeps. Records past them come from another writer and are left out, so
+// the line ends on the newest score the program stored.
 int DrawnRecordCount(std::size_t records);
 
 }  // namespace kelp

@@ -47,7 +47,7 @@ void DrawAxesAndScales(HDC dc, COLORREF dark) {
     bar(kAxisRightX - 3, y, 6, 2);
     DrawTextAt(dc, 30, y - 3, std::to_string(10 * k));
   }
-  for (int n = 1; n <= 30; ++n) {
+  for (int n = 1; n <= kChartRecordCount; ++n) {
     const int x = RecordX(n - 1);
     bar(x, kExerciseTickY, 2, -6);
     DrawTextAt(dc, x - 5, kExerciseTickY - 1, std::to_string(n));

@@ -15,15 +15,19 @@ namespace {
 struct SeenDialog {
   std::string caption, okText;
   std::vector<std::string> statics;  // top to bottom
-  bool hasIcon = false;
+  int children = 0;
+  int centredTexts = 0;
   RECT client{}, frame{};
 };
 
 BOOL CALLBACK CollectStatic(HWND child, LPARAM seen) {
+  auto& dialog = *reinterpret_cast<SeenDialog*>(seen);
+  ++dialog.children;
   wchar_t className[32] = {};
   GetClassNameW(child, className, 32);
-  if (std::wstring(className) == L"Static" && GetDlgCtrlID(child) != IDC_ABOUT_ICON)
-    reinterpret_cast<SeenDialog*>(seen)->statics.push_back(WindowTextOf(child));
+  if (std::wstring(className) != L"Static") return TRUE;
+  dialog.statics.push_back(WindowTextOf(child));
+  if ((GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_CENTER) ++dialog.centredTexts;
   return TRUE;
 }
 
@@ -33,7 +37,6 @@ INT_PTR RunAboutBox(SeenDialog& seen, bool closeWithEscape, HWND owner = nullptr
     seen.caption = WindowTextOf(box);
     EnumChildWindows(box, CollectStatic, reinterpret_cast<LPARAM>(&seen));
     seen.okText = WindowTextOf(GetDlgItem(box, IDOK));
-    seen.hasIcon = SendDlgItemMessageW(box, IDC_ABOUT_ICON, STM_GETICON, 0, 0) != 0;
     GetClientRect(box, &seen.client);
     GetWindowRect(box, &seen.frame);
     if (closeWithEscape)
@@ -58,7 +61,9 @@ TEST(AboutBox, ShowsProductVersionAndCreditsOverItsOwnerAndClosesWithOkOrEscape)
   EXPECT_EQ(seen.statics[6], "本程序公开源代码！");
   for (const std::string& text : seen.statics) EXPECT_FALSE(text.empty());
   EXPECT_EQ(seen.okText, "确定(&O)");
-  EXPECT_TRUE(seen.hasIcon);
+  // The OK button and the eight centred texts, nothing else.
+  EXPECT_EQ(seen.children, 9);
+  EXPECT_EQ(seen.centredTexts, 8);
   EXPECT_GT(seen.client.right, 221);  // dialog units became pixels of the 10-point font
   EXPECT_NEAR((seen.frame.left + seen.frame.right) / 2, 120 + 710 / 2, 2);
   EXPECT_NEAR((seen.frame.top + seen.frame.bottom) / 2, 60 + 498 / 2, 2);

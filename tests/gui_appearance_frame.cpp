@@ -1,5 +1,6 @@
 #include "appearance/settings_file.h"
 #include "appearance/skin_table.h"
+#include "platform/gbk.h"
 #include "resource_ids.h"
 #include "tests/frame_test.h"
 
@@ -24,9 +25,27 @@ TEST_F(Appearance, SkinCommandStoresTheSkinAndTheSameSkinChangesNothing) {
   folder.Write("skd.kpd", EncodeSettings(own));
   Command(ID_SKIN_ROSE);
   EXPECT_EQ(folder.Read("skd.kpd"), EncodeSettings(own));
+  // Also when the stored path names the picture in other letter case or by its
+  // short form, as after the folder was renamed in case.
+  const std::wstring ownPath = Widen(own.backgroundPath);
+  std::wstring upper = ownPath;
+  CharUpperBuffW(upper.data(), static_cast<DWORD>(upper.size()));
+  wchar_t shortPath[MAX_PATH] = {};
+  GetShortPathNameW(ownPath.c_str(), shortPath, MAX_PATH);
+  for (const std::wstring& spelling : {upper, std::wstring(shortPath)}) {
+    SettingsRecord respelled = own;
+    respelled.backgroundPath = Narrow(spelling);
+    folder.Write("skd.kpd", EncodeSettings(respelled));
+    frame.reset();
+    MainFrame& g = Open();
+    Command(ID_SKIN_ROSE);
+    EXPECT_EQ(g.settings().colors[0], RGB(1, 2, 3)) << respelled.backgroundPath;
+    EXPECT_EQ(folder.Read("skd.kpd"), EncodeSettings(respelled));
+  }
+  MainFrame& h = *frame;
   Command(ID_SKIN_MAIN);
-  EXPECT_EQ(f.settings().skinIndex, 0);
-  EXPECT_EQ(PixelAt(f, 350, 300), homeBefore);
+  EXPECT_EQ(h.settings().skinIndex, 0);
+  EXPECT_EQ(PixelAt(h, 350, 300), homeBefore);
 }
 
 TEST_F(Appearance, SettingsDialogOkWritesTheFileEvenUnchanged) {

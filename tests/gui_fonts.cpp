@@ -103,6 +103,11 @@ TEST(Fonts, ChineseLabelsAndTheCaptionDrawRealGlyphsAtTheirSize) {
     }
     EXPECT_GT(Ink(shape, L"入").Distance(Ink(shape, L"门")), 10);
   }
+  // The system's default quality: smoothing is the learner's setting.
+  const Font font = CreateSongFont(kPracticeFont);
+  LOGFONTW asked{};
+  GetObjectW(font.get(), sizeof asked, &asked);
+  EXPECT_EQ(asked.lfQuality, DEFAULT_QUALITY);
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 #include "pages/keyboard_layout_view.h"
 #include "platform/gdi.h"
 #include "resource_ids.h"
+#include "scores/score_history.h"
+#include "scores/score_sheet.h"
 #include "tests/frame_test.h"
 #include "tests/pixels.h"
 
@@ -9,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <vector>
 
 namespace kelp::test {
@@ -152,6 +155,42 @@ TEST_F(InfoFrame, AuthorPageAndDedicationAtTheFourthThreeLayoutPageWithoutItsPic
   Command(ID_AUTHOR);
   Type("333");
   EXPECT_FALSE(PanelShown());
+}
+
+// Files another program changes show when their page is chosen again or the
+// window comes back (activated, restored); a paint only draws what was read.
+TEST_F(InfoFrame, LayoutPictureAndHistoriesAreReadAgainWhenThePageComesBack) {
+  MainFrame& f = Open();
+  struct Return {
+    const char* name;
+    std::function<void(int command)> run;
+  };
+  const Return returns[] = {
+      {"activated",
+       [&](int) {
+         SendMessageW(f.hwnd(), WM_ACTIVATE, WA_INACTIVE, 0);
+         SendMessageW(f.hwnd(), WM_ACTIVATE, WA_ACTIVE, 0);
+       }},
+      {"restored", [&](int) { SendMessageW(f.hwnd(), WM_SIZE, SIZE_RESTORED, 0); }},
+      {"chosen again", [&](int command) { Command(command); }},
+  };
+  const COLORREF pictures[] = {RGB(200, 40, 40), RGB(40, 200, 40), RGB(40, 40, 200)};
+  const float scores[] = {20.0f, 80.0f, 50.0f};
+  Command(ID_KEYBOARD_LAYOUT);
+  FinishSlide(f);
+  for (int i = 0; i < 3; ++i) {
+    folder.Write("kb0.kpd", BmpFile(700, 300, pictures[i]));
+    returns[i].run(ID_KEYBOARD_LAYOUT);
+    UpdateWindow(f.hwnd());
+    EXPECT_EQ(PixelAt(f, 200, 200), pictures[i]) << returns[i].name;
+  }
+  Command(ID_SCORE_SHEET);
+  for (int i = 0; i < 3; ++i) {
+    folder.Write(ScoreFileName(1), AppendedHistory("", scores[i]));
+    returns[i].run(ID_SCORE_SHEET);
+    UpdateWindow(f.hwnd());
+    EXPECT_EQ(PixelAt(f, 67, ScoreY(scores[i])), f.palette().level[1]) << returns[i].name;
+  }
 }
 
 }  // namespace

@@ -107,13 +107,15 @@ TEST(ScoreSheetView, OffChartScoresFollowTheirDirection) {
   Histories histories;
   histories[0] = {110, 110};  // 30 pixels above the top tick
   histories[1] = {-10, -10};  // 30 pixels under the base line
-  std::vector<float> longer(32, 40.0f);
-  histories[2] = longer;  // 31st and 32nd points right of the right axis
+  std::vector<float> longer(30, 40.0f);
+  longer.insert(longer.end(), {90.0f, 90.0f});  // past the 30th: another program's
+  histories[2] = longer;
   DrawScoreSheet(page.dc(), histories, palette);
   EXPECT_EQ(RowsOf(page, palette.level[0], 80), (std::vector<int>{19, 20}));
   EXPECT_EQ(RowsOf(page, palette.level[1], 80), (std::vector<int>{379, 380}));
-  EXPECT_FALSE(RowsOf(page, palette.level[2], 688).empty());
-  EXPECT_LE(RowsOf(page, palette.level[2], 688).back(), 231);  // score 40: y 230
+  // The line ends on the 30th record at x 650, level at score 40 (y 230).
+  EXPECT_EQ(RowsOf(page, palette.level[2], 640), (std::vector<int>{229, 230}));
+  EXPECT_EQ(page.Count(palette.level[2], 652, 0, 700, 450), 0);
 }
 
 // A line toward a record far off the page stops short of the title and the legend.

@@ -86,6 +86,14 @@ TEST_F(MenuTest, DrawsStripeBackgroundAndAMovingHighlight) {
   EXPECT_EQ(surface.At(200, 50), PicturePixel(skin.menuBackgroundBitmap, 174, 50));
   EXPECT_EQ(surface.At(26, 50), PicturePixel(skin.menuBackgroundBitmap, 0, 50));
   EXPECT_EQ(CountColor(kHighlight, {26, 34, 226, 68}), 0);
+
+  // Opened from the keyboard, the first item comes drawn whole and highlighted:
+  // the pop-up's background still lies in the separator bands, under the box.
+  FillSolid(surface.dc(), 0, 0, kPopupWidth, kPopupHeight, kUntouched);
+  Draw(ID_LEVEL1, 0, 34, ODA_DRAWENTIRE, ODS_SELECTED);
+  EXPECT_EQ(surface.At(200, 17), kHighlight);
+  EXPECT_EQ(surface.At(26 + 150, 178), PicturePixel(skin.menuBackgroundBitmap, 150, 178));
+  EXPECT_EQ(CountColor(kUntouched, {26, 34, kPopupWidth, 340}), 0);
 }
 
 TEST_F(MenuTest, IconRisesWhenHighlightedGrayedItemsAreEngraved) {

@@ -76,9 +76,16 @@ TEST_F(Unwritable, FolderTakingNoFileKeepsTheProgramRunningAndTheOldFiles) {
     EXPECT_EQ(f.exercise().phase(), Phase::Ready);
     Command(ID_SKIN_BLACK);
     EXPECT_EQ(f.settings().skinIndex, 3);
+    Command(ID_SETTINGS);  // closed with OK
     Command(ID_DELETE_SCORES);
-    ASSERT_EQ(watcher.seen().size(), 1u);
-    EXPECT_NE(watcher.seen()[0].text.find("Lev4Data.kpd"), std::string::npos);
+    // Each settings change that could not be saved says so once.
+    const std::vector<SeenMessageBox>& seen = watcher.seen();
+    ASSERT_EQ(seen.size(), 4u);  // the skin's note, the dialog, its note, the deletion's
+    for (int note : {0, 2}) {
+      EXPECT_EQ(seen[note].caption, "Kelp专业打字练习III(最终版)");
+      EXPECT_NE(seen[note].text.find("skd.kpd"), std::string::npos);
+    }
+    EXPECT_NE(seen[3].text.find("Lev4Data.kpd"), std::string::npos);
     EXPECT_TRUE(IsWindow(f.hwnd()));
     EXPECT_EQ(folder.Read("skd.kpd"), settings);
     EXPECT_EQ(folder.Read("Lev0Data.kpd"), history);
@@ -98,10 +105,15 @@ TEST_F(Unwritable, FolderTakingNoFileKeepsTheProgramRunningAndTheOldFiles) {
   }
 }
 
-// At a first start in such a folder the defaults are used and nothing is written.
+// At a first start in such a folder the defaults are used, nothing is written
+// and the learner is told once.
 TEST_F(Unwritable, FirstStartInAFolderTakingNoFileUsesTheDefaults) {
   BlockTemporaryFiles();
+  MessageBoxWatcher watcher;
   MainFrame& f = Open();
+  Pump(f);
+  ASSERT_EQ(watcher.seen().size(), 1u);
+  EXPECT_NE(watcher.seen()[0].text.find("skd.kpd"), std::string::npos);
   EXPECT_EQ(f.settings().skinIndex, 0);
   EXPECT_EQ(f.settings().backgroundPath, folder.path() + kSkins[0].backgroundFile);
   EXPECT_NE(f.background(), nullptr);

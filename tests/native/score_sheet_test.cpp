@@ -34,13 +34,13 @@ TEST(ScoreSheet, GarbageScoresLieOffThePageNeverWrapAround) {
   EXPECT_LT(ScoreY(-inf), 100000);
 }
 
-TEST(ScoreSheet, RecordsStepTwentyPixelsAndStopPastThePage) {
+// Records another program wrote past the 30th are left off the chart.
+TEST(ScoreSheet, TheFirstThirtyRecordsAreCharted) {
   EXPECT_EQ(DrawnRecordCount(0), 0);
-  EXPECT_EQ(DrawnRecordCount(32), 32);
-  // The 33rd record's line starts at x 690, inside; the 34th would start at 710.
-  EXPECT_EQ(DrawnRecordCount(33), 33);
-  EXPECT_EQ(DrawnRecordCount(34), 33);
-  EXPECT_EQ(DrawnRecordCount(1000000), 33);
+  EXPECT_EQ(DrawnRecordCount(29), 29);
+  EXPECT_EQ(DrawnRecordCount(30), 30);
+  EXPECT_EQ(DrawnRecordCount(32), 30);
+  EXPECT_EQ(DrawnRecordCount(1000000), 30);
 }
 
 }  // namespace

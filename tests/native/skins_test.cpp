@@ -2,18 +2,32 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cctype>
+
 namespace kelp {
 namespace {
 
 const std::string kDir = "D:\\T\\";
 
+bool Bytewise(const std::string& a, const std::string& b) {
+  return a == b;
+}
+// As Windows compares file names (for the ASCII letters of these paths).
+bool IgnoringCase(const std::string& a, const std::string& b) {
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+           return std::tolower(static_cast<unsigned char>(x)) ==
+                  std::tolower(static_cast<unsigned char>(y));
+         });
+}
+
 TEST(SkinChoice, SameSkinWithItsOwnPictureChangesNothingAnotherTakesItsPictureAndColours) {
   for (int skin = 0; skin < kSkinCount; ++skin) {
     SettingsRecord current{skin, {1, 2, 3, 4, 5, 6, 7, 8}, SkinPicturePath(kDir, skin)};
-    EXPECT_FALSE(ChooseSkin(current, skin, kDir)) << skin;
+    EXPECT_FALSE(ChooseSkin(current, skin, kDir, IgnoringCase)) << skin;
   }
   const SettingsRecord current{2, {1, 2, 3, 4, 5, 6, 7, 8}, "C:\\pictures\\mine.bmp"};
-  const std::optional<SkinChange> change = ChooseSkin(current, 3, kDir);
+  const std::optional<SkinChange> change = ChooseSkin(current, 3, kDir, IgnoringCase);
   ASSERT_TRUE(change);
   EXPECT_EQ(change->settings.skinIndex, 3);
   EXPECT_EQ(change->settings.backgroundPath, "D:\\T\\bgmain3.kpd");
@@ -21,11 +35,16 @@ TEST(SkinChoice, SameSkinWithItsOwnPictureChangesNothingAnotherTakesItsPictureAn
   EXPECT_TRUE(change->captionChanged);
 }
 
-TEST(SkinChoice, PathIsComparedByteForByte) {
-  // Another spelling of the same file still counts as a user picture.
-  for (const std::string path : {"d:\\T\\bgmain1.kpd", "D:\\T\\bgmain1.kpd ", ""}) {
+// The stored path is compared as the system compares paths: a folder renamed in
+// case still holds the skin's own picture, and the learner's colours stay.
+TEST(SkinChoice, PathIsComparedByTheSystemsRule) {
+  const SettingsRecord renamed{1, {1, 2, 3, 4, 5, 6, 7, 8}, "d:\\t\\BGMAIN1.kpd"};
+  EXPECT_FALSE(ChooseSkin(renamed, 1, kDir, IgnoringCase));
+  EXPECT_TRUE(ChooseSkin(renamed, 1, kDir, Bytewise));
+  // Another file still counts as a user picture.
+  for (const std::string path : {"D:\\T\\bgmain1.kpd ", "D:\\T\\bgmain2.kpd", ""}) {
     const SettingsRecord current{1, {1, 2, 3, 4, 5, 6, 7, 8}, path};
-    const std::optional<SkinChange> change = ChooseSkin(current, 1, kDir);
+    const std::optional<SkinChange> change = ChooseSkin(current, 1, kDir, IgnoringCase);
     ASSERT_TRUE(change) << path;
     EXPECT_EQ(change->settings.backgroundPath, "D:\\T\\bgmain1.kpd");
     EXPECT_EQ(change->settings.colors, kSkins[1].defaultColors);
@@ -39,8 +58,8 @@ TEST(SkinChoice, OnlySkinCommandsAndIndicesCount) {
   EXPECT_FALSE(SkinOfCommand(ID_LEVEL1));
   EXPECT_FALSE(SkinOfCommand(0));
   const SettingsRecord current = DefaultSettings(kDir);
-  EXPECT_FALSE(ChooseSkin(current, -1, kDir));
-  EXPECT_FALSE(ChooseSkin(current, kSkinCount, kDir));
+  EXPECT_FALSE(ChooseSkin(current, -1, kDir, IgnoringCase));
+  EXPECT_FALSE(ChooseSkin(current, kSkinCount, kDir, IgnoringCase));
 }
 
 }  // namespace

@@ -15,6 +15,14 @@ Point In(int button) {
 }
 constexpr Point kGap{100, 20};  // between buttons 0 and 1
 constexpr Point kBelow{60, 200};
+constexpr Point kHint{60, 10};  // on the return hint and on button 0
+
+// A click at `point`: press and release there.
+ToolRelease Click(Point point, bool stripShown = true) {
+  ToolButtons buttons;
+  buttons.OnLButtonDown(kLeftButtonOnly, point, stripShown);
+  return buttons.OnLButtonUp(point, stripShown);
+}
 
 TEST(ToolButtons, HitsCountLikePtInRect) {
   for (int i = 0; i < ToolButtons::kCount; ++i) {
@@ -33,12 +41,29 @@ TEST(ToolButtons, EachButtonFiresItsOwnActionOnRelease) {
       ToolAction::kLevel3,   ToolAction::kLevel4,   ToolAction::kScoreSheet,
       ToolAction::kSettings, ToolAction::kMinimize, ToolAction::kExit};
   for (int i = 0; i < ToolButtons::kCount; ++i) {
-    const ToolRelease release = ToolButtons::OnLButtonUp(In(i), true);
+    const ToolRelease release = Click(In(i));
     EXPECT_EQ(release.action, expected[i]) << i;
     EXPECT_FALSE(release.returnHome);
   }
-  EXPECT_EQ(ToolButtons::OnLButtonUp(kGap, true).action, ToolAction::kNone);
-  EXPECT_EQ(ToolButtons::OnLButtonUp(kBelow, true).action, ToolAction::kNone);
+  EXPECT_EQ(Click(kGap).action, ToolAction::kNone);
+  EXPECT_EQ(Click(kBelow).action, ToolAction::kNone);
+}
+
+// A release acts only after a press in the client area since the last release:
+// not the end of a double-click that closed a dialog over the strip, not a second
+// release, not one after the button came up outside the window.
+TEST(ToolButtons, OnlyAReleaseAfterAPressActs) {
+  ToolButtons buttons;
+  EXPECT_EQ(buttons.OnLButtonUp(In(8), true).action, ToolAction::kNone);
+  EXPECT_FALSE(buttons.OnLButtonUp(kHint, false).returnHome);
+  buttons.OnLButtonDown(kLeftButtonOnly, In(7), true);
+  EXPECT_EQ(buttons.OnLButtonUp(In(7), true).action, ToolAction::kMinimize);
+  EXPECT_EQ(buttons.OnLButtonUp(In(7), true).action, ToolAction::kNone);
+  buttons.OnLButtonDown(kLeftButtonOnly, kBelow, true);
+  buttons.OnMouseMove(kNoKeys, In(8), true);
+  EXPECT_EQ(buttons.OnLButtonUp(In(8), true).action, ToolAction::kNone);
+  buttons.OnLButtonDown(kLeftButtonOnly, kBelow, false);
+  EXPECT_TRUE(buttons.OnLButtonUp(kHint, false).returnHome);
 }
 
 TEST(ToolButtons, HoverSoundsOnceOnEntryAndFlattensOnLeaving) {
@@ -89,7 +114,7 @@ TEST(ToolButtons, PressingAHoveredButtonEntersItAgainPressed) {
   EXPECT_EQ(press.repaint, 1u << 3);
   EXPECT_EQ(buttons.offsets()[3], 1);
   // Released, the button stays pressed until the pointer leaves it.
-  EXPECT_EQ(ToolButtons::OnLButtonUp(In(3), true).action, ToolAction::kLevel3);
+  EXPECT_EQ(buttons.OnLButtonUp(In(3), true).action, ToolAction::kLevel3);
   EXPECT_EQ(buttons.OnMouseMove(kNoKeys, {In(3).x + 1, 21}, true).repaint, 0u);
   EXPECT_EQ(buttons.offsets()[3], 1);
   EXPECT_EQ(buttons.OnMouseMove(kNoKeys, kBelow, true).repaint, 1u << 3);
@@ -106,7 +131,7 @@ TEST(ToolButtons, PressOutsideDragOntoAButtonAndReleaseThereFiresIt) {
   const ToolMouseChange drag = buttons.OnMouseMove(kLeftButtonOnly, In(6), true);
   EXPECT_EQ(drag.entered, 6);
   EXPECT_TRUE(drag.pressed);
-  EXPECT_EQ(ToolButtons::OnLButtonUp(In(6), true).action, ToolAction::kSettings);
+  EXPECT_EQ(buttons.OnLButtonUp(In(6), true).action, ToolAction::kSettings);
 }
 
 TEST(ToolButtons, AwayFromTheHomePageMovesOnlyTrackThePointerAndOnlyTheHintAnswers) {
@@ -122,10 +147,10 @@ TEST(ToolButtons, AwayFromTheHomePageMovesOnlyTrackThePointerAndOnlyTheHintAnswe
   for (int offset : buttons.offsets()) EXPECT_EQ(offset, 0);
 
   // (50, 10) lies on the hint and on the first button: the strip's state decides.
-  EXPECT_TRUE(ToolButtons::OnLButtonUp({50, 10}, false).returnHome);
-  EXPECT_EQ(ToolButtons::OnLButtonUp({50, 10}, false).action, ToolAction::kNone);
-  EXPECT_FALSE(ToolButtons::OnLButtonUp({50, 10}, true).returnHome);
-  EXPECT_EQ(ToolButtons::OnLButtonUp({50, 10}, true).action, ToolAction::kLevel0);
+  EXPECT_TRUE(Click({50, 10}, false).returnHome);
+  EXPECT_EQ(Click({50, 10}, false).action, ToolAction::kNone);
+  EXPECT_FALSE(Click({50, 10}, true).returnHome);
+  EXPECT_EQ(Click({50, 10}, true).action, ToolAction::kLevel0);
 }
 
 TEST(ToolButtons, AButtonLeftPressedWhileAPageWasOpenIsFlattenedByTheFirstMove) {
