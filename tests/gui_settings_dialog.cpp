@@ -18,6 +18,8 @@ const Palette kStart{
     {RGB(10, 11, 12), RGB(13, 14, 15), RGB(16, 17, 18), RGB(19, 20, 21), RGB(22, 23, 24)}};
 
 COLORREF SwatchColor(HWND dialog, int colorIndex) {
+  // A busy machine may run the script before the dialog box shows itself.
+  if (!IsWindowVisible(dialog)) ShowWindow(dialog, SW_SHOWNA);
   UpdateWindow(dialog);
   const RECT swatch = SettingsDialog::SwatchRect(dialog, colorIndex);
   const HDC dc = GetDC(dialog);
