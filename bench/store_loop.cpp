@@ -6,7 +6,7 @@
 #include "appearance/settings_store.h"
 #include "platform/files.h"
 #include "scores/score_store.h"
-#include "tools/store_steps.h"
+#include "tests/store_steps.h"
 
 #include <windows.h>
 

@@ -4,7 +4,7 @@
 // a file is torn or lost.
 #include "appearance/settings_file.h"
 #include "scores/score_history.h"
-#include "tools/store_steps.h"
+#include "tests/store_steps.h"
 
 #include <algorithm>
 #include <cstdio>
