@@ -91,14 +91,11 @@ void MainFrame::ReadSystemMetrics() {
 // The strip's order: five levels, score sheet, settings, minimise, exit.
 void MainFrame::LoadToolIcons() {
   appIcon_ = LoadProgramIcon(IDI_APP);
-  const int stripIcons[kToolButtonCount] = {IDI_LEVEL1,   IDI_LEVEL2,   IDI_LEVEL3,
-                                            IDI_LEVEL4,   IDI_LEVEL5,   IDI_SCORE_SHEET,
-                                            IDI_SETTINGS, IDI_MINIMIZE, IDI_EXIT};
   for (int i = 0; i < kToolButtonCount; ++i)
-    toolIcons_[i] = LoadProgramIcon(stripIcons[i], kToolIconSize);
+    toolIcons_[i] = LoadProgramIcon(kToolButtons[i].iconId, kToolIconSize);
 }
 
-// Centred on 700 x 500 (not 450), without being moved back onto small screens.
+// Centred on 700 x 500 (not 450); KeepCaptionOnScreen moves it onto a small screen.
 RECT MainFrame::ComputeWindowRect() const {
   const int height = metrics_.cyCaption + metrics_.cyMenu + 4 * metrics_.cyBorder + 456;
   const int width = 4 * metrics_.cyBorder + 706;

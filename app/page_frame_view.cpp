@@ -7,16 +7,6 @@ namespace kelp {
 
 namespace {
 
-struct ToolButton {
-  const char* label;
-  int labelOffset;  // icons sit at 70 * index
-};
-
-constexpr ToolButton kToolButtons[kToolButtonCount] = {
-    {"入门练习", -8}, {"中等练习", 63}, {"高级练习", 133}, {"专家练习", 203}, {"小键盘", 280},
-    {"成绩单", 350},  {"设置", 425},    {"最小化", 490},   {"退出", 565},
-};
-constexpr int kIconPitch = 70;
 constexpr int kLabelTop = 35;
 constexpr char kReturnHint[] = "按 [ESC] 键返回";
 constexpr int kHintX = 30;
@@ -31,7 +21,7 @@ void DrawSeparator(HDC dc, int y) {
 void DrawToolStrip(HDC dc, int x, int y, const ToolStripLook& look) {
   for (int i = 0; i < kToolButtonCount; ++i) {
     const int d = look.offsets[i];
-    DrawIconEx(dc, x + kIconPitch * i + d, y + d, look.icons[i], kToolIconSize, kToolIconSize, 0,
+    DrawIconEx(dc, x + kToolButtonPitch * i + d, y + d, look.icons[i], kToolIconSize, kToolIconSize, 0,
                nullptr, DI_NORMAL);
     DrawTextAt(dc, x + kToolButtons[i].labelOffset + d, y + kLabelTop + d, kToolButtons[i].label);
   }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/page_state.h"
+#include "app/tool_buttons.h"
 #include "appearance/palette.h"
 
 #include <windows.h>
@@ -8,7 +9,6 @@
 // The common frame of every page: the tool strip or the return hint, and the separator.
 namespace kelp {
 
-constexpr int kToolButtonCount = 9;
 // Drawn at this size whatever the system icon size (40 at 125 %): the labels sit below it.
 constexpr int kToolIconSize = 32;
 

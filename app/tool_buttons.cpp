@@ -4,19 +4,18 @@ namespace kelp {
 
 namespace {
 
-constexpr int kPitch = 70;
 constexpr Rect kFirstButton{40, 3, 92, 54};
 
 }  // namespace
 
 Rect ToolButtonRect(int button) {
-  const int shift = kPitch * button;
+  const int shift = kToolButtonPitch * button;
   return {kFirstButton.left + shift, kFirstButton.top, kFirstButton.right + shift,
           kFirstButton.bottom};
 }
 
 int ToolButtonAt(Point point) {
-  for (int i = 0; i < ToolButtons::kCount; ++i) {
+  for (int i = 0; i < kToolButtonCount; ++i) {
     if (ToolButtonRect(i).Contains(point)) return i;
   }
   return -1;
@@ -32,7 +31,7 @@ ToolMouseChange ToolButtons::OnMouseMove(unsigned flags, Point point, bool strip
   if (!stripShown || (now >= 0 && now == before)) return change;
   // Every displaced button is repainted flat, not only the one the pointer left: a
   // button clicked before a page opened keeps its offset until the strip is back.
-  for (int i = 0; i < kCount; ++i) {
+  for (int i = 0; i < kToolButtonCount; ++i) {
     if (offsets_[i] != 0 || i == before) change.repaint |= 1u << i;
     offsets_[i] = 0;
   }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/geometry.h"
+#include "resources/resource_ids.h"
 
 #include <array>
 
@@ -30,6 +31,23 @@ enum class ToolAction {
   kExit,
 };
 
+constexpr int kToolButtonCount = 9;
+// Icons and hit rectangles step this far from one button to the next.
+constexpr int kToolButtonPitch = 70;
+
+struct ToolButtonInfo {
+  const char* label;  // GBK
+  int labelOffset;    // from the strip's origin; the icon sits at kToolButtonPitch * index
+  int iconId;
+};
+
+// Left to right; button i does ToolAction(i).
+inline constexpr ToolButtonInfo kToolButtons[kToolButtonCount] = {
+    {"入门练习", -8, IDI_LEVEL1},     {"中等练习", 63, IDI_LEVEL2}, {"高级练习", 133, IDI_LEVEL3},
+    {"专家练习", 203, IDI_LEVEL4},    {"小键盘", 280, IDI_LEVEL5},  {"成绩单", 350, IDI_SCORE_SHEET},
+    {"设置", 425, IDI_SETTINGS},      {"最小化", 490, IDI_MINIMIZE}, {"退出", 565, IDI_EXIT},
+};
+
 // Client coordinates; they stay put while the strip slides.
 Rect ToolButtonRect(int button);
 // The button under `point`, or -1.
@@ -53,10 +71,9 @@ struct ToolRelease {
 
 class ToolButtons {
  public:
-  static constexpr int kCount = 9;
 
   // Per button: 0 flat, -1 raised (hover), +1 pressed.
-  const std::array<int, kCount>& offsets() const { return offsets_; }
+  const std::array<int, kToolButtonCount>& offsets() const { return offsets_; }
   Point lastMouse() const { return lastMouse_; }
 
   // `stripShown`: the strip is at rest on the home page. Otherwise only the pointer
@@ -71,7 +88,7 @@ class ToolButtons {
   ToolRelease OnLButtonUp(Point point, bool stripShown);
 
  private:
-  std::array<int, kCount> offsets_{};
+  std::array<int, kToolButtonCount> offsets_{};
   Point lastMouse_{};
   bool pressed_ = false;
 };

@@ -25,7 +25,7 @@ ToolRelease Click(Point point, bool stripShown = true) {
 }
 
 TEST(ToolButtons, HitsCountLikePtInRect) {
-  for (int i = 0; i < ToolButtons::kCount; ++i) {
+  for (int i = 0; i < kToolButtonCount; ++i) {
     const Rect r = ToolButtonRect(i);
     EXPECT_EQ(ToolButtonAt({r.left, r.top}), i);
     EXPECT_EQ(ToolButtonAt({r.right - 1, r.bottom - 1}), i);
@@ -36,11 +36,11 @@ TEST(ToolButtons, HitsCountLikePtInRect) {
 }
 
 TEST(ToolButtons, EachButtonFiresItsOwnActionOnRelease) {
-  const ToolAction expected[ToolButtons::kCount] = {
+  const ToolAction expected[kToolButtonCount] = {
       ToolAction::kLevel0,   ToolAction::kLevel1,   ToolAction::kLevel2,
       ToolAction::kLevel3,   ToolAction::kLevel4,   ToolAction::kScoreSheet,
       ToolAction::kSettings, ToolAction::kMinimize, ToolAction::kExit};
-  for (int i = 0; i < ToolButtons::kCount; ++i) {
+  for (int i = 0; i < kToolButtonCount; ++i) {
     const ToolRelease release = Click(In(i));
     EXPECT_EQ(release.action, expected[i]) << i;
     EXPECT_FALSE(release.returnHome);
