@@ -32,8 +32,7 @@ void DrawPageFrame(HDC dc, const ToolStripSlide& slide, const Palette& palette,
   // Everything of the frame lies in the band at the top.
   const RECT band{0, 0, kClientWidth, kSlideBandHeight};
   if (!RectVisible(dc, &band)) return;
-  Font font = CreateSongFont(kPageFont);
-  ScopedSelect selectFont(dc, font.get());
+  ScopedSelect selectFont(dc, SongFont(kPageFont));
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, palette.infoText);
   if (slide.state() == StripState::Hidden) {

@@ -59,7 +59,7 @@ void SkinnedMenu::OnInitMenu(HMENU menuBar, int skinIndex) {
 }
 
 void SkinnedMenu::CreateDrawingTools() {
-  font_ = CreateSongFont({12, 6, FW_NORMAL});
+  font_ = CreateSongFont(kPageFont);
   highlightBrush_ = Brush(CreateSolidBrush(kHighlight));
   outlinePen_ = Pen(CreatePen(PS_SOLID, 1, RGB(0, 0, 0)));
 }

@@ -62,7 +62,7 @@ RECT DedicationCard(HDC dc) {
 
 void DrawAuthorPage(HDC dc, const Palette& palette) {
   PageTextStyle style(dc, palette.infoText);
-  DrawTextAt(dc, kPageTitleAt.x, kPageTitleAt.y, kTitle);
+  DrawTextAt(dc, kPageTitleX, kPageTitleY, kTitle);
   for (const PageLine& line : kAuthorLines) DrawTextAt(dc, kLineX, line.y, line.text);
 }
 

@@ -30,7 +30,7 @@ void DrawLayoutPicture(HDC dc, HBITMAP kb0) {
 void DrawKeyboardLayoutPage(HDC dc, HBITMAP kb0, const Palette& palette) {
   DrawLayoutPicture(dc, kb0);
   PageTextStyle style(dc, palette.infoText);
-  DrawTextAt(dc, kPageTitleAt.x, kPageTitleAt.y, kTitle);
+  DrawTextAt(dc, kPageTitleX, kPageTitleY, kTitle);
 }
 
 }  // namespace kelp

@@ -4,8 +4,7 @@ namespace kelp {
 
 PageTextStyle::PageTextStyle(HDC dc, COLORREF color)
     : dc_(dc),
-      font_(CreateSongFont(kPageFont)),
-      selectFont_(dc, font_.get()),
+      selectFont_(dc, SongFont(kPageFont)),
       previousColor_(SetTextColor(dc, color)),
       previousMode_(SetBkMode(dc, TRANSPARENT)) {}
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/gdi.h"
+#include "platform/geometry.h"
 
 #include <windows.h>
 
@@ -8,7 +9,6 @@
 // colour. The DC gets its previous font, colour and background mode back.
 namespace kelp {
 
-constexpr POINT kPageTitleAt{300, 5};
 
 class PageTextStyle {
  public:
@@ -19,7 +19,6 @@ class PageTextStyle {
 
  private:
   HDC dc_;
-  Font font_;
   ScopedSelect selectFont_;
   COLORREF previousColor_;
   int previousMode_;

@@ -3,6 +3,8 @@
 #include "platform/gbk.h"
 
 #include <algorithm>
+#include <map>
+#include <tuple>
 
 namespace kelp {
 
@@ -13,9 +15,20 @@ int& LiveGdiHandles() {
 
 // Default quality: the system's smoothing. Every text goes onto an area erased or
 // blitted afresh in the same paint, never over its own earlier glyphs.
+HFONT NewSongFont(FontSpec shape) {
+  return CreateFontW(shape.height, shape.width, 0, 0, shape.weight, FALSE, FALSE, FALSE, 0, 0, 0,
+                     DEFAULT_QUALITY, 0, Widen("宋体").c_str());
+}
+
 Font CreateSongFont(FontSpec shape) {
-  return Font(CreateFontW(shape.height, shape.width, 0, 0, shape.weight, FALSE, FALSE, FALSE, 0, 0,
-                          0, DEFAULT_QUALITY, 0, Widen("宋体").c_str()));
+  return Font(NewSongFont(shape));
+}
+
+HFONT SongFont(FontSpec shape) {
+  static auto* const fonts = new std::map<std::tuple<int, int, int>, HFONT>;
+  HFONT& font = (*fonts)[{shape.height, shape.width, shape.weight}];
+  if (!font) font = NewSongFont(shape);
+  return font;
 }
 
 Bitmap LoadBitmapFile(std::string_view gbkPath) {

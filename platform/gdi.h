@@ -137,6 +137,9 @@ constexpr FontSpec kPageFont{12, 6, 400};
 
 // "宋体", character set 0, every other field at its default.
 Font CreateSongFont(FontSpec shape);
+// The same font made on first use and kept while the program runs: the pages ask
+// for the same few shapes on every paint. Not to be deleted.
+HFONT SongFont(FontSpec shape);
 Bitmap LoadBitmapFile(std::string_view gbkPath);
 Bitmap LoadBitmapResource(int id);
 // A bitmap in the screen's format from 32-bit pixels (0x00RRGGBB), rows top down.

@@ -8,6 +8,10 @@ namespace kelp {
 constexpr int kClientWidth = 700;
 constexpr int kClientHeight = 450;
 
+// Where every page writes its title.
+constexpr int kPageTitleX = 300;
+constexpr int kPageTitleY = 5;
+
 struct Point {
   int x = 0;
   int y = 0;

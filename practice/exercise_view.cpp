@@ -1,6 +1,7 @@
 #include "practice/exercise_view.h"
 
 #include "platform/gdi.h"
+#include "platform/geometry.h"
 #include "practice/key_hint_view.h"
 
 namespace kelp {
@@ -9,7 +10,7 @@ namespace {
 
 constexpr FontSpec kPracticeFont{20, 12, 600};
 constexpr int kCellHeight = 20;
-constexpr RECT kTitleArea{kTitleX, kTitleY, kTitleX + 80, kTitleY + 12};
+constexpr RECT kTitleArea{kPageTitleX, kPageTitleY, kPageTitleX + 80, kPageTitleY + 12};
 constexpr int kResultX = 30;
 constexpr int kNoteGap = 15;
 constexpr char kCursorMark[] = "_";
@@ -100,16 +101,14 @@ void DrawLevelPage(HDC dc, const Exercise& exercise, const ExerciseResult& resul
   const bool showsResult = exercise.phase() == Phase::Result;
   if (!exercise.passageShown() && !showsResult) return;
   const RECT clip = ClipBox(dc);
-  Font pageFont = CreateSongFont(kPageFont);
-  ScopedSelect selectPageFont(dc, pageFont.get());
+  ScopedSelect selectPageFont(dc, SongFont(kPageFont));
   SetBkMode(dc, TRANSPARENT);
   if (Overlaps(clip, kTitleArea)) {
     SetTextColor(dc, palette.infoText);
-    DrawTextAt(dc, kTitleX, kTitleY, info.pageTitle);
+    DrawTextAt(dc, kPageTitleX, kPageTitleY, info.pageTitle);
   }
   {
-    Font practiceFont = CreateSongFont(kPracticeFont);
-    ScopedSelect selectFont(dc, practiceFont.get());
+    ScopedSelect selectFont(dc, SongFont(kPracticeFont));
     DrawPassage(dc, clip, exercise, palette);
     if (!showsResult) DrawCursorMark(dc, exercise, palette);
     DrawTypedCells(dc, clip, exercise, palette);

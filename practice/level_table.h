@@ -10,8 +10,6 @@ constexpr int kRowLength = 50;
 constexpr int kPassageTop = 35;
 constexpr int kTypedRowGap = 25;
 constexpr int kRowPitch = 90;
-constexpr int kTitleX = 300;
-constexpr int kTitleY = 5;
 
 struct LevelInfo {
   const char* pageTitle;

@@ -9,7 +9,6 @@ namespace kelp {
 
 namespace {
 
-constexpr FontSpec kSheetFont{12, 6, 400};
 constexpr COLORREF kBarLight = RGB(255, 255, 255);
 
 constexpr int kAxisLeftX = 50;
@@ -79,11 +78,10 @@ void DrawHistoryLine(HDC dc, const std::vector<float>& scores, COLORREF color) {
 void DrawScoreSheet(HDC dc, const std::array<std::vector<float>, kLevelCount>& histories,
                     const Palette& palette) {
   const int saved = SaveDC(dc);
-  Font font = CreateSongFont(kSheetFont);
-  SelectObject(dc, font.get());
+  SelectObject(dc, SongFont(kPageFont));
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, palette.infoText);
-  DrawTextAt(dc, 300, 5, "成绩单");
+  DrawTextAt(dc, kPageTitleX, kPageTitleY, "成绩单");
   DrawAxesAndScales(dc, palette.infoText);
   DrawLegend(dc, palette);
   // Records off the scale lie above or under the chart, but a line toward a
