@@ -41,7 +41,6 @@ constexpr CommandRoute kCommandRoutes[] = {
 };
 
 constexpr char kErrorCaption[] = "Kelp错误提示";
-constexpr char kMessageCaption[] = "Kelp专业打字练习III(最终版)";
 constexpr char kSettingsNotSaved[] =
     "设置未能保存：无法写入 skd.kpd。\n当前设置在本次运行中仍然有效，但下次启动时不会保留。";
 constexpr char kLayoutPictureFile[] = "kb0.kpd";
@@ -190,7 +189,7 @@ void MainFrame::OnSettings() {
 
 // Shown after the new values are in use: they stay for the rest of the run.
 void MainFrame::ReportSettingsNotSaved() {
-  MessageBoxW(hwnd(), Widen(kSettingsNotSaved).c_str(), Widen(kMessageCaption).c_str(),
+  MessageBoxW(hwnd(), Widen(kSettingsNotSaved).c_str(), Widen(kWindowTitle).c_str(),
               MB_OK | MB_ICONWARNING);
 }
 

@@ -23,7 +23,6 @@ namespace kelp {
 
 namespace {
 
-constexpr char kWindowTitle[] = "Kelp专业打字练习III(最终版)";
 constexpr UINT kTipPeriodMs = 4000;
 constexpr UINT kSlidePeriodMs = 30;
 // Posted at start-up: the files are looked for once the window shows.

@@ -22,6 +22,8 @@
 
 namespace kelp {
 
+// The task bar's title, also the caption of the program's messages.
+constexpr char kWindowTitle[] = "Kelp专业打字练习III(最终版)";
 // The sounds beside the program.
 constexpr char kRightKeySound[] = "KP.WAV";
 constexpr char kWrongKeySound[] = "ERR.WAV";

@@ -8,11 +8,17 @@ namespace kelp {
 
 namespace {
 
+// Only a history gone with its temporary file left may need recovering; the
+// usual case costs two attribute look-ups and no lock.
+bool MayNeedRecovery(const std::string& path) {
+  return !FileExists(path) && FileExists(TemporaryPathOf(path));
+}
+
 // A history whose file is gone while its complete temporary file is there (a
 // drive pulled out between the old file's removal and the rename) is taken
 // back from the temporary file. The caller holds the history's FileLock.
 void RecoverHistory(const std::string& path) {
-  if (TryReadWholeFile(path).status != FileStatus::kMissing) return;
+  if (!MayNeedRecovery(path) || TryReadWholeFile(path).status != FileStatus::kMissing) return;
   const FileRead temporary = TryReadWholeFile(TemporaryPathOf(path));
   if (temporary.status == FileStatus::kRead && IsRecoverableHistory(temporary.bytes))
     RestoreFromTemporary(path);
@@ -35,7 +41,7 @@ bool AppendScore(const std::string& exeDir, int level, float score) {
 
 std::vector<float> ReadScores(const std::string& exeDir, int level) {
   const std::string path = exeDir + ScoreFileName(level);
-  {
+  if (MayNeedRecovery(path)) {
     const FileLock lock(path);
     if (!lock.timedOut()) RecoverHistory(path);
   }
