@@ -1,6 +1,7 @@
 #include "app/page_state.h"
 #include "practice/exercise.h"
 #include "practice/exercise_result.h"
+#include "practice/scoring.h"
 
 #include <gtest/gtest.h>
 
@@ -18,20 +19,45 @@ Exercise Ready(int level = 0) {
   return exercise;
 }
 
-TEST(Exercise, ClockStartsAtTheFirstKeyAndStopsAtTheLast) {
-  Exercise exercise = Ready();
-  EXPECT_EQ(exercise.phase(), Phase::Ready);
-  EXPECT_EQ(exercise.Type('a', 105).right, true);
-  EXPECT_EQ(exercise.phase(), Phase::Typing);
-  EXPECT_EQ(exercise.startTime(), 105);
-  for (int i = 1; i < 39; ++i) EXPECT_FALSE(exercise.Type(kPassage[i], 110).finished);
-  const KeyOutcome last = exercise.Type('2', 121);
-  EXPECT_TRUE(last.finished);
-  EXPECT_EQ(exercise.phase(), Phase::Finished);
-  EXPECT_EQ(exercise.elapsedSeconds(), 16);
-  // Nothing is stored past the last cell.
-  EXPECT_FALSE(exercise.Type('x', 122).stored);
-  EXPECT_EQ(exercise.cursor(), 39);
+// The beginner and keypad passages are both forty keys long.
+TEST(Exercise, ClockStartsAtTheFirstKeyAndStopsAtTheFortieth) {
+  for (int level : {0, 4}) {
+    SCOPED_TRACE(level);
+    Exercise exercise = Ready(level);
+    EXPECT_EQ(exercise.phase(), Phase::Ready);
+    EXPECT_EQ(exercise.Type('a', 105).right, true);
+    EXPECT_EQ(exercise.phase(), Phase::Typing);
+    EXPECT_EQ(exercise.startTime(), 105);
+    for (int i = 1; i < 39; ++i) EXPECT_FALSE(exercise.Type(kPassage[i], 110).finished);
+    const KeyOutcome last = exercise.Type('2', 121);
+    EXPECT_TRUE(last.finished);
+    EXPECT_EQ(exercise.phase(), Phase::Finished);
+    EXPECT_EQ(exercise.elapsedSeconds(), 16);
+    // Nothing is stored past the last cell.
+    EXPECT_FALSE(exercise.Type('x', 122).stored);
+    EXPECT_EQ(exercise.cursor(), 39);
+  }
+}
+
+// Only the level's own cells count, and each level is scored by its own rules.
+TEST(ExerciseResult, EveryLevelIsScoredByItsOwnRules) {
+  for (int level = 0; level < kLevelCount; ++level) {
+    const int length = kLevels[level].exerciseLength;
+    const std::string passage(length + 10, 'a');
+    std::string typed = passage;
+    typed[0] = typed[length - 1] = 'b';
+    ExerciseResult result;
+    result.scoreSaved = false;
+    result.Evaluate(passage, typed, level, 30);
+    const Figures expected = ComputeFigures(level, length - 2, 30);
+    EXPECT_EQ(result.level, level);
+    EXPECT_EQ(result.correctCount, length - 2) << level;
+    EXPECT_EQ(result.speed, expected.speed) << level;
+    EXPECT_EQ(result.accuracy, expected.accuracy) << level;
+    EXPECT_EQ(result.score, expected.score) << level;
+    EXPECT_EQ(result.resultText, FormatResultLine(level, expected));
+    EXPECT_TRUE(result.scoreSaved);
+  }
 }
 
 TEST(Exercise, KeysBeforeThePassageAndBackspaceAtTheStartAreIgnored) {
@@ -78,6 +104,28 @@ TEST(ToolStripSlide, AwayAndBackRunTheirStepsAndEndOnOrPastTheEnd) {
   EXPECT_EQ(ticks, 16);
   EXPECT_EQ(slide.state(), StripState::Shown);
   EXPECT_FALSE(slide.sliding());
+  EXPECT_EQ(LevelOfPage(Page::Home), -1);
+  EXPECT_EQ(LevelOfPage(Page::ScoreSheet), -1);
+  EXPECT_EQ(LevelOfPage(LevelPage(4)), 4);
+}
+
+// Away, the strip rises from where it rests out of sight; back, it comes down to rest.
+TEST(ToolStripSlide, StripMovesOneWayFromRestToRest) {
+  ToolStripSlide slide;
+  for (bool away : {true, false}) {
+    away ? slide.SlideAway() : slide.SlideBack();
+    int strip = slide.stripY();
+    if (away) {
+      EXPECT_NEAR(strip, kStripRestY, 5);
+    }
+    while (!slide.Tick()) {
+      EXPECT_EQ(slide.stripY() < strip, away) << strip;
+      strip = slide.stripY();
+    }
+    EXPECT_EQ(slide.separatorY(), away ? kHiddenSeparatorY : kShownSeparatorY);
+    EXPECT_LT(strip, away ? -kSlideBandHeight / 2 : kStripRestY + 1);
+  }
+  EXPECT_EQ(slide.stripY(), kStripRestY);
 }
 
 }  // namespace

@@ -41,6 +41,11 @@ TEST(ScoreSheet, TheFirstThirtyRecordsAreCharted) {
   EXPECT_EQ(DrawnRecordCount(30), 30);
   EXPECT_EQ(DrawnRecordCount(32), 30);
   EXPECT_EQ(DrawnRecordCount(1000000), 30);
+  // Left to right, from the stroke's start to inside the page.
+  EXPECT_LT(kChartStrokeStartX, RecordX(0));
+  for (int record = 1; record < kChartRecordCount; ++record)
+    EXPECT_EQ(RecordX(record) - RecordX(record - 1), kChartRecordPitch);
+  EXPECT_LT(RecordX(kChartRecordCount - 1), kClientWidth);
 }
 
 }  // namespace

@@ -21,6 +21,9 @@ TEST(Scoring, WorkedExamplesPrintToTheDigit) {
   EXPECT_EQ(Line(2, 190, 60),
             "速度:200.0字母/分 正确率:95.0% 得分:73.1分  很好！多加练习，会有很大提高哦。  "
             "按[回车]键继续练习....");
+  EXPECT_EQ(Line(4, 40, 10),
+            "速度:240.0字母/分 正确率:100.0% 得分:100.0分  哇哦~完美！你已经是打字专家了！！！  "
+            "按[回车]键继续练习....");
 }
 
 TEST(Scoring, VerdictBandsPerLevelWithBoundariesInTheHigherBand) {
@@ -49,22 +52,17 @@ std::string Floats(std::initializer_list<float> values) {
   return bytes;
 }
 
+// Fractional scores, so that a record cut at the wrong byte shows.
+std::string Records(int first, int last) {
+  std::string bytes;
+  for (int i = first; i <= last; ++i) bytes += Floats({static_cast<float>(i) + 0.37f});
+  return bytes;
+}
+
 TEST(ScoreHistory, AppendGrowsThenShiftsAtThirty) {
-  EXPECT_EQ(AppendedHistory("", 57.0f), Floats({57.0f}));
   EXPECT_EQ(AppendedHistory("", 57.0f), std::string("\x00\x00\x64\x42", 4));  // little-endian
-
-  std::string full;
-  for (int i = 1; i <= 30; ++i) full += Floats({static_cast<float>(i)});
-  const std::string shifted = AppendedHistory(full, 55.5f);
-  ASSERT_EQ(shifted.size(), 120u);
-  const std::vector<float> scores = ParseHistory(shifted);
-  EXPECT_EQ(scores.front(), 2.0f);
-  EXPECT_EQ(scores[28], 30.0f);
-  EXPECT_EQ(scores.back(), 55.5f);
-
-  // 116 bytes is still room for one more.
-  EXPECT_EQ(AppendedHistory(full.substr(0, 116), 1.0f).size(), 120u);
-  EXPECT_EQ(ParseHistory(AppendedHistory(full.substr(0, 116), 1.0f)).front(), 1.0f);
+  EXPECT_EQ(AppendedHistory(Records(1, 29), 55.5f), Records(1, 29) + Floats({55.5f}));
+  EXPECT_EQ(AppendedHistory(Records(1, 30), 55.5f), Records(2, 30) + Floats({55.5f}));
 }
 
 TEST(ScoreHistory, DamagedLengthsLoseOnlyThePartialRecordAndOverlongTailsStay) {
@@ -82,22 +80,13 @@ TEST(ScoreHistory, DamagedLengthsLoseOnlyThePartialRecordAndOverlongTailsStay) {
   EXPECT_EQ(AppendedHistory("xy", 3.0f), Floats({3.0f}));
 
   // 32 records: slots 1..30 shift, the whole records beyond them are left alone.
-  std::string longer;
-  for (int i = 1; i <= 32; ++i) longer += Floats({static_cast<float>(i)});
-  const std::string after = AppendedHistory(longer, 99.0f);
-  ASSERT_EQ(after.size(), 128u);
-  EXPECT_EQ(after.substr(120), longer.substr(120));
-  const std::vector<float> scores = ParseHistory(after);
-  ASSERT_EQ(scores.size(), 32u);
-  EXPECT_EQ(scores[0], 2.0f);
-  EXPECT_EQ(scores[29], 99.0f);
-  EXPECT_EQ(scores[30], 31.0f);
-
-  // 118 bytes: 29 whole records and a partial one; the new score is the 30th, no nonsense score.
-  const std::vector<float> odd = ParseHistory(AppendedHistory(longer.substr(0, 118), 5.0f));
-  ASSERT_EQ(odd.size(), 30u);
-  EXPECT_EQ(odd[28], 29.0f);
-  EXPECT_EQ(odd[29], 5.0f);
+  EXPECT_EQ(AppendedHistory(Records(1, 32), 99.0f),
+            Records(2, 30) + Floats({99.0f}) + Records(31, 32));
+  // 118 bytes: 29 whole records and a partial one; the new score is the 30th.
+  EXPECT_EQ(AppendedHistory(Records(1, 32).substr(0, 118), 5.0f), Records(1, 29) + Floats({5.0f}));
+  const std::vector<float> parsed = ParseHistory(Records(1, 2) + "ab");
+  ASSERT_EQ(parsed.size(), 2u);
+  EXPECT_EQ(parsed[1], 2.37f);
 }
 
 }  // namespace

@@ -26,13 +26,15 @@ TEST(SkinChoice, SameSkinWithItsOwnPictureChangesNothingAnotherTakesItsPictureAn
     SettingsRecord current{skin, {1, 2, 3, 4, 5, 6, 7, 8}, SkinPicturePath(kDir, skin)};
     EXPECT_FALSE(ChooseSkin(current, skin, kDir, IgnoringCase)) << skin;
   }
-  const SettingsRecord current{2, {1, 2, 3, 4, 5, 6, 7, 8}, "C:\\pictures\\mine.bmp"};
-  const std::optional<SkinChange> change = ChooseSkin(current, 3, kDir, IgnoringCase);
-  ASSERT_TRUE(change);
-  EXPECT_EQ(change->settings.skinIndex, 3);
-  EXPECT_EQ(change->settings.backgroundPath, "D:\\T\\bgmain3.kpd");
-  EXPECT_EQ(change->settings.colors, kSkins[3].defaultColors);
-  EXPECT_TRUE(change->captionChanged);
+  for (int skin = 0; skin < kSkinCount; ++skin) {
+    const SettingsRecord current{(skin + 1) % kSkinCount, {1, 2, 3, 4, 5, 6, 7, 8}, "C:\\my.bmp"};
+    const std::optional<SkinChange> change = ChooseSkin(current, skin, kDir, IgnoringCase);
+    ASSERT_TRUE(change) << skin;
+    EXPECT_EQ(change->settings.skinIndex, skin);
+    EXPECT_EQ(change->settings.backgroundPath, "D:\\T\\bgmain" + std::to_string(skin) + ".kpd");
+    EXPECT_EQ(change->settings.colors, kSkins[skin].defaultColors);
+    EXPECT_TRUE(change->captionChanged);
+  }
 }
 
 // The stored path is compared as the system compares paths: a folder renamed in

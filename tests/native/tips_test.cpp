@@ -23,8 +23,11 @@ TEST(Tips, TicksTurnThroughAllAndComeBackToTheFirst) {
 TEST(Tips, GlyphAndTipFollowTheMenuBarOfAnyFrame) {
   for (int border : {3, 7}) {
     const int w = 700 + 2 * (border + 2);
-    const FrameLayout f{w, 0, {border, border, w - border, border + 19},
-                        {border, border + 19, w - border, border + 38}, {border + 2, border + 40}};
+    const FrameLayout f{w,
+                        0,
+                        {border, border, w - border, border + 19},
+                        {border, border + 19, w - border, border + 38},
+                        {border + 2, border + 40}};
     const Rect glyph = PowerGlyphBox(f);
     EXPECT_EQ(glyph.right, w - border) << border;
     EXPECT_EQ(glyph.top, border + 20) << border;

@@ -33,16 +33,15 @@ TEST(ToolButtons, HitsCountLikePtInRect) {
     EXPECT_EQ(ToolButtonAt({r.left, r.bottom}), -1);
     EXPECT_EQ(ToolButtonAt({r.left - 1, 20}), -1);
   }
+  EXPECT_EQ(ToolButtonAt({ToolButtonRect(kToolButtonCount - 1).left + kToolButtonPitch, 20}), -1);
 }
 
 TEST(ToolButtons, EachButtonFiresItsOwnActionOnRelease) {
-  const ToolAction expected[kToolButtonCount] = {
-      ToolAction::kLevel0,   ToolAction::kLevel1,   ToolAction::kLevel2,
-      ToolAction::kLevel3,   ToolAction::kLevel4,   ToolAction::kScoreSheet,
-      ToolAction::kSettings, ToolAction::kMinimize, ToolAction::kExit};
+  EXPECT_EQ(Click(In(0)).action, ToolAction::kLevel0);
+  EXPECT_EQ(Click(In(8)).action, ToolAction::kExit);
   for (int i = 0; i < kToolButtonCount; ++i) {
     const ToolRelease release = Click(In(i));
-    EXPECT_EQ(release.action, expected[i]) << i;
+    EXPECT_EQ(release.action, static_cast<ToolAction>(i)) << i;
     EXPECT_FALSE(release.returnHome);
   }
   EXPECT_EQ(Click(kGap).action, ToolAction::kNone);
@@ -67,6 +66,12 @@ TEST(ToolButtons, OnlyAReleaseAfterAPressActs) {
 }
 
 TEST(ToolButtons, HoverSoundsOnceOnEntryAndFlattensOnLeaving) {
+  for (int i = 0; i < kToolButtonCount; ++i) {
+    ToolButtons fresh;
+    fresh.OnMouseMove(kNoKeys, kGap, true);
+    EXPECT_EQ(fresh.OnMouseMove(kNoKeys, In(i), true).entered, i);
+    EXPECT_EQ(fresh.offsets()[i], -1) << i;
+  }
   ToolButtons buttons;
   const ToolMouseChange entry = buttons.OnMouseMove(kNoKeys, In(2), true);
   EXPECT_EQ(entry.entered, 2);
