@@ -1,6 +1,5 @@
 #include "app/caption_view.h"
 #include "app/main_frame.h"
-#include "app/tool_button_view.h"
 #include "appearance/skin_table.h"
 #include "pages/tip_view.h"
 
@@ -48,15 +47,16 @@ void MainFrame::OnTipTick() {
 
 void MainFrame::DrawCurrentTip() {
   WindowDC dc(hwnd(), WindowDC::kWholeWindow);
-  DrawTip(dc.get(), ReadFrameLayout(hwnd(), metrics_.cyMenu), metrics_.cyMenu, tips_.Current(), metrics_.colorBtnFace,
-          metrics_.colorWindowText);
+  DrawTip(dc.get(), ReadFrameLayout(hwnd(), metrics_.cyMenu), metrics_.cyMenu, tips_.Current(),
+          metrics_.colorBtnFace, metrics_.colorWindowText);
 }
 
 // A press on the power glyph ends the program before the menu bar sees it.
 bool MainFrame::OnNcLButtonDown(LPARAM screenPoint) {
   POINT point{static_cast<short>(LOWORD(screenPoint)), static_cast<short>(HIWORD(screenPoint))};
   ScreenToClient(hwnd(), &point);
-  if (!PowerGlyphHitRect(ReadFrameLayout(hwnd(), metrics_.cyMenu)).Contains({point.x, point.y})) return false;
+  if (!PowerGlyphHitRect(ReadFrameLayout(hwnd(), metrics_.cyMenu)).Contains({point.x, point.y}))
+    return false;
   OnExitNow();
   return true;
 }
@@ -83,7 +83,8 @@ void MainFrame::OnLButtonUp(LPARAM point) {
     RunToolAction(release.action);
 }
 
-// Moved buttons are repainted at once; the entered one gets its frame and sound.
+// Moved buttons are repainted at once, the entered one with its frame; a later
+// repaint of that button leaves the frame out.
 void MainFrame::ApplyToolChange(const ToolMouseChange& change) {
   RepaintRegion moved;
   for (int i = 0; i < kToolButtonCount; ++i) {
@@ -91,11 +92,10 @@ void MainFrame::ApplyToolChange(const ToolMouseChange& change) {
     const Rect area = ToolButtonRect(i);
     moved.Add({area.left, area.top, area.right, area.bottom});
   }
+  framedButton_ = {change.entered, change.pressed};
   moved.RepaintNow(hwnd());
-  if (change.entered < 0) return;
-  WindowDC dc(hwnd(), WindowDC::kClient);
-  DrawToolButtonFrame(dc.get(), change.entered, change.pressed);
-  PlaySoundFile(kSelectSound);
+  framedButton_ = {};
+  if (change.entered >= 0) PlaySoundFile(kSelectSound);
 }
 
 void MainFrame::RunToolAction(ToolAction action) {

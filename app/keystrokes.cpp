@@ -99,12 +99,15 @@ void MainFrame::PlaySoundFile(const char* name) {
   PlaySoundAsync(exeDir_ + name);
 }
 
-// The panel is drawn over the author page at once; the next repaint removes it.
+// The panel is painted over the author page at once; the next repaint removes it.
 void MainFrame::OnDigitThree() {
   if (!CountDigitThree(dedication_, page_ == Page::Author)) return;
   if (!dedicationPicture_) dedicationPicture_ = LoadBitmapResource(IDB_DEDICATION);
-  WindowDC dc(hwnd(), WindowDC::kClient);
-  DrawDedicationPanel(dc.get(), dedicationPicture_.get());
+  RepaintRegion panel;
+  panel.Add(DedicationPanelArea(WindowDC(hwnd(), WindowDC::kClient).get()));
+  dedicationShown_ = true;
+  panel.RepaintNow(hwnd());
+  dedicationShown_ = false;
 }
 
 }  // namespace kelp

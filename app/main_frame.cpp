@@ -4,6 +4,7 @@
 #include "appearance/background.h"
 #include "appearance/settings_store.h"
 #include "appearance/skin_table.h"
+#include "app/tool_button_view.h"
 #include "pages/author_page_view.h"
 #include "pages/keyboard_layout_view.h"
 #include "platform/dwm.h"
@@ -239,10 +240,13 @@ void MainFrame::OnPaint() {
   PaintDC dc(hwnd());
   const Palette colors = palette();
   DrawPageFrame(dc.get(), slide_, colors, {toolIcons_, toolButtons_.offsets().data()});
+  if (framedButton_.button >= 0)
+    DrawToolButtonFrame(dc.get(), framedButton_.button, framedButton_.pressed);
   if (slide_.state() != StripState::Hidden) return;
   switch (page_) {
     case Page::Author:
       DrawAuthorPage(dc.get(), colors);
+      if (dedicationShown_) DrawDedicationPanel(dc.get(), dedicationPicture_.get());
       break;
     case Page::ScoreSheet:
       DrawScoreSheet(dc.get(), histories_, colors);

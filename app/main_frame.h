@@ -145,9 +145,14 @@ class MainFrame : public FrameWindow {
   ExerciseResult result_;
   DedicationCounter dedication_;
   Bitmap dedicationPicture_;
+  bool dedicationShown_ = false;  // only while the panel is being painted
   Bitmap layoutPicture_;
   HICON toolIcons_[kToolButtonCount] = {};
   ToolButtons toolButtons_;
+  struct FramedButton {
+    int button = -1;
+    bool pressed = false;
+  } framedButton_;  // only while the entered button is being painted
   TipRotation tips_;
   Bitmap captionBitmap_;
   Bitmap powerGlyph_ = LoadBitmapResource(IDB_POWER);

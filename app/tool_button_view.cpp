@@ -12,9 +12,9 @@ constexpr COLORREF kFrameShadow = RGB(96, 96, 96);
 
 }  // namespace
 
-void DrawToolButtonFrame(HDC clientDc, int button, bool pressed) {
+void DrawToolButtonFrame(HDC dc, int button, bool pressed) {
   const Rect r = ToolButtonRect(button);
-  Draw3dRect(clientDc, r.left, r.top, r.width(), r.height(), pressed ? kFrameShadow : kFrameLight,
+  Draw3dRect(dc, r.left, r.top, r.width(), r.height(), pressed ? kFrameShadow : kFrameLight,
              pressed ? kFrameLight : kFrameShadow);
 }
 

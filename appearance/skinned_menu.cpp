@@ -18,6 +18,9 @@ constexpr RECT kSeparatorInset{31, 8, 7, 0};  // left, top, right; the line is t
 constexpr int kSeparatorThickness = 2;
 constexpr RECT kIconBox{29, 3, 57, 31};  // relative to the item's top-left
 constexpr int kIconSize = 32;
+constexpr COLORREF kNormalText = RGB(0, 0, 0);
+constexpr COLORREF kSelectedText = RGB(255, 255, 255);
+constexpr COLORREF kGrayedText = RGB(176, 176, 176);
 constexpr COLORREF kHighlight = RGB(140, 180, 230);
 constexpr COLORREF kEtchShadow = RGB(128, 128, 128);
 constexpr COLORREF kEtchLight = RGB(255, 255, 255);
@@ -110,12 +113,6 @@ void SkinnedMenu::ConvertPopup(HMENU popup, const std::vector<PlacedItem>& befor
   }
 }
 
-void SkinnedMenu::SetTextColors(COLORREF normal, COLORREF selected, COLORREF grayed) {
-  normalTextColor_ = normal;
-  selectedTextColor_ = selected;
-  grayedTextColor_ = grayed;
-}
-
 void SkinnedMenu::SetItemIcon(unsigned commandId, unsigned iconId) {
   for (PlacedItem& item : items_) {
     if (item.record.commandId == commandId) item.record.iconId = iconId;
@@ -179,9 +176,7 @@ void SkinnedMenu::OnDrawItem(const DRAWITEMSTRUCT* draw) const {
   const unsigned iconId = GetItemIcon(draw->itemID);
   if ((draw->itemState & ODS_CHECKED) && !iconId) DrawCheckMark(dc, item);
   if (iconId) DrawIcon(dc, iconId, item, highlighted);
-  const COLORREF color = grayed        ? grayedTextColor_
-                         : highlighted ? selectedTextColor_
-                                       : normalTextColor_;
+  const COLORREF color = grayed ? kGrayedText : highlighted ? kSelectedText : kNormalText;
   DrawLabel(dc, GetItemText(draw->itemID), item, grayed, color);
   SetBkMode(dc, oldMode);
 }

@@ -27,11 +27,7 @@ class SkinnedMenu {
   void OnDrawItem(const DRAWITEMSTRUCT* draw) const;
   // WM_MENUCHAR: runs the item of `popup` whose "&" letter was typed.
   LRESULT OnMenuChar(wchar_t typed, HMENU popup) const;
-
-  void SetTextColors(COLORREF normal, COLORREF selected, COLORREF grayed);
-  void SetItemIcon(unsigned commandId, unsigned iconId);
-  unsigned GetItemIcon(unsigned commandId) const;
-  int GetItemRow(unsigned commandId) const;
+  // The label of an item; "Error!" for a command the menu does not hold.
   std::string GetItemText(unsigned commandId) const;
 
  private:
@@ -46,6 +42,9 @@ class SkinnedMenu {
   void LoadPictures(int skinIndex);
   void CreateDrawingTools();
   const MenuItemRecord* Find(unsigned commandId) const;
+  void SetItemIcon(unsigned commandId, unsigned iconId);
+  unsigned GetItemIcon(unsigned commandId) const;
+  int GetItemRow(unsigned commandId) const;
   void DrawSeparator(HDC dc, const RECT& item) const;
   void DrawItemBackground(HDC dc, HDC memory, const RECT& item) const;
   void DrawIcon(HDC dc, unsigned iconId, const RECT& item, bool raised) const;
@@ -60,9 +59,6 @@ class SkinnedMenu {
   Font font_;
   Brush highlightBrush_;
   Pen outlinePen_;
-  COLORREF normalTextColor_ = RGB(0, 0, 0);
-  COLORREF selectedTextColor_ = RGB(255, 255, 255);
-  COLORREF grayedTextColor_ = RGB(176, 176, 176);
 };
 
 }  // namespace kelp

@@ -66,6 +66,14 @@ void DrawAuthorPage(HDC dc, const Palette& palette) {
   for (const PageLine& line : kAuthorLines) DrawTextAt(dc, kLineX, line.y, line.text);
 }
 
+RECT DedicationPanelArea(HDC dc) {
+  const int saved = SaveDC(dc);
+  SelectObject(dc, GetStockObject(SYSTEM_FONT));
+  const RECT card = DedicationCard(dc);
+  RestoreDC(dc, saved);
+  return card;
+}
+
 void DrawDedicationPanel(HDC dc, HBITMAP picture) {
   const int saved = SaveDC(dc);
   SelectObject(dc, GetStockObject(SYSTEM_FONT));

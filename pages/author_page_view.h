@@ -16,9 +16,10 @@ constexpr COLORREF kDedicationPlainFill = RGB(255, 255, 255);
 
 void DrawAuthorPage(HDC dc, const Palette& palette);
 
-// Drawn straight onto the client area when the fourth "3" is typed on the author
-// page; it stays until the next repaint. Font and colours are the system defaults
-// whatever the DC holds.
+// Painted over the author page when the fourth "3" is typed there, until the next
+// repaint. Font and colours are the system defaults whatever the DC holds.
 void DrawDedicationPanel(HDC dc, HBITMAP picture);
+// The area the panel covers.
+RECT DedicationPanelArea(HDC dc);
 
 }  // namespace kelp
