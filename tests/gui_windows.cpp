@@ -3,8 +3,6 @@
 // scaled displays.
 #include "app/page_frame_view.h"
 #include "platform/frame_window.h"
-#include "platform/seams.h"
-#include "resource_ids.h"
 #include "tests/frame_test.h"
 #include "tests/pixels.h"
 
@@ -21,12 +19,10 @@ class OnWindows : public FrameTest {
     TheSeams().soundOutput = nullptr;
     FrameTest::TearDown();
   }
-  FrameLayout Layout() const { return ReadFrameLayout(frame->hwnd(), GetSystemMetrics(SM_CYMENU)); }
 };
 
 COLORREF WindowPixel(HWND window, int x, int y) {
-  WindowDC dc(window, WindowDC::kWholeWindow);
-  return GetPixel(dc.get(), x, y);
+  return GetPixel(WindowDC(window, WindowDC::kWholeWindow).get(), x, y);
 }
 
 void ExpectClient700x450(HWND window) {
@@ -38,7 +34,9 @@ void ExpectClient700x450(HWND window) {
 
 TEST_F(OnWindows, NoInputMethodForeignCharactersChangeNothingAndMissingSoundsStaySilent) {
   std::vector<unsigned> played;  // the flags of each sound, ~0 for a stop
-  TheSeams().soundOutput = [&](const void* wave, unsigned flags) { played.push_back(wave ? flags : ~0u); };
+  TheSeams().soundOutput = [&](const void* wave, unsigned flags) {
+    played.push_back(wave ? flags : ~0u);
+  };
   folder.Remove("ERR.WAV");
   MainFrame& f = StartLevel(ID_LEVEL2, "Level2.kpd", "abc");
   EXPECT_EQ(ImmGetContext(f.hwnd()), nullptr);
@@ -53,29 +51,46 @@ TEST_F(OnWindows, NoInputMethodForeignCharactersChangeNothingAndMissingSoundsSta
   SendMessageW(f.hwnd(), WM_CHAR, 'a', 1);
   SendMessageW(f.hwnd(), WM_CHAR, 'x', 1);
   EXPECT_EQ(f.exercise().cursor(), 1);
-  // Closing stops what still plays before its bytes go.
-  frame.reset();
+  frame.reset();  // closing stops what still plays before its bytes go
   EXPECT_EQ(played, (std::vector<unsigned>{SND_ASYNC | SND_MEMORY | SND_NODEFAULT, ~0u}));
   EXPECT_FALSE(folder.Read("Lev1Data.kpd"));
 }
 
-// A thicker border metric makes the size formula too large; the frame corrects it.
-TEST_F(OnWindows, ClientIs700x450AndTheGlyphIsClickedWhereItIsDrawnWhateverTheFrame) {
-  const Bitmap glyph = LoadBitmapResource(IDB_POWER);
-  for (int border : {1, 3}) {
-    SCOPED_TRACE(border);
-    TheSeams().systemMetric = [border](int index) {
-      return index == SM_CYBORDER ? border : GetSystemMetrics(index);
-    };
+// A thicker border makes the size formula too large, a small screen pushes the window
+// off it: the frame corrects both. Theme and setting messages bring the caption back,
+// and a click on the power glyph where it is drawn ends the program.
+TEST_F(OnWindows, FrameKeepsItsClientCaptionAndGlyphWhateverTheMetrics) {
+  const std::pair<const char*, std::function<int(int)>> cases[] = {
+      {"border 3", [](int i) { return i == SM_CYBORDER ? 3 : GetSystemMetrics(i); }},
+      {"640 x 400 screen", [](int i) {
+         return i == SM_CXSCREEN ? 640 : i == SM_CYSCREEN ? 400 : GetSystemMetrics(i);
+       }}};
+  const Bitmap glyph = LoadBitmapResource(IDB_POWER), caption = LoadCaptionBitmap(0);
+  for (const auto& [name, metric] : cases) {
+    SCOPED_TRACE(name);
+    TheSeams().systemMetric = metric;
     MainFrame& f = Open();
     ExpectClient700x450(f.hwnd());
-    SendMessageW(f.hwnd(), WM_NCPAINT, 1, 0);
-    const Rect box = PowerGlyphBox(Layout());
+    RECT window{};
+    GetWindowRect(f.hwnd(), &window);
+    MONITORINFO monitor{sizeof monitor, {}, {}, 0};
+    GetMonitorInfoW(MonitorFromWindow(f.hwnd(), MONITOR_DEFAULTTONEAREST), &monitor);
+    EXPECT_GE(window.top, monitor.rcWork.top);
+    EXPECT_GE(window.left, monitor.rcWork.left);
+    const FrameLayout layout = ReadFrameLayout(f.hwnd(), GetSystemMetrics(SM_CYMENU));
+    for (UINT message : {0x00AEu, 0x00AFu, unsigned{WM_THEMECHANGED}, unsigned{WM_SETTINGCHANGE},
+                         unsigned{WM_DWMCOMPOSITIONCHANGED}}) {
+      FillSolid(WindowDC(f.hwnd(), WindowDC::kWholeWindow).get(), 0, 0, layout.windowWidth,
+                layout.menuBar.top, RGB(255, 0, 255));
+      SendMessageW(f.hwnd(), message, 0, 0);  // WM_SETTINGCHANGE cannot be posted
+      EXPECT_EQ(WindowPixel(f.hwnd(), layout.caption.left + 40, layout.caption.top + 5),
+                BitmapPixel(caption.get(), 40, 5))
+          << std::hex << message;
+    }
+    const Rect box = PowerGlyphBox(layout);
     for (int i = 0; i < 256; ++i)
       ASSERT_EQ(WindowPixel(f.hwnd(), box.left + i % 16, box.top + i / 16),
                 BitmapPixel(glyph.get(), i % 16, i / 16));
-    RECT window{};
-    GetWindowRect(f.hwnd(), &window);
     const auto click = [&](int x) {
       PostMessageW(f.hwnd(), WM_NCLBUTTONDOWN, HTMENU,
                    MAKELPARAM(window.left + x, window.top + box.top + 8));
@@ -88,33 +103,6 @@ TEST_F(OnWindows, ClientIs700x450AndTheGlyphIsClickedWhereItIsDrawnWhateverTheFr
   }
 }
 
-TEST_F(OnWindows, CaptionIsPaintedAgainOnThemeAndSettingMessagesAndStaysOnSmallScreens) {
-  TheSeams().systemMetric = [](int index) {
-    return index == SM_CXSCREEN ? 640 : index == SM_CYSCREEN ? 400 : GetSystemMetrics(index);
-  };
-  MainFrame& f = Open();
-  MONITORINFO monitor{sizeof monitor, {}, {}, 0};
-  GetMonitorInfoW(MonitorFromWindow(f.hwnd(), MONITOR_DEFAULTTONEAREST), &monitor);
-  RECT window{};
-  GetWindowRect(f.hwnd(), &window);
-  EXPECT_GE(window.top, monitor.rcWork.top);
-  EXPECT_GE(window.left, monitor.rcWork.left);
-  ExpectClient700x450(f.hwnd());
-
-  const FrameLayout layout = Layout();
-  const COLORREF expected = BitmapPixel(LoadCaptionBitmap(0).get(), 40, 5);
-  for (UINT message : {0x00AEu, 0x00AFu, unsigned{WM_THEMECHANGED}, unsigned{WM_SETTINGCHANGE},
-                       unsigned{WM_DWMCOMPOSITIONCHANGED}}) {
-    {
-      WindowDC dc(f.hwnd(), WindowDC::kWholeWindow);
-      FillSolid(dc.get(), 0, 0, layout.windowWidth, layout.menuBar.top, RGB(255, 0, 255));
-    }
-    SendMessageW(f.hwnd(), message, 0, 0);  // WM_SETTINGCHANGE cannot be posted
-    EXPECT_EQ(WindowPixel(f.hwnd(), layout.caption.left + 40, layout.caption.top + 5), expected)
-        << std::hex << message;
-  }
-}
-
 // Run again in prefixes at 120 and 144 dpi, where the system icon size is 40 and 48.
 TEST(Scaling, ToolIconsStay32x32ClearOfTheirLabelsAndTheClientStays700x450) {
   DataFolder folder;
@@ -122,15 +110,12 @@ TEST(Scaling, ToolIconsStay32x32ClearOfTheirLabelsAndTheClientStays700x450) {
   const std::unique_ptr<MainFrame> f = OpenFrame();
   ExpectClient700x450(f->hwnd());
   // Left of the second button and above the labels there is only the first icon.
-  RECT ink{kClientWidth, kClientHeight, -1, -1};
-  {
-    WindowDC dc(f->hwnd(), WindowDC::kClient);
-    for (int y = 0; y < kStripRestY + 35; ++y)
-      for (int x = 0; x < kStripX + kToolButtonPitch; ++x)
-        if (GetPixel(dc.get(), x, y) != kSkins[0].plainFill)
-          ink = {std::min<LONG>(ink.left, x), std::min<LONG>(ink.top, y),
-                 std::max<LONG>(ink.right, x + 1), std::max<LONG>(ink.bottom, y + 1)};
-  }
+  RECT ink{kClientWidth, kClientHeight, 0, 0};
+  for (int y = 0; y < kStripRestY + 35; ++y)
+    for (int x = 0; x < kStripX + kToolButtonPitch; ++x)
+      if (PixelAt(*f, x, y) != kSkins[0].plainFill)
+        ink = {std::min(ink.left, LONG(x)), std::min(ink.top, LONG(y)), std::max(ink.right, x + 1L),
+               std::max(ink.bottom, y + 1L)};
   EXPECT_LT(ink.left, ink.right);
   EXPECT_GE(ink.left, kStripX);
   EXPECT_GE(ink.top, kStripRestY);
@@ -143,7 +128,7 @@ TEST(Scaling, ToolIconsStay32x32ClearOfTheirLabelsAndTheClientStays700x450) {
                   &lastTitle);
   EXPECT_GT(TipRect(ReadFrameLayout(f->hwnd(), GetSystemMetrics(SM_CYMENU))).left,
             lastTitle.right - window.left);
-  HDC screen = GetDC(nullptr);
+  const HDC screen = GetDC(nullptr);
   std::printf("scaling: %d dpi, system icon %d\n", GetDeviceCaps(screen, LOGPIXELSY),
               GetSystemMetrics(SM_CXICON));
   ReleaseDC(nullptr, screen);
