@@ -8,6 +8,7 @@
 #include "tests/frame_test.h"
 #include "tests/pixels.h"
 
+#include <algorithm>
 #include <fstream>
 #include <numeric>
 
@@ -116,7 +117,7 @@ ColorBlock Swatches(HWND dialog) {
 TEST_F(Settings, DialogShowsTheColoursAndOnlyItsOkTakesAndStoresThem) {
   SettingsRecord now{3, {10, RGB(13, 10, 26), 1, 2, 3, 4, 5, 6}, folder.path() + "none.bmp"};
   folder.Write("skd.kpd", EncodeSettings(now));
-  Open();
+  EXPECT_EQ(PixelAt(Open(), 350, 300), kSkins[3].plainFill);  // its picture does not load
   const std::tuple<const char*, int, bool, int> cases[] = {{"picked, OK", 4, true, IDOK},
                                                            {"colour cancelled, OK", 0, false, IDOK},
                                                            {"picked, Cancel", 2, true, IDCANCEL}};
@@ -148,6 +149,19 @@ TEST_F(Settings, DialogShowsTheColoursAndOnlyItsOkTakesAndStoresThem) {
     EXPECT_EQ(folder.Read("skd.kpd"),
               close == IDOK ? EncodeSettings(now) : std::optional<std::string>());
   }
+}
+
+TEST_F(Settings, DeleteAllScoresEmptiesTheHistoriesAndNamesOnlyOneThatStayed) {
+  folder.Write("Lev0Data.kpd", std::string(8, 'a'));
+  CreateDirectoryW(Widen(folder.path() + "Lev3Data.kpd").c_str(), nullptr);
+  Open();
+  MessageBoxWatcher watcher;
+  Command(ID_DELETE_SCORES);
+  RemoveDirectoryW(Widen(folder.path() + "Lev3Data.kpd").c_str());
+  EXPECT_EQ(folder.Read("Lev0Data.kpd"), "");
+  ASSERT_EQ(watcher.seen().size(), 1u);
+  const std::string& text = watcher.seen()[0].text;
+  EXPECT_TRUE(text.find("Lev3") != std::string::npos && text.find("Lev0") == std::string::npos);
 }
 
 TEST_F(Background, CommandRefusesSmallPicturesSayingSoAndKeepsATakenOneForGood) {
