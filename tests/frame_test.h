@@ -38,31 +38,29 @@ class FrameTest : public ::testing::Test {
     for (char c : keys) SendMessageW(frame->hwnd(), WM_CHAR, static_cast<unsigned char>(c), 1);
   }
   int Count(RECT area, COLORREF color) { return CountColor(frame->hwnd(), area, color); }
-  // The colours as the program stored them in skd.kpd.
-  Palette Colors() {
-    return PaletteOf(DecodeSettings(folder.Read("skd.kpd").value_or(""), {}).colors);
+  std::vector<COLORREF> Look(RECT r, WindowDC::Area area = WindowDC::kClient) {
+    WindowDC dc(frame->hwnd(), area);
+    std::vector<COLORREF> pixels;
+    for (int y = r.top; y < r.bottom; ++y)
+      for (int x = r.left; x < r.right; ++x) pixels.push_back(GetPixel(dc.get(), x, y));
+    return pixels;
   }
-  // Whether the window has `ink` in `area` exactly where `draw` puts it on a blank page.
-  bool Shows(RECT area, COLORREF ink, const std::function<void(HDC)>& draw) {
-    Canvas page(700, 450, ink ^ 0xFFFFFF);
-    draw(page.dc());
-    const HDC dc = GetDC(frame->hwnd());
+  // The colours as the program stored them in skd.kpd.
+  Palette Colors() { return PaletteOf(DecodeSettings(*folder.Read("skd.kpd"), {}).colors); }
+  // Whether the window has `ink` in `area` exactly where `draw` puts it on a blank page;
+  // by default `draw` writes GBK `text` at the area's corner in the page font.
+  bool Shows(RECT area, COLORREF ink, std::string_view text, std::function<void(HDC)> draw = {}) {
+    Canvas page(kClientWidth, kClientHeight, ink ^ 0xFFFFFF);
+    ScopedSelect font(page.dc(), SongFont(kPageFont));
+    SetTextColor(page.dc(), ink);
+    SetBkMode(page.dc(), TRANSPARENT);
+    draw ? draw(page.dc()) : DrawTextAt(page.dc(), area.left, area.top, text);
+    WindowDC dc(frame->hwnd(), WindowDC::kClient);
     int differ = 0;
     for (int y = area.top; y < area.bottom; ++y)
       for (int x = area.left; x < area.right; ++x)
-        differ += (GetPixel(dc, x, y) == ink) != (page.At(x, y) == ink);
-    ReleaseDC(frame->hwnd(), dc);
+        differ += (GetPixel(dc.get(), x, y) == ink) != (page.At(x, y) == ink);
     return differ == 0;
-  }
-  // Whether GBK `text` stands at (x, y) in the page font.
-  bool ShowsText(int x, int y, std::string_view text, COLORREF ink) {
-    const RECT box{x, y, x + kPageFont.width * static_cast<int>(text.size()), y + kPageFont.height};
-    return Shows(box, ink, [&](HDC dc) {
-      ScopedSelect font(dc, SongFont(kPageFont));
-      SetTextColor(dc, ink);
-      SetBkMode(dc, TRANSPARENT);
-      DrawTextAt(dc, x, y, text);
-    });
   }
 
   long long clock = 1000000;
