@@ -14,9 +14,7 @@ class FrameTest : public ::testing::Test {
  protected:
   void TearDown() override {
     frame.reset();
-    TheSeams().nextRandom = nullptr;
-    TheSeams().clock = nullptr;
-    TheSeams().soundOutput = nullptr;
+    TheSeams() = Seams{};  // the data folder is going too
   }
   MainFrame& Open() {
     frame.reset();
@@ -24,6 +22,12 @@ class FrameTest : public ::testing::Test {
     return *frame;
   }
   void Command(int id) { SendCommand(*frame, id); }
+  // A key through the message loop, so through the accelerator table.
+  void Press(WPARAM key) {
+    PostMessageW(frame->hwnd(), WM_KEYDOWN, key, 1);
+    PostMessageW(frame->hwnd(), WM_KEYUP, key, 0xC0000001);
+    Pump(*frame);
+  }
   // Opens a level whose passage starts with `passage` (offset 0), with a clock we move.
   MainFrame& StartLevel(int command, const std::string& file, const std::string& passage) {
     folder.Write(file, passage + std::string(4000, passage.back() == '0' ? '1' : 'x'));

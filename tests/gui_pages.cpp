@@ -1,34 +1,29 @@
 #include "app/tool_buttons.h"
+#include "pages/author_page_view.h"
+#include "pages/keyboard_layout_view.h"
 #include "pages/tips.h"
 #include "resource_ids.h"
+#include "scores/score_history.h"
+#include "scores/score_sheet.h"
 #include "tests/frame_test.h"
-
-#include <set>
 
 namespace kelp::test {
 namespace {
 
 using Pages = FrameTest;
-using Home = FrameTest;
 
-// Each step repaints only the strip's band and the last paint ends the slide; Esc at home
-// does nothing; an interrupted slide turns round from its first step; a page chosen while
-// another shows needs no slide.
-TEST_F(Pages, SlidesRunTheirStepsOnTheBandAndTurnRoundFromTheirFirstStep) {
+// The last step's paint ends a slide; Esc at home does nothing; an interrupted slide turns
+// round from its first step; a page chosen while another shows needs no slide.
+TEST_F(Pages, SlidesRunTheirStepsAndTurnRoundFromTheirFirstStep) {
   MainFrame& f = Open();
   const auto tick = [&] { SendMessageW(f.hwnd(), WM_TIMER, kSlideTimer, 0); };
-  Command(ID_LEVEL2);
-  const COLORREF below = PixelAt(f, 350, 300) ^ 0xFFFFFF, in = PixelAt(f, 350, 58) ^ 0xFFFFFF;
-  SetPixel(WindowDC(f.hwnd(), WindowDC::kClient).get(), 350, 300, below);
-  SetPixel(WindowDC(f.hwnd(), WindowDC::kClient).get(), 350, 58, in);
-  tick();
-  EXPECT_TRUE(PixelAt(f, 350, 300) == below && PixelAt(f, 350, 58) != in);
-  for (const int command : {ID_HOME, 0}) {
-    int ticks = command != 0;
+  for (const int command : {ID_LEVEL2, ID_HOME}) {
+    Command(command);
+    int ticks = 0;
     for (const StripState state = f.slide().state(); f.slide().state() == state; ++ticks) tick();
-    EXPECT_EQ(ticks, command ? 14 : 16);
-    EXPECT_EQ(PixelAt(f, 100, command ? kHiddenSeparatorY : kShownSeparatorY), RGB(208, 208, 208));
-    if (command) Command(command);
+    EXPECT_EQ(ticks, command == ID_HOME ? 16 : 14);
+    EXPECT_EQ(PixelAt(f, 100, command == ID_HOME ? kShownSeparatorY : kHiddenSeparatorY),
+              RGB(208, 208, 208));
   }
   const struct {
     int ticks, command, step, level;
@@ -43,95 +38,125 @@ TEST_F(Pages, SlidesRunTheirStepsOnTheBandAndTurnRoundFromTheirFirstStep) {
   EXPECT_TRUE(f.slide().state() == StripState::Hidden && f.exercise().phase() == Phase::Ready);
 }
 
-void CollectMenuCommands(HMENU menu, std::set<WORD>& ids) {
-  for (int i = 0; i < GetMenuItemCount(menu); ++i) {
-    if (HMENU popup = GetSubMenu(menu, i))
-      CollectMenuCommands(popup, ids);
-    else if (const UINT id = GetMenuItemID(menu, i); id != 0 && id != UINT(-1))
-      ids.insert(id);
-  }
-}
-
-// No menu item and no accelerator falls through to the default window procedure; F2 to F6
-// open the levels, Esc goes home, Insert and the Windows keys minimise.
+// No menu item and no accelerator falls through to the default window procedure; Esc goes
+// home, Insert and the Windows keys minimise (F2 to F6: the level tests).
 TEST_F(Pages, EveryMenuItemAndAcceleratorHasAHandlerAndKeysGoThroughTheRealTable) {
   MainFrame& f = Open();
-  std::set<WORD> ids;
-  CollectMenuCommands(GetMenu(f.hwnd()), ids);
   std::vector<ACCEL> keys(CopyAcceleratorTableW(f.accelerators(), nullptr, 0));
   CopyAcceleratorTableW(f.accelerators(), keys.data(), static_cast<int>(keys.size()));
-  EXPECT_TRUE(ids.size() == 19 && keys.size() == 12);
-  for (const ACCEL& key : keys) EXPECT_TRUE(ids.count(key.cmd)) << "no menu item: " << key.cmd;
-  for (WORD id : ids) EXPECT_TRUE(MainFrame::HandlesCommand(id)) << id;
-  const auto press = [&](WPARAM key) {
-    PostMessageW(f.hwnd(), WM_KEYDOWN, key, 1);
-    PostMessageW(f.hwnd(), WM_KEYUP, key, 0xC0000001);
-    Pump(f);
+  for (const ACCEL& key : keys) EXPECT_NE(GetMenuState(GetMenu(f.hwnd()), key.cmd, 0), ~0u);
+  int items = 0;
+  for (WORD id = 1; id < 0xFFFF; ++id) {
+    const bool item = GetMenuState(GetMenu(f.hwnd()), id, MF_BYCOMMAND) != ~0u;
+    items += item;
+    EXPECT_TRUE(!item || MainFrame::HandlesCommand(id)) << id;
+  }
+  EXPECT_TRUE(items == 19 && keys.size() == 12);
+  for (WPARAM key : {VK_F3, VK_ESCAPE, VK_INSERT, VK_LWIN, VK_RWIN}) {
+    ShowWindow(f.hwnd(), SW_RESTORE);
+    Press(key);
+    FinishSlide(f);
+    EXPECT_EQ(IsIconic(f.hwnd()), key != VK_F3 && key != VK_ESCAPE) << key;
+  }
+  EXPECT_EQ(f.slide().state(), StripState::Shown);
+}
+
+// A release acts only after a press in the window (not at the end of a double-click that
+// closed a dialog); a button opens its page, a page's hint goes home, the last one exits.
+TEST_F(Pages, ToolButtonsActOnReleaseAfterAPressThePageHintGoesHome) {
+  MainFrame& f = Open();
+  const auto click = [&](Rect r, bool press) {
+    const LPARAM at = MAKELPARAM((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+    if (press) SendMessageW(f.hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, at);
+    SendMessageW(f.hwnd(), WM_LBUTTONUP, 0, at);
     FinishSlide(f);
   };
-  for (int level = 0; level < kLevelCount; ++level) {
-    press(VK_F2 + level);
-    EXPECT_TRUE(f.exercise().level() == level && f.exercise().phase() == Phase::Ready) << level;
-  }
-  press(VK_ESCAPE);
+  for (int button : {8, 7, 0}) click(ToolButtonRect(button), false);
+  EXPECT_TRUE(!IsIconic(f.hwnd()) && f.slide().state() == StripState::Shown);
+  click(ToolButtonRect(2), true);
+  EXPECT_TRUE(f.exercise().level() == 2 && f.slide().state() == StripState::Hidden);
+  click(kReturnHintRect, true);
   EXPECT_EQ(f.slide().state(), StripState::Shown);
-  for (WPARAM key : {VK_INSERT, VK_LWIN, VK_RWIN}) {
-    ShowWindow(f.hwnd(), SW_RESTORE);
-    press(VK_F3);
-    press(key);
-    EXPECT_TRUE(IsIconic(f.hwnd())) << key;
-  }
+  click(ToolButtonRect(8), true);
+  EXPECT_FALSE(IsWindow(f.hwnd()));
 }
 
 // Only the tip timer turns the tips (moves, activation and frame paints show the same one
 // again); each stands right-aligned in its rectangle, clear of the glyph, and replaces the
 // last one entirely: after the thirteenth the first shows again.
-TEST_F(Home, TipsTurnOnTheirTimerRightAlignedInTheirRectangle) {
+TEST_F(Pages, TipsTurnOnTheirTimerRightAlignedInTheirRectangle) {
   MainFrame& f = Open();
   const FrameLayout row = ReadFrameLayout(f.hwnd(), GetSystemMetrics(SM_CYMENU));
   const Rect tip = TipRect(row), glyph = PowerGlyphBox(row);
   const RECT whole{tip.left - 1, tip.top - 1, glyph.right + 2, tip.bottom + 1};
-  const RECT beside{tip.right, tip.top - 1, glyph.right + 2, tip.bottom + 1};
+  const RECT beside{tip.right, whole.top, whole.right, whole.bottom};
   const auto look = [&](RECT r) { return Look(r, WindowDC::kWholeWindow); };
-  const std::vector<COLORREF> first = look(whole), glyphSide = look(beside);
+  const auto first = look(whole), glyphSide = look(beside);
   SendMessageW(f.hwnd(), WM_NCACTIVATE, TRUE, 0);
   SendMessageW(f.hwnd(), WM_MOVE, 0, 0);
   RedrawWindow(f.hwnd(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
   for (int i = 0; i <= kTipCount; ++i) {
-    const std::vector<COLORREF> end = look({tip.right - 8, tip.top, tip.right, tip.bottom});
+    const auto end = look({tip.right - 8, tip.top, tip.right, tip.bottom});
     EXPECT_TRUE((look(whole) == first) == (i % kTipCount == 0) && look(beside) == glyphSide) << i;
     EXPECT_NE(std::count(end.begin(), end.end(), GetSysColor(COLOR_WINDOWTEXT)), 0) << i;
     SendMessageW(f.hwnd(), WM_TIMER, kTipTimer, 0);
   }
 }
 
-// The buttons rise under the pointer, sink when pressed and act on the release; a release
-// without a press in the window does nothing; a page's hint goes home.
-TEST_F(Home, ToolButtonsRiseSinkAndActOnReleaseThePageHintGoesHome) {
+// The author page draws its lines; four "3" in a row there show the dedication (picture
+// and text) until the next repaint; a "3" on another page starts the count again.
+TEST_F(Pages, AuthorPageShowsTheDedicationAtTheFourthThreeInARow) {
   MainFrame& f = Open();
-  const auto mouse = [&](UINT message, Rect r) {
-    const WPARAM flags = message == WM_LBUTTONDOWN ? MK_LBUTTON : 0;
-    SendMessageW(f.hwnd(), message, flags,
-                 MAKELPARAM((r.left + r.right) / 2, (r.top + r.bottom) / 2));
-    const Rect b = ToolButtonRect(2);
-    return Look({b.left, b.top, b.right, b.bottom});
+  const RECT& panel = kDedicationPictureArea;
+  const auto shown = [&](const char* keys) {
+    Type(keys);
+    return PixelAt(f, panel.left + 9, panel.top + 9) ==
+               BitmapPixel(LoadBitmapResource(IDB_DEDICATION).get(), 9, 9) &&
+           Count({panel.right, panel.top, 450, panel.bottom}, RGB(0, 0, 0)) > 100;
   };
-  for (int button : {8, 7, 0}) mouse(WM_LBUTTONUP, ToolButtonRect(button));
-  EXPECT_TRUE(!IsIconic(f.hwnd()) && f.slide().state() == StripState::Shown);
-  const auto flat = mouse(WM_MOUSEMOVE, {}), raised = mouse(WM_MOUSEMOVE, ToolButtonRect(2));
-  const auto pressed = mouse(WM_LBUTTONDOWN, ToolButtonRect(2));
-  EXPECT_TRUE(raised != flat && pressed != raised && pressed != flat);
-  mouse(WM_LBUTTONUP, ToolButtonRect(2));
-  EXPECT_EQ(f.slide().state(), StripState::SlidingAway);
+  Command(ID_AUTHOR);
   FinishSlide(f);
-  EXPECT_EQ(f.exercise().level(), 2);
-  mouse(WM_LBUTTONDOWN, kReturnHintRect);
-  mouse(WM_LBUTTONUP, kReturnHintRect);
-  EXPECT_EQ(f.slide().state(), StripState::SlidingBack);
-  FinishSlide(f);
-  mouse(WM_LBUTTONDOWN, ToolButtonRect(8));
-  mouse(WM_LBUTTONUP, ToolButtonRect(8));
-  EXPECT_FALSE(IsWindow(f.hwnd()));
+  EXPECT_TRUE(Shows({0, kHiddenSeparatorY + 2, kClientWidth, kClientHeight}, Colors().infoText, "",
+                    [&](HDC dc) { DrawAuthorPage(dc, Colors()); }));
+  EXPECT_FALSE(shown("333"));
+  EXPECT_TRUE(shown("3"));
+  f.RedrawAll();
+  EXPECT_FALSE(shown("33"));
+  Command(ID_SCORE_SHEET);
+  Type("3");
+  Command(ID_AUTHOR);
+  EXPECT_FALSE(shown("33"));
+  EXPECT_TRUE(shown("33"));
+}
+
+// The layout page shows the top-left 700 x 300 of kb0.kpd, or a plain area; it and the
+// histories are read again when the window comes back (activated, restored) or their page
+// is chosen again.
+TEST_F(Pages, LayoutPictureAndHistoriesAreReadAgainWhenThePageComesBack) {
+  MainFrame& f = Open();
+  const RECT area{kLayoutPictureArea.left, kLayoutPictureArea.top, kClientWidth,
+                  kLayoutPictureArea.bottom};
+  for (int way = 0; way < 3; ++way) {
+    const auto comeBack = [&](int command) {
+      if (way == 0) SendMessageW(f.hwnd(), WM_ACTIVATE, WA_INACTIVE, 0);
+      SendMessageW(f.hwnd(), way ? WM_SIZE : WM_ACTIVATE, way ? SIZE_RESTORED : WA_ACTIVE, 0);
+      if (way == 2) Command(command);
+      UpdateWindow(f.hwnd());
+    };
+    Command(ID_KEYBOARD_LAYOUT);
+    FinishSlide(f);
+    std::string bmp = BmpFile(800, 400, RGB(200, 40 + 80 * way, 40));
+    bmp.replace(54 + 399 * 800 * 3, 3, "\x00\x64\xc8", 3);  // the top-left pixel
+    way < 2 ? folder.Write("kb0.kpd", bmp) : folder.Remove("kb0.kpd");
+    comeBack(ID_KEYBOARD_LAYOUT);
+    const int picture = Count(area, RGB(200, 40 + 80 * way, 40)) + (way < 2);
+    EXPECT_EQ(picture, way < 2 ? (area.right - area.left) * (area.bottom - area.top) : 0);
+    EXPECT_EQ(PixelAt(f, area.left, area.top), way < 2 ? RGB(200, 100, 0) : kLayoutPlainFill);
+    Command(ID_SCORE_SHEET);
+    folder.Write(ScoreFileName(1), AppendedHistory("", 20.0f + 30 * way));
+    comeBack(ID_SCORE_SHEET);
+    EXPECT_EQ(PixelAt(f, kChartStrokeStartX + 2, ScoreY(20.0f + 30 * way)), Colors().level[1]);
+  }
 }
 
 }  // namespace
