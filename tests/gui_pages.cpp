@@ -2,7 +2,6 @@
 #include "pages/author_page_view.h"
 #include "pages/keyboard_layout_view.h"
 #include "pages/tips.h"
-#include "resource_ids.h"
 #include "scores/score_history.h"
 #include "scores/score_sheet.h"
 #include "tests/frame_test.h"
@@ -12,30 +11,42 @@ namespace {
 
 using Pages = FrameTest;
 
-// The last step's paint ends a slide; Esc at home does nothing; an interrupted slide turns
+// A release acts only after a press in the window (not at the end of a double-click that
+// closed a dialog); a button slides the strip away to its page, a page's hint back home, the
+// last step's paint ending each slide; Esc at home does nothing; an interrupted slide turns
 // round from its first step; a page chosen while another shows needs no slide.
-TEST_F(Pages, SlidesRunTheirStepsAndTurnRoundFromTheirFirstStep) {
+TEST_F(Pages, ToolButtonsAndHintSlideTheStripInStepsThatTurnRoundFromTheirFirst) {
   MainFrame& f = Open();
   const auto tick = [&] { SendMessageW(f.hwnd(), WM_TIMER, kSlideTimer, 0); };
-  for (const int command : {ID_LEVEL2, ID_HOME}) {
-    Command(command);
+  const auto click = [&](Rect r, bool press = true) {
+    const LPARAM at = MAKELPARAM((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+    if (press) SendMessageW(f.hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, at);
+    SendMessageW(f.hwnd(), WM_LBUTTONUP, 0, at);
+  };
+  for (int button : {8, 7, 0}) click(ToolButtonRect(button), false);
+  EXPECT_TRUE(!IsIconic(f.hwnd()) && f.slide().state() == StripState::Shown);
+  for (int home = 0; home < 2; ++home) {
+    click(home ? kReturnHintRect : ToolButtonRect(2));
     int ticks = 0;
     for (const StripState state = f.slide().state(); f.slide().state() == state; ++ticks) tick();
-    EXPECT_EQ(ticks, command == ID_HOME ? 16 : 14);
-    EXPECT_EQ(PixelAt(f, 100, command == ID_HOME ? kShownSeparatorY : kHiddenSeparatorY),
-              RGB(208, 208, 208));
+    EXPECT_EQ(ticks, home ? 16 : 14);
+    EXPECT_EQ(PixelAt(f, 100, home ? kShownSeparatorY : kHiddenSeparatorY), RGB(208, 208, 208));
+    EXPECT_EQ(f.exercise().phase() == Phase::Idle ? -1 : f.exercise().level(), home ? -1 : 2);
   }
-  const struct {
-    int ticks, command, step, level;
-  } steps[] = {{0, ID_HOME, 0, -1},    {0, ID_LEVEL1, -51, 0}, {2, ID_HOME, -21, -1},
-               {1, ID_LEVEL3, -51, 2}, {1, ID_LEVEL4, -51, 3}, {99, ID_LEVEL5, 0, 4}};
+  // clang-format off
+  const struct { int ticks, command, step, level; } steps[] = {
+      {0, ID_HOME, 0, -1}, {0, ID_LEVEL1, -51, 0}, {2, ID_HOME, -21, -1}, {1, ID_LEVEL3, -51, 2},
+      {1, ID_LEVEL4, -51, 3}, {99, ID_LEVEL5, 0, 4}, {0, ID_HOME, -21, -1}};
+  // clang-format on
   for (const auto& s : steps) {
     for (int i = 0; i < s.ticks && f.slide().sliding(); ++i) tick();
     Command(s.command);
     EXPECT_EQ(f.slide().step(), s.step) << s.command;
     EXPECT_EQ(f.exercise().phase() == Phase::Idle ? -1 : f.exercise().level(), s.level);
   }
-  EXPECT_TRUE(f.slide().state() == StripState::Hidden && f.exercise().phase() == Phase::Ready);
+  FinishSlide(f);
+  click(ToolButtonRect(8));
+  EXPECT_FALSE(IsWindow(f.hwnd()));
 }
 
 // No menu item and no accelerator falls through to the default window procedure; Esc goes
@@ -59,26 +70,6 @@ TEST_F(Pages, EveryMenuItemAndAcceleratorHasAHandlerAndKeysGoThroughTheRealTable
     EXPECT_EQ(IsIconic(f.hwnd()), key != VK_F3 && key != VK_ESCAPE) << key;
   }
   EXPECT_EQ(f.slide().state(), StripState::Shown);
-}
-
-// A release acts only after a press in the window (not at the end of a double-click that
-// closed a dialog); a button opens its page, a page's hint goes home, the last one exits.
-TEST_F(Pages, ToolButtonsActOnReleaseAfterAPressThePageHintGoesHome) {
-  MainFrame& f = Open();
-  const auto click = [&](Rect r, bool press) {
-    const LPARAM at = MAKELPARAM((r.left + r.right) / 2, (r.top + r.bottom) / 2);
-    if (press) SendMessageW(f.hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, at);
-    SendMessageW(f.hwnd(), WM_LBUTTONUP, 0, at);
-    FinishSlide(f);
-  };
-  for (int button : {8, 7, 0}) click(ToolButtonRect(button), false);
-  EXPECT_TRUE(!IsIconic(f.hwnd()) && f.slide().state() == StripState::Shown);
-  click(ToolButtonRect(2), true);
-  EXPECT_TRUE(f.exercise().level() == 2 && f.slide().state() == StripState::Hidden);
-  click(kReturnHintRect, true);
-  EXPECT_EQ(f.slide().state(), StripState::Shown);
-  click(ToolButtonRect(8), true);
-  EXPECT_FALSE(IsWindow(f.hwnd()));
 }
 
 // Only the tip timer turns the tips (moves, activation and frame paints show the same one
@@ -149,8 +140,8 @@ TEST_F(Pages, LayoutPictureAndHistoriesAreReadAgainWhenThePageComesBack) {
     bmp.replace(54 + 399 * 800 * 3, 3, "\x00\x64\xc8", 3);  // the top-left pixel
     way < 2 ? folder.Write("kb0.kpd", bmp) : folder.Remove("kb0.kpd");
     comeBack(ID_KEYBOARD_LAYOUT);
-    const int picture = Count(area, RGB(200, 40 + 80 * way, 40)) + (way < 2);
-    EXPECT_EQ(picture, way < 2 ? (area.right - area.left) * (area.bottom - area.top) : 0);
+    EXPECT_EQ(PixelAt(f, area.right - 1, area.bottom - 1),
+              way < 2 ? RGB(200, 40 + 80 * way, 40) : kLayoutPlainFill);
     EXPECT_EQ(PixelAt(f, area.left, area.top), way < 2 ? RGB(200, 100, 0) : kLayoutPlainFill);
     Command(ID_SCORE_SHEET);
     folder.Write(ScoreFileName(1), AppendedHistory("", 20.0f + 30 * way));

@@ -1,5 +1,4 @@
 #include "practice/key_boxes.h"
-#include "resource_ids.h"
 #include "scores/score_history.h"
 #include "scores/score_store.h"
 #include "tests/frame_test.h"
@@ -10,37 +9,7 @@ namespace {
 using Typing = FrameTest;
 using Levels = FrameTest;
 
-// Time before the first key does not count, keys after the last change nothing, Enter
-// starts a new passage; a full history drops its oldest score.
-TEST_F(Typing, ResultLineShowsSpeedAccuracyScoreAndVerdictAndTheScoreIsStored) {
-  const struct Run {
-    int level, seconds;
-    std::string passage, typed, line;
-  } runs[] = {{0, 16, std::string(40, 'f'), std::string(40, 'f'),
-               "速度:150.0字母/分 正确率:100.0% 得分:100.0分  非常好！去试试下一个等级的练习吧！"},
-              {2, 60, std::string(200, 'e'), std::string(190, 'e') + std::string(10, '#'),
-               "速度:200.0字母/分 正确率:95.0% 得分:73.1分  很好！多加练习，会有很大提高哦。"},
-              {4, 20, "789+456-123*0.5/7+8-9*4+5.6-1/2*3+0.0+10",
-               "789-456-127*0.5/7+8-9*4+5.6-1/2*3+0.0+10",
-               "速度:120.0字母/分 正确率:95.0% 得分:57.0分  还行，请多加练习哦。"}};
-  folder.Write("Lev4Data.kpd", std::string(4 * kHistoryCapacity, '\0'));
-  for (const Run& run : runs) {
-    MainFrame& f = StartLevel(ID_LEVEL1 + run.level, kLevels[run.level].textFile, run.passage);
-    clock += 5;
-    Type(run.typed.substr(0, 1));
-    clock += run.seconds;
-    Type(run.typed.substr(1) + "zzz");
-    const RECT line{30, kLevels[run.level].resultY, kClientWidth, kLevels[run.level].resultY + 12};
-    EXPECT_TRUE(Shows(line, Colors().infoText, run.line + "  按[回车]键继续练习....")) << run.level;
-    const std::vector<float> scores = ReadScores(folder.path(), run.level);
-    EXPECT_EQ(scores.size(), run.level == 4 ? 30u : 1u);
-    EXPECT_NEAR(scores.back(), std::stof(run.line.substr(run.line.find("得分:") + 5)), 0.05f);
-    Type("\r");
-    EXPECT_TRUE(f.exercise().phase() == Phase::Ready && f.exercise().level() == run.level);
-  }
-}
-
-// The passage stands in its rows; a right key sounds KP.WAV and draws in the standard
+// A right key sounds KP.WAV and draws in the standard
 // colour, a wrong one ERR.WAV and the error colour (a wrong space as "-", over a "-" too);
 // Backspace sounds KP.WAV and moves the mark back, over a row end too.
 TEST_F(Typing, KeysColourTheirCellsAndSoundBackspaceTakesThemBack) {
@@ -53,12 +22,10 @@ TEST_F(Typing, KeysColourTheirCellsAndSoundBackspaceTakesThemBack) {
   const COLORREF right = RGB(10, 200, 30), wrong = RGB(250, 40, 40), mark = RGB(250, 20, 200);
   folder.Write("skd.kpd", EncodeSettings({0, {right, wrong, mark}, ""}));
   MainFrame& f = StartLevel(ID_LEVEL2, "Level2.kpd", "a-b" + std::string(197, 'M'));
-  const auto has = [&](int k, COLORREF color, bool passage = false) {
+  const auto has = [&](int k, COLORREF color) {
     const CellPosition c = CellAt(kLevels[1], k);
-    const int y = passage ? c.passageY : c.typedY;
-    return Count({c.x, y, c.x + kCellPitch, y + 20}, color) > 3;
+    return Count({c.x, c.typedY, c.x + kCellPitch, c.typedY + 20}, color) > 3;
   };
-  for (int k : {0, 49, 51, 199}) EXPECT_TRUE(has(k, right, true) && !has(k, right)) << k;
   EXPECT_TRUE(has(0, mark));
   Type("a ");
   EXPECT_TRUE(has(0, right) && has(1, wrong));
@@ -93,27 +60,51 @@ TEST_F(Typing, KeyRepaintsTouchOnlyTheirCellsAndMatchAWholePagePaint) {
   }
 }
 
-// F2 to F6 open the levels, the first after the strip has slid away, the others at once;
-// the level already shown keeps its exercise.
-TEST_F(Levels, EachLevelShowsItsTitleAndAPassageOfItsTextAtTheDrawnOffset) {
+// F2 to F6 open the levels, the first after the strip has slid away, the others at once,
+// each with its title and a passage of its text from the offset drawn; the level already
+// shown keeps its exercise. Time before the first key does not count, keys after the last
+// change nothing, a full history drops its oldest score, Enter starts a new passage.
+TEST_F(Levels, EachLevelShowsAPassageOfItsTextThenItsResultAndStoresTheScore) {
+  // clang-format off
+  const struct { int wrong, seconds; std::string line; } runs[kLevelCount] = {
+      {0, 16, "速度:150.0字母/分 正确率:100.0% 得分:100.0分  非常好！去试试下一个等级的练习吧！"},
+      {0, 400, "速度:30.0字母/分 正确率:100.0% 得分:13.6分  成绩不够理想，不妨试试低一级的练习。"},
+      {10, 60, "速度:200.0字母/分 正确率:95.0% 得分:73.1分  很好！多加练习，会有很大提高哦。"},
+      {20, 100, "速度:120.0字母/分 正确率:90.0% 得分:38.6分  还行，请多加练习哦。"},
+      {2, 20, "速度:120.0字母/分 正确率:95.0% 得分:57.0分  还行，请多加练习哦。"}};
+  // clang-format on
   int draws = 0;
   TheSeams().nextRandom = [&] { return 4000 + 100 * draws++; };
+  TheSeams().clock = [this] { return clock; };
+  folder.Write(ScoreFileName(4), std::string(4 * kHistoryCapacity, '\0'));
   MainFrame& f = Open();
   for (int level = 0; level < kLevelCount; ++level) {
     const LevelInfo& info = kLevels[level];
+    const std::string& line = runs[level].line;
     Press(VK_F2 + level);
     EXPECT_EQ(f.exercise().phase(), level ? Phase::Ready : Phase::Start);
     FinishSlide(f);
+    const int offset = (4000 + 100 * (draws - 1)) % info.offsetModulus;
     EXPECT_EQ(f.exercise().passage(),
-              folder.Read(info.textFile)
-                  ->substr((4000 + 100 * level) % info.offsetModulus, info.exerciseLength));
+              folder.Read(info.textFile)->substr(offset, info.exerciseLength));
     const RECT title{kPageTitleX, kPageTitleY, kClientWidth, kHiddenSeparatorY};
     EXPECT_TRUE(Shows(title, Colors().infoText, info.pageTitle)) << level;
-    Type("x");
+    std::string typed(f.exercise().passage());
+    for (int k = 0; k < runs[level].wrong; ++k) typed[k] = typed[k] == '#' ? '$' : '#';
+    clock += 5;
+    Type(typed.substr(0, 1));
     Command(ID_LEVEL1 + level);
     EXPECT_EQ(f.exercise().cursor(), 0) << level;
+    clock += runs[level].seconds;
+    Type(typed.substr(1) + "zzz");
+    const RECT shown{30, info.resultY, kClientWidth, info.resultY + 12};
+    EXPECT_TRUE(Shows(shown, Colors().infoText, line + "  按[回车]键继续练习....")) << level;
+    const std::vector<float> scores = ReadScores(folder.path(), level);
+    EXPECT_EQ(scores.size(), level == 4 ? 30u : 1u);
+    EXPECT_NEAR(scores.back(), std::stof(line.substr(line.find("得分:") + 5)), 0.05f);
+    Type("\r");
+    EXPECT_TRUE(f.exercise().phase() == Phase::Ready && f.exercise().level() == level);
   }
-  EXPECT_EQ(draws, kLevelCount);
 }
 
 // The key of the next character is framed, also without a picture; other characters and
