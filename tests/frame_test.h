@@ -42,12 +42,16 @@ class FrameTest : public ::testing::Test {
     for (char c : keys) SendMessageW(frame->hwnd(), WM_CHAR, static_cast<unsigned char>(c), 1);
   }
   int Count(RECT area, COLORREF color) { return CountColor(frame->hwnd(), area, color); }
-  std::vector<COLORREF> Look(RECT r, WindowDC::Area area = WindowDC::kClient) {
-    WindowDC dc(frame->hwnd(), area);
+  // The pixels of `r` row by row, or with `ink` whether each is of that colour.
+  static std::vector<COLORREF> Pixels(HDC dc, RECT r, std::optional<COLORREF> ink = {}) {
     std::vector<COLORREF> pixels;
     for (int y = r.top; y < r.bottom; ++y)
-      for (int x = r.left; x < r.right; ++x) pixels.push_back(GetPixel(dc.get(), x, y));
+      for (int x = r.left; x < r.right; ++x)
+        pixels.push_back(ink ? GetPixel(dc, x, y) == *ink : GetPixel(dc, x, y));
     return pixels;
+  }
+  std::vector<COLORREF> Look(RECT r, WindowDC::Area area = WindowDC::kClient) {
+    return Pixels(WindowDC(frame->hwnd(), area).get(), r);
   }
   // The colours as the program stored them in skd.kpd.
   Palette Colors() { return PaletteOf(DecodeSettings(*folder.Read("skd.kpd"), {}).colors); }
@@ -59,12 +63,8 @@ class FrameTest : public ::testing::Test {
     SetTextColor(page.dc(), ink);
     SetBkMode(page.dc(), TRANSPARENT);
     draw ? draw(page.dc()) : DrawTextAt(page.dc(), area.left, area.top, text);
-    WindowDC dc(frame->hwnd(), WindowDC::kClient);
-    int differ = 0;
-    for (int y = area.top; y < area.bottom; ++y)
-      for (int x = area.left; x < area.right; ++x)
-        differ += (GetPixel(dc.get(), x, y) == ink) != (page.At(x, y) == ink);
-    return differ == 0;
+    return Pixels(page.dc(), area, ink) ==
+           Pixels(WindowDC(frame->hwnd(), WindowDC::kClient).get(), area, ink);
   }
 
   long long clock = 1000000;
