@@ -8,9 +8,9 @@ namespace {
 
 using Typing = FrameTest;
 
-// A right key sounds KP.WAV and draws in the standard
-// colour, a wrong one ERR.WAV and the error colour (a wrong space as "-", over a "-" too);
-// Backspace sounds KP.WAV and moves the mark back.
+// A right key sounds KP.WAV and draws in the standard colour, a wrong one ERR.WAV and the
+// error colour (a wrong space as "-", over a "-" too); Backspace sounds KP.WAV and moves
+// the mark back.
 TEST_F(Typing, KeysColourTheirCellsAndSoundBackspaceTakesThemBack) {
   std::string sounds;
   TheSeams().soundOutput = [&](const void* wave, unsigned) {
@@ -104,8 +104,8 @@ TEST_F(Typing, EachLevelShowsAPassageOfItsTextThenItsResultAndStoresTheScore) {
   }
 }
 
-// The key of the next character is framed; other characters and
-// the result page frame nothing.
+// The key of the next character is framed; other characters and the result page frame
+// nothing.
 TEST_F(Typing, NextKeyIsFramedOnTheHintPictureOrNothingForKeysWithoutOne) {
   for (const char* passage : {"q a,A", "+0.,A"}) {
     const int level = passage[0] == '+' ? 4 : 0;
