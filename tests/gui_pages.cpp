@@ -1,4 +1,9 @@
-#include "resource_ids.h"
+#include "app/tool_buttons.h"
+#include "pages/author_page_view.h"
+#include "pages/keyboard_layout_view.h"
+#include "pages/tips.h"
+#include "scores/score_history.h"
+#include "scores/score_sheet.h"
 #include "tests/frame_test.h"
 
 namespace kelp::test {
@@ -6,120 +11,134 @@ namespace {
 
 using Pages = FrameTest;
 
-void Tick(MainFrame& f) {
-  SendMessageW(f.hwnd(), WM_TIMER, kSlideTimer, 0);
-}
-
-TEST_F(Pages, SlideAwayAndBackRunTheirStepSequences) {
+// A release acts only after a press in the window (not at the end of a double-click that
+// closed a dialog); a button slides the strip away to its page, a page's hint back home, the
+// last step's paint ending each slide; Esc at home does nothing; an interrupted slide turns
+// round from its first step; a page chosen while another shows needs no slide.
+TEST_F(Pages, ToolButtonsAndHintSlideTheStripInStepsThatTurnRoundFromTheirFirst) {
   MainFrame& f = Open();
-  Command(ID_LEVEL2);
-  EXPECT_EQ(f.slide().state(), StripState::SlidingAway);
-  EXPECT_EQ(f.page(), LevelPage(1));
-  // Each step restores only the strip's band.
-  const COLORREF background = PixelAt(f, 350, 300);
-  const COLORREF marker = background ^ 0x00FFFFFF;
-  const HDC dc = GetDC(f.hwnd());
-  SetPixel(dc, 350, 300, marker);
-  SetPixel(dc, 350, 58, marker);
-  ReleaseDC(f.hwnd(), dc);
-  Tick(f);
-  EXPECT_EQ(PixelAt(f, 350, 300), marker);  // below the band: untouched
-  EXPECT_NE(PixelAt(f, 350, 58), marker);   // inside the band: erased
-  int ticks = 1;
-  for (; f.slide().state() == StripState::SlidingAway; ++ticks) Tick(f);
-  EXPECT_EQ(ticks, 14);  // the last paint ends the slide
-  EXPECT_EQ(f.slide().state(), StripState::Hidden);
-  EXPECT_EQ(PixelAt(f, 100, 20), RGB(208, 208, 208));
-  EXPECT_EQ(PixelAt(f, 100, 21), RGB(144, 144, 144));
-  EXPECT_EQ(PixelAt(f, 350, 300), background);
-
-  Command(ID_HOME);
-  EXPECT_EQ(f.slide().state(), StripState::SlidingBack);
-  EXPECT_EQ(f.page(), Page::Home);
-  EXPECT_EQ(f.exercise().phase(), Phase::Idle);
-  for (ticks = 0; f.slide().state() == StripState::SlidingBack; ++ticks) Tick(f);
-  EXPECT_EQ(ticks, 16);
-  EXPECT_EQ(f.slide().step(), 0);
-  EXPECT_EQ(PixelAt(f, 100, 55), RGB(208, 208, 208));
-}
-
-TEST_F(Pages, InterruptedSlidesRestartFromTheirFirstStep) {
-  MainFrame& f = Open();
-  Command(40014);  // Esc at home: nothing
-  EXPECT_EQ(f.slide().state(), StripState::Shown);
-  EXPECT_EQ(f.slide().step(), 0);
-
-  Command(ID_LEVEL1);
-  Tick(f);
-  Tick(f);
-  Command(ID_HOME);  // Esc while sliding away
-  EXPECT_EQ(f.slide().state(), StripState::SlidingBack);
-  EXPECT_EQ(f.slide().step(), -21);
-  Tick(f);
-  Command(ID_LEVEL3);  // a page while sliding back
-  EXPECT_EQ(f.slide().state(), StripState::SlidingAway);
-  EXPECT_EQ(f.slide().step(), -51);
-  EXPECT_EQ(f.page(), LevelPage(2));
-  Tick(f);
-  Command(ID_LEVEL4);  // another page while sliding away
-  EXPECT_EQ(f.slide().step(), -51);
-  EXPECT_EQ(f.page(), LevelPage(3));
-  FinishSlide(f);
-  EXPECT_EQ(f.slide().state(), StripState::Hidden);
-
-  Command(ID_LEVEL5);  // page switch while hidden: no slide
-  EXPECT_EQ(f.slide().state(), StripState::Hidden);
-  EXPECT_EQ(f.slide().step(), 0);
-  EXPECT_EQ(f.page(), LevelPage(4));
-  EXPECT_EQ(f.exercise().phase(), Phase::Ready);
-}
-
-TEST_F(Pages, AcceleratorsGoThroughTheRealTable) {
-  MainFrame& f = Open();
-  auto press = [&](WPARAM key) {
-    PostMessageW(f.hwnd(), WM_KEYDOWN, key, 1);
-    PostMessageW(f.hwnd(), WM_KEYUP, key, 0xC0000001);
-    Pump(f);
+  const auto tick = [&] { SendMessageW(f.hwnd(), WM_TIMER, kSlideTimer, 0); };
+  const auto click = [&](Rect r, bool press = true) {
+    const LPARAM at = MAKELPARAM((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+    if (press) SendMessageW(f.hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, at);
+    SendMessageW(f.hwnd(), WM_LBUTTONUP, 0, at);
   };
-  const int levelKeys[] = {VK_F2, VK_F3, VK_F4, VK_F5, VK_F6};
-  for (int level = 0; level < 5; ++level) {
-    press(levelKeys[level]);
-    EXPECT_EQ(f.page(), LevelPage(level));
-    FinishSlide(f);
+  for (int button : {8, 7, 0}) click(ToolButtonRect(button), false);
+  EXPECT_TRUE(!IsIconic(f.hwnd()) && f.slide().state() == StripState::Shown);
+  for (int home = 0; home < 2; ++home) {
+    click(home ? kReturnHintRect : ToolButtonRect(2));
+    int ticks = 0;
+    for (const StripState state = f.slide().state(); f.slide().state() == state; ++ticks) tick();
+    EXPECT_EQ(ticks, home ? 16 : 14);
+    EXPECT_EQ(f.exercise().phase() == Phase::Idle ? -1 : f.exercise().level(), home ? -1 : 2);
   }
-  press(VK_ESCAPE);
-  EXPECT_EQ(f.slide().state(), StripState::SlidingBack);
+  // clang-format off
+  const struct { int ticks, command, step, level; } steps[] = {
+      {0, ID_HOME, 0, -1}, {0, ID_LEVEL1, -51, 0}, {2, ID_HOME, -21, -1}, {1, ID_LEVEL3, -51, 2},
+      {1, ID_LEVEL4, -51, 3}, {99, ID_LEVEL5, 0, 4}, {0, ID_HOME, -21, -1}};
+  // clang-format on
+  for (const auto& s : steps) {
+    for (int i = 0; i < s.ticks && f.slide().sliding(); ++i) tick();
+    Command(s.command);
+    EXPECT_EQ(f.slide().step(), s.step) << s.command;
+    EXPECT_EQ(f.exercise().phase() == Phase::Idle ? -1 : f.exercise().level(), s.level);
+  }
   FinishSlide(f);
-  EXPECT_EQ(f.slide().state(), StripState::Shown);
+  click(ToolButtonRect(8));
+  EXPECT_FALSE(IsWindow(f.hwnd()));
+}
 
-  for (WPARAM key : {VK_INSERT, VK_LWIN, VK_RWIN}) {
+// No menu item and no accelerator falls through to the default window procedure; Esc goes
+// home, Insert and the Windows keys minimise (F2 to F6: the level tests).
+TEST_F(Pages, EveryMenuItemAndAcceleratorHasAHandlerAndKeysGoThroughTheRealTable) {
+  MainFrame& f = Open();
+  std::vector<ACCEL> keys(CopyAcceleratorTableW(f.accelerators(), nullptr, 0));
+  CopyAcceleratorTableW(f.accelerators(), keys.data(), static_cast<int>(keys.size()));
+  for (const ACCEL& key : keys) EXPECT_NE(GetMenuState(GetMenu(f.hwnd()), key.cmd, 0), ~0u);
+  int items = 0;
+  for (WORD id = 1; id < 0xFFFF; ++id) {
+    const bool item = GetMenuState(GetMenu(f.hwnd()), id, MF_BYCOMMAND) != ~0u;
+    items += item;
+    EXPECT_TRUE(!item || MainFrame::HandlesCommand(id)) << id;
+  }
+  EXPECT_TRUE(items == 19 && keys.size() == 12);
+  for (WPARAM key : {VK_F3, VK_ESCAPE, VK_INSERT, VK_LWIN, VK_RWIN}) {
     ShowWindow(f.hwnd(), SW_RESTORE);
-    press(VK_F3);
-    press(key);
-    EXPECT_TRUE(IsIconic(f.hwnd())) << key;
+    Press(key);
+    FinishSlide(f);
+    EXPECT_EQ(IsIconic(f.hwnd()), key != VK_F3 && key != VK_ESCAPE) << key;
   }
 }
 
-// The slide runs on its timer whether or not the window can paint.
-TEST_F(Pages, MinimisedDuringTheSlideComesBackWithThePageAndNoTimer) {
-  folder.Write("Level1.kpd", "a" + std::string(4000, 'x'));
-  TheSeams().nextRandom = [] { return 0; };
+// Only the tip timer turns the tips (a frame paint shows the same one again); each stays in
+// its rectangle, clear of the glyph, and replaces the last one entirely: after the
+// thirteenth the first shows again.
+TEST_F(Pages, TipsTurnOnlyOnTheirTimerInTheirRectangleClearOfTheGlyph) {
   MainFrame& f = Open();
-  Command(ID_LEVEL1);
-  Tick(f);
-  ShowWindow(f.hwnd(), SW_MINIMIZE);
-  PumpFor(f, 600);
-  EXPECT_EQ(f.slide().state(), StripState::Hidden);
-  EXPECT_EQ(f.exercise().phase(), Phase::Ready);
-  ShowWindow(f.hwnd(), SW_RESTORE);
+  const FrameLayout row = ReadFrameLayout(f.hwnd(), GetSystemMetrics(SM_CYMENU));
+  const Rect tip = TipRect(row), glyph = PowerGlyphBox(row);
+  const RECT whole{tip.left - 1, tip.top - 1, glyph.right + 2, tip.bottom + 1};
+  const RECT beside{tip.right, whole.top, whole.right, whole.bottom};
+  const auto look = [&](RECT r) { return Look(r, WindowDC::kWholeWindow); };
+  const auto first = look(whole), glyphSide = look(beside);
+  for (int i = 0; i <= kTipCount; ++i) {
+    RedrawWindow(f.hwnd(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+    EXPECT_TRUE((look(whole) == first) == (i % kTipCount == 0) && look(beside) == glyphSide) << i;
+    SendMessageW(f.hwnd(), WM_TIMER, kTipTimer, 0);
+  }
+}
+
+// The author page draws its lines; four "3" in a row there show the dedication (picture
+// and text) until the next repaint; a "3" on another page starts the count again.
+TEST_F(Pages, AuthorPageShowsTheDedicationAtTheFourthThreeInARow) {
+  MainFrame& f = Open();
+  const RECT& panel = kDedicationPictureArea;
+  const auto shown = [&](const char* keys) {
+    Type(keys);
+    return PixelAt(f, panel.left + 9, panel.top + 9) ==
+               BitmapPixel(LoadBitmapResource(IDB_DEDICATION).get(), 9, 9) &&
+           Count({panel.right, panel.top, 450, panel.bottom}, RGB(0, 0, 0)) > 100;
+  };
+  Command(ID_AUTHOR);
+  FinishSlide(f);
+  EXPECT_TRUE(Shows({0, kHiddenSeparatorY + 2, kClientWidth, kClientHeight}, Colors().infoText, "",
+                    [&](HDC dc) { DrawAuthorPage(dc, Colors()); }));
+  EXPECT_FALSE(shown("333"));
+  EXPECT_TRUE(shown("3"));
   f.RedrawAll();
-  PumpFor(f, 100);
-  MSG message;
-  EXPECT_FALSE(PeekMessageW(&message, f.hwnd(), WM_TIMER, WM_TIMER, PM_NOREMOVE) &&
-               message.wParam == kSlideTimer);
-  EXPECT_EQ(PixelAt(f, 100, 20), RGB(208, 208, 208));  // the hidden strip's separator
-  EXPECT_EQ(PixelAt(f, 98, 270), RGB(255, 0, 0));      // the page with its first key framed
-  EXPECT_NE(PixelAt(f, 350, 300), RGB(0, 0, 0));
+  EXPECT_FALSE(shown("33"));
+  Command(ID_SCORE_SHEET);
+  Type("3");
+  Command(ID_AUTHOR);
+  EXPECT_FALSE(shown("33"));
+  EXPECT_TRUE(shown("33"));
+}
+
+// The layout page shows the top-left 700 x 300 of kb0.kpd, or a plain area; it and the
+// histories are read again when the window comes back (activated, restored) or their page
+// is chosen again.
+TEST_F(Pages, LayoutPictureAndHistoriesAreReadAgainWhenThePageComesBack) {
+  MainFrame& f = Open();
+  const RECT area{kLayoutPictureArea.left, kLayoutPictureArea.top, kClientWidth,
+                  kLayoutPictureArea.bottom};
+  for (int way = 0; way < 3; ++way) {
+    const auto comeBack = [&](int command) {
+      SendMessageW(f.hwnd(), way ? WM_SIZE : WM_ACTIVATE, way ? SIZE_RESTORED : WA_ACTIVE, 0);
+      if (way == 2) Command(command);
+      UpdateWindow(f.hwnd());
+    };
+    Command(ID_KEYBOARD_LAYOUT);
+    FinishSlide(f);
+    std::string bmp = BmpFile(800, 400, RGB(200, 40, 40));
+    bmp.replace(54 + 399 * 800 * 3, 3, {0, char(100 + way), char(200)});  // the top-left pixel
+    way < 2 ? folder.Write("kb0.kpd", bmp) : folder.Remove("kb0.kpd");
+    comeBack(ID_KEYBOARD_LAYOUT);
+    EXPECT_EQ(PixelAt(f, area.left, area.top), way < 2 ? RGB(200, 100 + way, 0) : kLayoutPlainFill);
+    Command(ID_SCORE_SHEET);
+    folder.Write(ScoreFileName(1), AppendedHistory("", 20.0f + 30 * way));
+    comeBack(ID_SCORE_SHEET);
+    EXPECT_EQ(PixelAt(f, kChartStrokeStartX + 2, ScoreY(20.0f + 30 * way)), Colors().level[1]);
+  }
 }
 
 }  // namespace
