@@ -41,7 +41,7 @@ std::string TextOf(HWND window) {
   GetWindowTextW(window, text, 512);
   return Narrow(text);
 }
-void Press(HWND dialog, int id) {
+void PressButton(HWND dialog, int id) {
   PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), LPARAM(GetDlgItem(dialog, id)));
 }
 
@@ -130,14 +130,14 @@ TEST_F(Settings, DialogShowsTheColoursAndOnlyItsOkTakesAndStoresThem) {
       if (GetDlgItem(dialog, IDC_PICK_STANDARD)) {
         settings = dialog;
         shown.push_back(Swatches(dialog));
-        return Press(dialog, shown.size() == 1 ? IDC_PICK_STANDARD + index : close);
+        return PressButton(dialog, shown.size() == 1 ? IDC_PICK_STANDARD + index : close);
       }
       colorOwner = GetWindow(dialog, GW_OWNER);
       for (int i = 0; i < 3; ++i) {  // the colour dialog's red, green and blue edits
         offered |= GetDlgItemInt(dialog, 706 + i, nullptr, FALSE) << 8 * i;
         SetDlgItemInt(dialog, 706 + i, 0x70 + i, FALSE);
       }
-      Press(dialog, pick ? IDOK : IDCANCEL);
+      PressButton(dialog, pick ? IDOK : IDCANCEL);
     });
     folder.Remove("skd.kpd");
     Command(ID_SETTINGS);
@@ -172,7 +172,7 @@ TEST_F(Background, CommandRefusesSmallPicturesSayingSoAndKeepsATakenOneForGood) 
     if (text) boxes.push_back(TextOf(text));
     SetDlgItemTextW(dialog, 0x47C, answer.c_str());  // the file name's combo box and edit
     SetDlgItemTextW(dialog, 0x480, answer.c_str());
-    Press(dialog, text || !answer.empty() ? IDOK : IDCANCEL);
+    PressButton(dialog, text || !answer.empty() ? IDOK : IDCANCEL);
   });
   const auto put = [&](const wchar_t* name, const std::string& bytes) {
     std::ofstream((Widen(folder.path()) + name).c_str(), std::ios::binary) << bytes;
