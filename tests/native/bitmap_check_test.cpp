@@ -72,6 +72,7 @@ TEST(BitmapCheck, RefusesAbsurdOrBrokenHeaders) {
   EXPECT_FALSE(Parse(InfoHeader(0, 600)));
   EXPECT_FALSE(Parse(InfoHeader(-800, 600)));
   EXPECT_FALSE(Parse(InfoHeader(800, INT32_MIN)));
+  EXPECT_TRUE(Parse(InfoHeader(1, 32767)));           // the tallest side GDI draws
   EXPECT_FALSE(Parse(InfoHeader(30000, 30000, 32)));  // gigabytes of pixels
   EXPECT_FALSE(Parse(InfoHeader(800, 600, 7)));
   EXPECT_FALSE(Parse(InfoHeader(800, 600, 24, 0)));

@@ -29,12 +29,14 @@ TEST(Exercise, ClockStartsAtTheFirstKeyAndStopsAtTheFortieth) {
     EXPECT_EQ(exercise.phase(), Phase::Typing);
     EXPECT_EQ(exercise.startTime(), 105);
     for (int i = 1; i < 39; ++i) EXPECT_FALSE(exercise.Type(kPassage[i], 110).finished);
+    EXPECT_EQ(exercise.typedCount(), 39);
     const KeyOutcome last = exercise.Type('2', 121);
     EXPECT_TRUE(last.finished);
     EXPECT_EQ(exercise.phase(), Phase::Finished);
     EXPECT_EQ(exercise.elapsedSeconds(), 16);
     // Nothing is stored past the last cell.
-    EXPECT_FALSE(exercise.Type('x', 122).stored);
+    const KeyOutcome ignored = exercise.Type('x', 122);
+    EXPECT_FALSE(ignored.stored || ignored.finished);
     EXPECT_EQ(exercise.cursor(), 39);
   }
 }
@@ -42,13 +44,16 @@ TEST(Exercise, ClockStartsAtTheFirstKeyAndStopsAtTheFortieth) {
 // Only the level's own cells count, and each level is scored by its own rules.
 TEST(ExerciseResult, EveryLevelIsScoredByItsOwnRules) {
   for (int level = 0; level < kLevelCount; ++level) {
+    Exercise exercise;
+    exercise.RequestStart(level);
+    ASSERT_TRUE(exercise.Begin(std::string(kTextBufferSize, 'a'), 0));
     const int length = kLevels[level].exerciseLength;
-    const std::string passage(length + 10, 'a');
-    std::string typed = passage;
-    typed[0] = typed[length - 1] = 'b';
+    for (int k = 0; k < length; ++k)
+      exercise.Type(k == 0 || k == length - 1 ? 'b' : 'a', k ? 30 : 0);
     ExerciseResult result;
     result.scoreSaved = false;
-    result.Evaluate(passage, typed, level, 30);
+    result.Evaluate(exercise.passage(), exercise.typed(), exercise.level(),
+                    exercise.elapsedSeconds());
     const Figures expected = ComputeFigures(level, length - 2, 30);
     EXPECT_EQ(result.level, level);
     EXPECT_EQ(result.correctCount, length - 2) << level;
@@ -57,7 +62,14 @@ TEST(ExerciseResult, EveryLevelIsScoredByItsOwnRules) {
     EXPECT_EQ(result.score, expected.score) << level;
     EXPECT_EQ(result.resultText, FormatResultLine(level, expected));
     EXPECT_TRUE(result.scoreSaved);
+    exercise.RequestStart(kLevelCount);  // no such level: the last one stays
+    EXPECT_EQ(exercise.level(), level);
   }
+  // A typed text shorter than the passage counts only what it holds.
+  const std::string same(10, 'a');
+  ExerciseResult cut;
+  cut.Evaluate(same, std::string_view(same).substr(0, 3), 0, 10);
+  EXPECT_EQ(cut.correctCount, 3);
 }
 
 TEST(Exercise, KeysBeforeThePassageAndBackspaceAtTheStartAreIgnored) {
@@ -106,7 +118,7 @@ TEST(ToolStripSlide, AwayAndBackRunTheirStepsAndEndOnOrPastTheEnd) {
   EXPECT_FALSE(slide.sliding());
   EXPECT_EQ(LevelOfPage(Page::Home), -1);
   EXPECT_EQ(LevelOfPage(Page::ScoreSheet), -1);
-  EXPECT_EQ(LevelOfPage(LevelPage(4)), 4);
+  for (int level = 0; level < kLevelCount; ++level) EXPECT_EQ(LevelOfPage(LevelPage(level)), level);
 }
 
 // Away, the strip rises from where it rests out of sight; back, it comes down to rest.

@@ -21,6 +21,9 @@ TEST(MenuItems, TabRuleLinesUpAcceleratorTexts) {
 TEST(MenuItems, MnemonicLetters) {
   EXPECT_EQ(MnemonicOf("初级练习(&B)\tF2"), 'b');
   EXPECT_EQ(MnemonicOf("Fish && &Chips"), 'c');
+  EXPECT_EQ(MnemonicOf("&Zip"), 'z');
+  EXPECT_EQ(MnemonicOf("&Ant"), 'a');
+  EXPECT_EQ(MnemonicOf("&ant"), 'a');
   EXPECT_FALSE(MnemonicOf("成绩单..."));
   EXPECT_FALSE(MnemonicOf("A&&B"));
   EXPECT_FALSE(MnemonicOf("trailing&"));

@@ -84,7 +84,7 @@ TEST(ScoreHistory, DamagedLengthsLoseOnlyThePartialRecordAndOverlongTailsStay) {
             Records(2, 30) + Floats({99.0f}) + Records(31, 32));
   // 118 bytes: 29 whole records and a partial one; the new score is the 30th.
   EXPECT_EQ(AppendedHistory(Records(1, 32).substr(0, 118), 5.0f), Records(1, 29) + Floats({5.0f}));
-  const std::vector<float> parsed = ParseHistory(Records(1, 2) + "ab");
+  const std::vector<float> parsed = ParseHistory(Records(1, 2));
   ASSERT_EQ(parsed.size(), 2u);
   EXPECT_EQ(parsed[1], 2.37f);
 }

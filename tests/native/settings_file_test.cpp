@@ -39,8 +39,9 @@ TEST(SettingsFile, ShortFilesKeepDefaultsForWhatTheyLack) {
   EXPECT_EQ(empty.colors, defaults.colors);
   EXPECT_EQ(empty.backgroundPath, "E:\\k\\bgmain0.kpd");
 
-  // Skin and the first colour present; the second colour cut in half.
-  const SettingsRecord partial = DecodeSettings(full.substr(0, 11), defaults);
+  // The skin alone; then the skin and the first colour (its LF stored as CR LF).
+  EXPECT_EQ(DecodeSettings(full.substr(0, 4), defaults).skinIndex, 2);
+  const SettingsRecord partial = DecodeSettings(full.substr(0, 9), defaults);
   EXPECT_EQ(partial.skinIndex, 2);
   EXPECT_EQ(partial.colors[0], Rgb(10, 13, 26));
   EXPECT_EQ(partial.colors[1], defaults.colors[1]);

@@ -36,6 +36,11 @@ TEST(LevelTable, KeystrokeRepaintsCoverTheChangedCell) {
   }
 }
 
+TEST(KeyBoxes, RowsStartAtTheirFirstKeyAndStepByThePitch) {
+  for (char first : {'q', 'a', 'z', '7', '4', '1'}) EXPECT_TRUE(FindKeyBox(first)) << first;
+  EXPECT_EQ(FindKeyBox('w')->left - FindKeyBox('q')->left, kKeyPitch);
+}
+
 TEST(KeyBoxes, KeysWithoutAHintHaveNoBox) {
   for (char none : {'Q', ',', ';', '\0', '\x80', 'A'})
     EXPECT_FALSE(FindKeyBox(static_cast<unsigned char>(none)).has_value()) << none;

@@ -20,6 +20,12 @@ TEST(Tips, TicksTurnThroughAllAndComeBackToTheFirst) {
 }
 
 // The classic frame: 3-pixel borders, a 2-pixel client edge, caption and menu bar of 19.
+// The bar less ten points, the bar measured at 96 dpi.
+TEST(Tips, FontFollowsTheMenuBarAtAnyScale) {
+  EXPECT_EQ(TipPointSize(19, 96), 9);
+  EXPECT_EQ(TipPointSize(36, 120), 18);
+}
+
 TEST(Tips, GlyphAndTipFollowTheMenuBarOfAnyFrame) {
   for (int border : {3, 7}) {
     const int w = 700 + 2 * (border + 2);
@@ -33,6 +39,10 @@ TEST(Tips, GlyphAndTipFollowTheMenuBarOfAnyFrame) {
     EXPECT_EQ(glyph.top, border + 20) << border;
     EXPECT_EQ(glyph.left - TipRect(f).right, 2) << border;
     EXPECT_EQ(TipRect(f).height(), 19) << border;
+    EXPECT_EQ(TipRect(f).left, kTipLeft);
+    FrameLayout wide = f;
+    wide.menuTitlesRight = kTipLeft + 50;  // larger menu titles push the tip right
+    EXPECT_EQ(TipRect(wide).left, wide.menuTitlesRight + kTipGlyphGap);
     // Clicks count over the glyph's columns, from the menu bar's top to the client area.
     const Rect hit = PowerGlyphHitRect(f);
     EXPECT_TRUE(hit.Contains({686, -21}) && hit.Contains({701, -1})) << border;
