@@ -1,7 +1,10 @@
+#include "platform/gbk.h"
 #include "practice/key_boxes.h"
 #include "scores/score_history.h"
 #include "scores/score_store.h"
 #include "tests/frame_test.h"
+
+#include <thread>
 
 namespace kelp::test {
 namespace {
@@ -102,6 +105,22 @@ TEST_F(Typing, EachLevelShowsAPassageOfItsTextThenItsResultAndStoresTheScore) {
     Type("\r");
     EXPECT_TRUE(f.exercise().phase() == Phase::Ready && f.exercise().level() == level);
   }
+}
+
+// A history held open for a moment by another program still takes the score; a lost
+// history comes back from a temporary file of whole records, not from a cut first score.
+TEST_F(Typing, HeldOrInterruptedHistoriesLoseNoScore) {
+  folder.Write("Lev1Data.kpd.tmp", AppendedHistory(AppendedHistory("", 20.5f), 80.25f));
+  folder.Write("Lev2Data.kpd.tmp", AppendedHistory("", 30.0f));
+  EXPECT_EQ(ReadScores(folder.path(), 1), (std::vector<float>{20.5f, 80.25f}));
+  EXPECT_TRUE(ReadScores(folder.path(), 2).empty());
+  const HANDLE held = CreateFileW(Widen(folder.path() + "Lev1Data.kpd").c_str(), GENERIC_READ,
+                                  FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(held, INVALID_HANDLE_VALUE);
+  std::thread holder([held] { Sleep(100), CloseHandle(held); });
+  EXPECT_TRUE(AppendScore(folder.path(), 1, 55.5f));
+  holder.join();
+  EXPECT_EQ(ReadScores(folder.path(), 1), (std::vector<float>{20.5f, 80.25f, 55.5f}));
 }
 
 // The key of the next character is framed; other characters and the result page frame
