@@ -19,6 +19,7 @@
 #include <cstdio>
 #include <limits>
 #include <random>
+#include <thread>
 
 namespace kelp::test {
 namespace {
@@ -26,17 +27,13 @@ namespace {
 enum How { kBytes, kMissing, kDirectory, kHuge, kReadOnly, kUntouched };
 constexpr char kOwnPicture[] = "own.bmp";  // the learner's picture, named in skd.kpd
 
-struct Damage {
-  std::string file, what, bytes;
-  How how = kBytes;
-};
+using Damage = std::tuple<std::string, std::string, std::string, How>;  // file, what, bytes
 
-// Puts `file` into the folder as `how` says, whatever was there.
+// Puts `file` into the fresh folder as `how` says.
 void Lay(const DataFolder& folder, const std::string& file, const std::string& bytes, How how) {
   const std::wstring path = Widen(folder.path() + file);
   if (how == kUntouched) return;
-  SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-  if (!DeleteFileW(path.c_str())) RemoveDirectoryW(path.c_str());
+  folder.Remove(file);
   if (how == kDirectory) CreateDirectoryW(path.c_str(), nullptr);
   if (how == kMissing || how == kDirectory) return;
   folder.Write(file, bytes);
@@ -87,9 +84,10 @@ std::vector<Damage> Damages() {
                  How how = kBytes) {
     damages.push_back({file, what, bytes, how});
   };
-  // Each entry of a table goes into the files in turn, named by its family and place.
+  // Each entry goes into the files in turn, named by its family and place.
   auto putAll = [&](const std::vector<std::string>& files, const std::string& family,
-                    const std::vector<std::string>& table) {
+                    const auto&... entries) {
+    const std::vector<std::string> table = {entries...};
     for (std::size_t i = 0; i < table.size(); ++i)
       put(files[i % files.size()], family + " " + std::to_string(i + 1), table[i]);
   };
@@ -113,45 +111,33 @@ std::vector<Damage> Damages() {
   const float nan = std::numeric_limits<float>::quiet_NaN();
   const float inf = std::numeric_limits<float>::infinity();
   putAll({std::begin(kLearnerFiles) + 1, std::end(kLearnerFiles)}, "odd scores",
-         {f(nan) + f(50) + f(nan), f(inf) + f(70) + f(-inf), f(-5) + f(-100) + f(-0.0f),
-          f(1e30f) + f(-1e30f), f(1e-45f) + f(-1e-40f), Le(0x7f800001) + Le(0xff800001),
-          std::string(120, '\xff'), std::string(128, 'B'), std::string(121, 'B'),
-          std::string(119, 'B'), f(88) + "ab", std::string(16000, '~')});
+         f(nan) + f(50) + f(nan), f(inf) + f(70) + f(-inf), f(-5) + f(-100) + f(-0.0f),
+         f(1e30f) + f(-1e30f), f(1e-45f) + f(-1e-40f), Le(0x7f800001) + Le(0xff800001),
+         std::string(120, '\xff'), std::string(128, 'B'), std::string(121, 'B'),
+         std::string(119, 'B'), f(88) + "ab", std::string(16000, '~'));
 
   // Settings no dialog can write: skins out of range, odd colours, paths to no picture.
-  putAll({"skd.kpd"}, "odd settings",
-         {Settings(-1, 0x123456, "C:\\\x80\xff\xfe\x81.bmp"), Settings(4, 0, "C:\\pic\xb0"),
-          Settings(INT_MAX, ~0u, std::string("C:\\a\0b.bmp", 10)),
-          Settings(INT_MIN, 0x0a0a0a, std::string(5000, 'a')),
-          Settings(1, 0x0a0d0a, "").substr(0, 35), Settings(2, 0xff0a1a0d, "bgmain1.kpd"),
-          Settings(3, 0x1a1a1a, "\\\\.\\CON"), Settings(2, 0, "\\\\nohost\\share\\x.bmp"),
-          Settings(0, 0, "C:\\a\rb.bmp\r"), Settings(0, 0, "\n\n\n")});
+  putAll({"skd.kpd"}, "odd settings", Settings(-1, 0x123456, "C:\\\x80\xff\xfe\x81.bmp"),
+         Settings(4, 0, "C:\\pic\xb0"), Settings(INT_MAX, ~0u, std::string("C:\\a\0b.bmp", 10)),
+         Settings(INT_MIN, 0x0a0a0a, std::string(5000, 'a')),
+         Settings(1, 0x0a0d0a, "").substr(0, 35), Settings(2, 0xff0a1a0d, "bgmain1.kpd"),
+         Settings(3, 0x1a1a1a, "\\\\.\\CON"), Settings(2, 0, "\\\\nohost\\share\\x.bmp"),
+         Settings(0, 0, "C:\\a\rb.bmp\r"), Settings(0, 0, "\n\n\n"));
 
   // Pictures with headers no painter wrote, as skin, keyboard and own pictures.
   const std::vector<std::string> pictures[] = {{"bgmain0.kpd", "kb1.kpd", "kb2.kpd", "kb0.kpd"},
                                                {kOwnPicture}};
   for (const std::vector<std::string>& files : pictures)
-    putAll(files, "odd bitmap",
-           {Bmp(4096, kWidth, 0x7fffffff),
-            Bmp(4096, kHeight, 0x80000000),
-            Bmp(kFull, kWidth, -700u),
-            Bmp(16, kWidth, 0, kHeight, 0),
-            Bmp(4096, kWidth, 30000, kHeight, 30000),
-            Bmp(kFull, kBits, 0),
-            Bmp(kFull, kBits, 7),
-            Bmp(kFull, kBits, 64),
-            Bmp(kFull, kPlanes, 9),
-            Bmp(kFull, kOffBits, 0x7ffffff0),
-            Bmp(5000, kBits, 8, kCompression, 1, kSizeImage, 5000),
-            Bmp(5000, kBits, 4, kCompression, 2, kSizeImage, ~0u),
-            Bmp(kFull, kBits, 8, kColorsUsed, ~0u),
-            Bmp(kFull, kInfoSize, 12),
-            Bmp(60, kInfoSize, 124),
-            Bmp(kFull, kInfoSize, 0x80000000),
-            Bmp(kFull, kBits, 16, kCompression, 3),
-            Bmp(100, kCompression, 4, kSizeImage, 100),
-            Bmp(kFull / 2),
-            Bmp(0)});
+    putAll(files, "odd bitmap", Bmp(4096, kWidth, 0x7fffffff), Bmp(4096, kHeight, 0x80000000),
+           Bmp(kFull, kWidth, -700u), Bmp(16, kWidth, 0, kHeight, 0),
+           Bmp(4096, kWidth, 30000, kHeight, 30000), Bmp(kFull, kBits, 0), Bmp(kFull, kBits, 7),
+           Bmp(kFull, kBits, 64), Bmp(kFull, kPlanes, 9), Bmp(kFull, kOffBits, 0x7ffffff0),
+           Bmp(5000, kBits, 8, kCompression, 1, kSizeImage, 5000),
+           Bmp(5000, kBits, 4, kCompression, 2, kSizeImage, ~0u),
+           Bmp(kFull, kBits, 8, kColorsUsed, ~0u), Bmp(kFull, kInfoSize, 12),
+           Bmp(60, kInfoSize, 124), Bmp(kFull, kInfoSize, 0x80000000),
+           Bmp(kFull, kBits, 16, kCompression, 3), Bmp(100, kCompression, 4, kSizeImage, 100),
+           Bmp(kFull / 2), Bmp(0));
   put(kOwnPicture, "a directory", "", kDirectory);
   put(kOwnPicture, "huge", Bmp(0), kHuge);
 
@@ -160,19 +146,17 @@ std::vector<Damage> Damages() {
     const std::size_t least = level.offsetModulus - 1 + level.bytesRead;
     std::string gbk;
     while (gbk.size() < least) gbk += "\xc4\xe3\xba\xc3\r\n\t\x1a\x7f";
-    putAll(
-        {level.textFile}, "untypable text",
-        {std::string(least, '\0'), std::string(least, '\xff'), gbk, std::string(least - 1, 'a')});
+    putAll({level.textFile}, "untypable text", std::string(least, '\0'), std::string(least, '\xff'),
+           gbk, std::string(least - 1, 'a'));
   }
 
   // Sounds whose chunks lie.
   const std::string riff = "RIFF" + Le(0xfffffff0) + "WAVE", pcm = "fmt " + Le(16) + Le(1, 2);
   for (const char* file : {kRightKeySound, kWrongKeySound, kSelectSound})
     putAll(
-        {file}, "lying chunks",
-        {riff + pcm + Le(0, 2) + Le(0, 12), riff + "junk" + Le(~0u) + "abcd",
-         riff + pcm + Le(1, 2) + Le(8000) + Le(8000) + Le(1, 2) + Le(8, 2) + "data" + Le(~0u >> 1),
-         riff + "fmt " + Le(2) + Le(0xffff, 2)});
+        {file}, "lying chunks", riff + pcm + Le(0, 2) + Le(0, 12), riff + "junk" + Le(~0u) + "abcd",
+        riff + pcm + Le(1, 2) + Le(8000) + Le(8000) + Le(1, 2) + Le(8, 2) + "data" + Le(~0u >> 1),
+        riff + "fmt " + Le(2) + Le(0xffff, 2));
   return damages;
 }
 
@@ -197,25 +181,20 @@ std::optional<std::string> Take(const DataFolder& folder, const std::string& nam
 std::atomic<const char*> g_current{nullptr};
 std::atomic<DWORD> g_started{0};
 
-LONG WINAPI ReportCrash(EXCEPTION_POINTERS* exception) {
-  std::printf("corpus: CRASH (code %08lx) in variant \"%s\"\n",
-              exception->ExceptionRecord->ExceptionCode, g_current.load());
-  std::fflush(stdout);
-  return EXCEPTION_EXECUTE_HANDLER;
-}
-
-DWORD WINAPI WatchForHangs(void*) {
-  for (;; Sleep(500)) {
-    if (!g_started || GetTickCount() - g_started < 30000) continue;
+TEST(MalformedFileCorpus, NoCrashHangGarbageOrDataLoss) {
+  SetUnhandledExceptionFilter([](EXCEPTION_POINTERS* exception) -> LONG {
+    std::printf("corpus: CRASH (code %08lx) in variant \"%s\"\n",
+                exception->ExceptionRecord->ExceptionCode, g_current.load());
+    std::fflush(stdout);
+    return EXCEPTION_EXECUTE_HANDLER;
+  });
+  std::thread([] {
+    for (DWORD started = 0; !started || GetTickCount() - started < 30000; started = g_started)
+      Sleep(500);
     std::printf("corpus: HANG in variant \"%s\"\n", g_current.load());
     std::fflush(stdout);
     TerminateProcess(GetCurrentProcess(), 3);
-  }
-}
-
-TEST(MalformedFileCorpus, NoCrashHangGarbageOrDataLoss) {
-  SetUnhandledExceptionFilter(ReportCrash);
-  CloseHandle(CreateThread(nullptr, 0, WatchForHangs, nullptr, 0, nullptr));
+  }).detach();
   const std::vector<Damage> damages = Damages();
   std::vector<std::uint32_t> plainSheet;  // as the untouched files show it
   int losses = 0, garbage = 0, leaks = 0;
@@ -230,8 +209,9 @@ TEST(MalformedFileCorpus, NoCrashHangGarbageOrDataLoss) {
     if (file == kOwnPicture) folder.Write("skd.kpd", Settings(2, 0x808080, folder.path() + file));
     std::optional<std::string> before[std::size(kLearnerFiles)];
     for (int k = 0; k < std::ssize(before); ++k) before[k] = Take(folder, kLearnerFiles[k]);
-    std::minstd_rand random(i + 1);
-    TheSeams().nextRandom = [&random] { return static_cast<int>(random() % 32768); };
+    TheSeams().nextRandom = [random = std::minstd_rand(i + 1)]() mutable {
+      return static_cast<int>(random() % 32768);
+    };
     const int gdiBefore = LiveGdiHandles();
     std::string garbled, lost;  // where
     {
@@ -281,7 +261,6 @@ TEST(MalformedFileCorpus, NoCrashHangGarbageOrDataLoss) {
       FinishSlide(*frame);
     }
     g_started = 0;
-    TheSeams().nextRandom = nullptr;
     const int leaked = LiveGdiHandles() - gdiBefore;
     // skd.kpd keeps its bytes or holds the skin the run chose; a history only gains a
     // score, in the 30th place once full.
@@ -292,10 +271,15 @@ TEST(MalformedFileCorpus, NoCrashHangGarbageOrDataLoss) {
       const std::optional<std::string> after = Take(folder, kLearnerFiles[k]);
       const std::vector<float> scores = ParseHistory(after.value_or(""));
       const std::size_t added = std::min(scores.size(), std::size_t{kHistoryCapacity}) - 1;
-      const bool stored = k == 0 ? after == chosen
-                                 : before[k] && !scores.empty() &&
-                                       after == AppendedHistory(*before[k], scores[added]);
-      if (after != before[k] && !stored) lost += std::string(" ") + kLearnerFiles[k];
+      // A read-only file is the learner's protection: it stays as it is.
+      const bool writable = how != kReadOnly || file != kLearnerFiles[k];
+      const bool stored =
+          writable && (k == 0 ? after == chosen
+                              : before[k] && !scores.empty() &&
+                                    after == AppendedHistory(*before[k], scores[added]));
+      if ((after != before[k] && !stored) ||
+          FileExists(TemporaryPathOf(folder.path() + kLearnerFiles[k])))
+        lost += std::string(" ") + kLearnerFiles[k];
     }
     RemoveTree(Widen(folder.path()));  // the folder's own cleanup deletes plain files only
     losses += !lost.empty();

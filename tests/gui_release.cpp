@@ -221,6 +221,7 @@ TEST(ExecutableFolder, IsCutAtTheLastBackslashOfTheWidePathOrIsTheShortFormOrNot
   EXPECT_FALSE(WriteFileAtomically("Lev3Data.kpd", "x"));
   EXPECT_FALSE(WriteFileAtomically("sub\\Lev3Data.kpd", "x"));
   EXPECT_FALSE(std::filesystem::exists(tree.path() + L"Lev3Data.kpd"));
+  SetCurrentDirectoryW(BinFolder().c_str());  // the folder in use could not be removed
 }
 
 // The exercise's stopwatch counts from the system's start, not by the date: a

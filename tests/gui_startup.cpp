@@ -95,7 +95,7 @@ TEST_F(Unwritable, FolderTakingNoFileKeepsTheProgramRunningAndTheOldFiles) {
             EncodeSettings({3, kSkins[3].defaultColors, folder.path() + kSkins[3].backgroundFile}));
   type(passage);
   EXPECT_EQ(note(3), 0);
-  EXPECT_EQ(folder.Read("Lev0Data.kpd")->substr(0, history.size()), history);
+  EXPECT_EQ(folder.Read("Lev0Data.kpd").value_or("").substr(0, history.size()), history);
   EXPECT_EQ(ReadScores(folder.path(), 0).size(), 3u);
   EXPECT_FALSE(FileExists(TemporaryPathOf(folder.path() + "Lev0Data.kpd")));
 }

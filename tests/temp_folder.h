@@ -2,24 +2,17 @@
 
 #include <windows.h>
 
+#include <filesystem>
 #include <string>
 
 namespace kelp::test {
 
-// Removes a folder (its path ends in a backslash) with everything in it, read-only
-// files included.
+// Removes a folder with everything in it, read-only files included.
 inline void RemoveTree(const std::wstring& folder) {
-  WIN32_FIND_DATAW found;
-  const HANDLE search = FindFirstFileW((folder + L"*").c_str(), &found);
-  for (bool more = search != INVALID_HANDLE_VALUE; more; more = FindNextFileW(search, &found)) {
-    const std::wstring path = folder + found.cFileName;
-    if (found.cFileName[0] == L'.') continue;
-    if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) RemoveTree(path + L"\\");
-    SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-    DeleteFileW(path.c_str());
-  }
-  FindClose(search);
-  RemoveDirectoryW(folder.c_str());
+  std::error_code error;
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(folder, error))
+    SetFileAttributesW(entry.path().c_str(), FILE_ATTRIBUTE_NORMAL);
+  std::filesystem::remove_all(folder, error);
 }
 
 // A fresh folder under the temporary folder, named for this process and removed
