@@ -38,9 +38,10 @@ void Lay(const DataFolder& folder, const std::string& file, const std::string& b
   if (how == kMissing || how == kDirectory) return;
   folder.Write(file, bytes);
   if (how == kReadOnly) SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_READONLY);
+  if (how != kHuge) return;
   const HANDLE handle = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, 0);
-  if (how == kHuge)  // sparse: no disk is used
-    SetFilePointerEx(handle, {.QuadPart = 3LL << 30}, nullptr, FILE_BEGIN), SetEndOfFile(handle);
+  SetFilePointerEx(handle, {.QuadPart = 3LL << 30}, nullptr, FILE_BEGIN);  // sparse: no disk used
+  SetEndOfFile(handle);
   CloseHandle(handle);
 }
 
@@ -56,10 +57,10 @@ std::string Noise(std::size_t size) {
   return bytes;
 }
 
-// Header fields of a bitmap file, at their offsets.
-constexpr std::size_t kFull = kClientWidth * kClientHeight * 3;
+// Header fields of a bitmap file, at their offsets; the pixel bytes of a whole picture.
 constexpr int kOffBits = 10, kInfoSize = 14, kWidth = 18, kHeight = 22, kPlanes = 26, kBits = 28,
               kCompression = 30, kSizeImage = 34, kColorsUsed = 46;
+constexpr std::size_t kFull = kClientWidth * kClientHeight * 3;
 
 // A 700 x 450 24-bit bitmap file with some header fields changed (offset, value, ...),
 // then `pixels` bytes of noise.
