@@ -1,201 +1,115 @@
+// The program as Windows and other programs meet it: its version resource, the
+// real kelp.exe started from folders whose paths used to defeat it, two copies
+// storing into one folder, its own folder in GBK, and the exercise clock.
+#include "app/main_frame.h"
+#include "appearance/settings_store.h"
+#include "data_files.h"
 #include "platform/files.h"
 #include "platform/gbk.h"
-#include "resource_ids.h"
+#include "platform/seams.h"
+#include "scores/score_store.h"
 #include "tests/temp_folder.h"
-
-#include <windows.h>
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cwctype>
+#include <cstdlib>
+#include <filesystem>
 #include <memory>
-#include <string>
-#include <vector>
 
-// What the program looks like from outside: its resources, and the real kelp.exe
-// started from folders whose paths used to defeat it.
 namespace kelp::test {
 namespace {
 
-constexpr wchar_t kTitle[] = L"Kelp专业打字练习III(最终版)";
 const std::wstring kVersion = std::to_wstring(KELP_VERSION_MAJOR) + L"." +
                               std::to_wstring(KELP_VERSION_MINOR) + L"." +
                               std::to_wstring(KELP_VERSION_PATCH);
 
-// The folder of this test program: the build's bin folder, beside kelp.exe.
+// The build's bin folder: this test program's, beside kelp.exe.
 std::wstring BinFolder() {
-  std::wstring path(32768, L'\0');
-  path.resize(GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size())));
-  return path.substr(0, path.find_last_of(L'\\') + 1);
+  const std::wstring path = ExecutablePath();
+  return path.substr(0, path.rfind(L'\\') + 1);
 }
 
-BOOL CALLBACK CountName(HMODULE, LPCWSTR, LPWSTR name, LONG_PTR names) {
-  reinterpret_cast<std::vector<ULONG_PTR>*>(names)->push_back(reinterpret_cast<ULONG_PTR>(name));
-  return TRUE;
-}
-
-void ExpectManifest(const std::wstring& exe) {
-  const HMODULE module = LoadLibraryExW(exe.c_str(), nullptr,
-                                        LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
-  ASSERT_NE(module, nullptr) << Narrow(exe);
-  std::vector<ULONG_PTR> names;
-  EnumResourceNamesW(module, RT_MANIFEST, CountName, reinterpret_cast<LONG_PTR>(&names));
-  EXPECT_EQ(names, std::vector<ULONG_PTR>{1}) << "one manifest, the process one (id 1)";
-  const HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(1), RT_MANIFEST);
-  ASSERT_NE(found, nullptr);
-  std::wstring manifest;  // with each run of white space as one space
-  for (unsigned char c :
-       std::string(static_cast<const char*>(LockResource(LoadResource(module, found))),
-                   SizeofResource(module, found)))
-    if (!std::iswspace(c) || (!manifest.empty() && manifest.back() != L' '))
-      manifest += std::iswspace(c) ? L' ' : static_cast<wchar_t>(c);
-  FreeLibrary(module);
-  for (const wchar_t* part : {
-           L"<requestedExecutionLevel level=\"asInvoker\" uiAccess=\"false\"/>",
-           L"<supportedOS Id=\"{35138b9a-5d96-4fbd-8e2d-a2440225f93a}\"/>",  // 7
-           L"<supportedOS Id=\"{4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38}\"/>",  // 8
-           L"<supportedOS Id=\"{1f676c76-80e1-4239-95bb-83d0f6d0da78}\"/>",  // 8.1
-           L"<supportedOS Id=\"{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}\"/>",  // 10, 11
-           L"<gdiScaling xmlns=\"http://schemas.microsoft.com/SMI/2017/WindowsSettings\">true"
-           L"</gdiScaling>",
-           L"<assemblyIdentity type=\"win32\" name=\"Microsoft.Windows.Common-Controls\" "
-           L"version=\"6.0.0.0\" processorArchitecture=\"*\" "
-           L"publicKeyToken=\"6595b64144ccf1df\" language=\"*\"/>",
-       })
-    EXPECT_NE(manifest.find(part), std::wstring::npos) << Narrow(part);
-  EXPECT_EQ(manifest.find(L"dpiAware"), std::wstring::npos) << "gdiScaling is for DPI-unaware";
-}
-
+// What the file's properties show: its version and the product's name, in
+// Simplified Chinese (0804) and Unicode (04b0).
 void ExpectVersion(const std::wstring& exe) {
-  DWORD ignored = 0;
-  std::vector<char> block(GetFileVersionInfoSizeW(exe.c_str(), &ignored));
-  ASSERT_TRUE(GetFileVersionInfoW(exe.c_str(), 0, static_cast<DWORD>(block.size()), block.data()))
-      << Narrow(exe);
-  auto query = [&](const std::wstring& key) {
-    void* value = nullptr;
-    UINT length = 0;
-    return VerQueryValueW(block.data(), key.c_str(), &value, &length) && length ? value : nullptr;
-  };
-  const auto* fixed = static_cast<const VS_FIXEDFILEINFO*>(query(L"\\"));
-  ASSERT_NE(fixed, nullptr);
-  const DWORD high = MAKELONG(KELP_VERSION_MINOR, KELP_VERSION_MAJOR);
-  const DWORD low = MAKELONG(0, KELP_VERSION_PATCH);
-  EXPECT_EQ(
-      std::vector<DWORD>({fixed->dwSignature, fixed->dwFileVersionMS, fixed->dwFileVersionLS,
-                          fixed->dwProductVersionMS, fixed->dwProductVersionLS, fixed->dwFileType}),
-      std::vector<DWORD>({0xFEEF04BDu, high, low, high, low, VFT_APP}));
-  const auto* translation = static_cast<const WORD*>(query(L"\\VarFileInfo\\Translation"));
-  ASSERT_NE(translation, nullptr);
-  EXPECT_EQ(translation[0], 0x0804);  // Simplified Chinese
-  EXPECT_EQ(translation[1], 1200);    // Unicode
-  auto text = [&](const wchar_t* name) {
-    const auto* value =
-        static_cast<const wchar_t*>(query(L"\\StringFileInfo\\080404b0\\" + std::wstring(name)));
-    return std::wstring(value ? value : L"");
-  };
-  EXPECT_EQ(text(L"FileVersion"), kVersion);
-  EXPECT_EQ(text(L"ProductVersion"), kVersion);
-  EXPECT_EQ(text(L"ProductName"), kTitle);
-  EXPECT_EQ(text(L"OriginalFilename"), L"kelp.exe");
-  EXPECT_NE(text(L"FileDescription").find(L"Kelp"), std::wstring::npos);
-  EXPECT_NE(text(L"CompanyName").find(L"Kelp"), std::wstring::npos);
+  std::vector<char> block(GetFileVersionInfoSizeW(exe.c_str(), nullptr));
+  ASSERT_TRUE(GetFileVersionInfoW(exe.c_str(), 0, static_cast<DWORD>(block.size()), block.data()));
+  VS_FIXEDFILEINFO* fixed = nullptr;
+  wchar_t *version = nullptr, *product = nullptr;
+  UINT length = 0;
+  ASSERT_TRUE(VerQueryValueW(block.data(), L"\\", reinterpret_cast<void**>(&fixed), &length));
+  EXPECT_EQ(fixed->dwFileVersionMS,
+            static_cast<DWORD>(MAKELONG(KELP_VERSION_MINOR, KELP_VERSION_MAJOR)));
+  EXPECT_EQ(fixed->dwFileVersionLS, static_cast<DWORD>(MAKELONG(0, KELP_VERSION_PATCH)));
+  VerQueryValueW(block.data(), L"\\StringFileInfo\\080404b0\\FileVersion",
+                 reinterpret_cast<void**>(&version), &length);
+  VerQueryValueW(block.data(), L"\\StringFileInfo\\080404b0\\ProductName",
+                 reinterpret_cast<void**>(&product), &length);
+  EXPECT_EQ(version ? version : L"", kVersion);
+  EXPECT_EQ(Narrow(product ? product : L""), kWindowTitle);
 }
 
-struct Search {
-  DWORD process;
-  std::vector<HWND> windows;  // visible, the frame first
-};
-
-bool IsFrame(HWND window) {
-  wchar_t title[64] = {};
-  GetWindowTextW(window, title, 64);
-  return std::wstring(title) == kTitle;
-}
-
-BOOL CALLBACK CollectWindow(HWND window, LPARAM data) {
-  auto* search = reinterpret_cast<Search*>(data);
-  DWORD owner = 0;
-  GetWindowThreadProcessId(window, &owner);
-  if (owner != search->process || !IsWindowVisible(window)) return TRUE;
-  search->windows.insert(IsFrame(window) ? search->windows.begin() : search->windows.end(), window);
-  return TRUE;
-}
-
-// Starts the program `folder` + `name` from another working folder and checks, while
-// it runs, that it found its folder and its data; then ends it with its exit command.
+// Starts `folder` + `name` from another working folder and checks, while it runs,
+// that it found its folder and its data; then ends it with its exit command.
 void RunProgramIn(const std::wstring& folder, const std::wstring& name = L"kelp.exe") {
-  const std::wstring exe = folder + name;
-  std::wstring command = L"\"" + exe + L"\"";
+  std::wstring command = L"\"" + folder + name + L"\"";
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION process{};
-  ASSERT_TRUE(CreateProcessW(exe.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                             L"C:\\", &startup, &process))
-      << Narrow(exe);
-  std::unique_ptr<PROCESS_INFORMATION, void (*)(PROCESS_INFORMATION*)> end(
-      &process, [](PROCESS_INFORMATION* p) {
-        TerminateProcess(p->hProcess, 1);  // fails harmlessly once it has ended
-        CloseHandle(p->hThread);
-        CloseHandle(p->hProcess);
-      });
-  Search search{process.dwProcessId, {}};
-  for (int tries = 0; tries < 300 && WaitForSingleObject(process.hProcess, 50) == WAIT_TIMEOUT;
-       ++tries) {
-    search.windows.clear();
-    EnumWindows(CollectWindow, reinterpret_cast<LPARAM>(&search));
-    if (!search.windows.empty() && IsFrame(search.windows[0])) break;
-  }
-  ASSERT_FALSE(search.windows.empty()) << "no main window";
-  EXPECT_EQ(search.windows.size(), 1u) << "a message box or another window is open";
+  ASSERT_TRUE(CreateProcessW((folder + name).c_str(), command.data(), nullptr, nullptr, FALSE, 0,
+                             nullptr, L"C:\\", &startup, &process));
+  const std::shared_ptr<void> end(nullptr, [&](void*) {
+    TerminateProcess(process.hProcess, 1);  // fails harmlessly once it has ended
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+  });
+  // Once it waits for input its window is up, and any message box with it.
+  WaitForInputIdle(process.hProcess, 15000);
+  std::vector<HWND> shown;
+  EnumThreadWindows(
+      process.dwThreadId,
+      [](HWND window, LPARAM list) {
+        if (IsWindowVisible(window)) reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&shown));
+  ASSERT_EQ(shown.size(), 1u) << "no window, or a message box with it";
+  EXPECT_EQ(shown[0], FindWindowW(nullptr, Widen(kWindowTitle).c_str()));
   RECT client{};
-  GetClientRect(search.windows[0], &client);
-  EXPECT_EQ(client.right, 700);
-  EXPECT_EQ(client.bottom, 450);
-
+  GetClientRect(shown[0], &client);
+  EXPECT_EQ(client.right, kClientWidth);
+  EXPECT_EQ(client.bottom, kClientHeight);
   // The first start wrote skd.kpd beside the program, naming its own picture there.
   const std::string settings = ReadWholeFile(Narrow(folder + L"skd.kpd")).value_or("");
-  ASSERT_GT(settings.size(), 36u) << "no skd.kpd beside the program";
-  EXPECT_EQ(settings.substr(36), Narrow(folder + L"bgmain0.kpd"));
-
-  PostMessageW(search.windows[0], WM_COMMAND, ID_APP_EXIT, 0);
-  ASSERT_EQ(WaitForSingleObject(process.hProcess, 10000), WAIT_OBJECT_0);
+  EXPECT_EQ(DecodeSettings(settings, {}).backgroundPath, Narrow(folder + L"bgmain0.kpd"));
+  PostMessageW(shown[0], WM_COMMAND, ID_APP_EXIT, 0);
   DWORD code = 1;
+  WaitForSingleObject(process.hProcess, 10000);
   GetExitCodeProcess(process.hProcess, &code);
   EXPECT_EQ(code, 0u);
-  EXPECT_EQ(GetFileAttributesW((folder + L"skd.kpd.tmp").c_str()), INVALID_FILE_ATTRIBUTES);
+  EXPECT_FALSE(std::filesystem::exists(folder + L"skd.kpd.tmp"));
 }
 
-TEST(Release, ManifestAndVersionResourceOfTheProgram) {
-  ExpectManifest(BinFolder() + L"kelp.exe");
+TEST(Release, VersionResourceAndManifestOfTheProgram) {
   ExpectVersion(BinFolder() + L"kelp.exe");
   // This test program carries the same resources: the loader has read the manifest
   // and binds Common Controls 6 from the side-by-side store, not the system's 5.
   wchar_t path[MAX_PATH * 2] = {};
   GetModuleFileNameW(LoadLibraryW(L"comctl32.dll"), path, MAX_PATH * 2);
-  std::wstring lower = path;
-  for (wchar_t& c : lower) c = std::towlower(c);
-  EXPECT_NE(lower.find(L"\\winsxs\\"), std::wstring::npos) << Narrow(path);
-  EXPECT_NE(lower.find(L"common-controls"), std::wstring::npos) << Narrow(path);
+  CharLowerW(path);
+  EXPECT_NE(std::wstring(path).find(L"\\winsxs\\"), std::wstring::npos) << Narrow(path);
+  EXPECT_NE(std::wstring(path).find(L"common-controls"), std::wstring::npos) << Narrow(path);
 }
 
+// "嘰" is 0x87 0x5C in GBK: cut at the last 0x5C byte, the path of "嘰.exe" would
+// end inside the program's own name.
 TEST(Release, StartsFromAFolderWhoseGbkFormHasTheTrailByte5C) {
   const TempTree parent(L"kelp-release");
-  // "嘰" is 0x87 0x5C in GBK: cut at the last 0x5C byte, the path of "嘰.exe"
-  // would end inside the program's own name.
-  const std::wstring folder = parent.path() + L"打字 练习 嘰\\";
+  const std::wstring folder = parent.path() + L"打字 练习 嘰\\", bin = BinFolder();
   ASSERT_TRUE(CreateDirectoryW(folder.c_str(), nullptr));
-  const std::wstring bin = BinFolder();
-  for (const wchar_t* pattern : {L"*.kpd", L"*.WAV"}) {
-    WIN32_FIND_DATAW found;
-    const HANDLE search = FindFirstFileW((bin + pattern).c_str(), &found);
-    for (bool more = search != INVALID_HANDLE_VALUE; more; more = FindNextFileW(search, &found)) {
-      const std::wstring name = found.cFileName;
-      if (name != L"skd.kpd" && name.find(L"Data.kpd") == std::wstring::npos)
-        CopyFileW((bin + name).c_str(), (folder + name).c_str(), FALSE);
-    }
-    FindClose(search);
-  }
+  for (const char* file : kDataFiles)
+    CopyFileW((bin + Widen(file)).c_str(), (folder + Widen(file)).c_str(), FALSE);
   ASSERT_TRUE(CopyFileW((bin + L"kelp.exe").c_str(), (folder + L"嘰.exe").c_str(), FALSE));
   RunProgramIn(folder, L"嘰.exe");
 }
@@ -203,23 +117,117 @@ TEST(Release, StartsFromAFolderWhoseGbkFormHasTheTrailByte5C) {
 // Run by the test dist.UnzippedProgramRuns, after dist.ZipHoldsTheReleaseAndItsSums
 // has unpacked the zip into <build>\dist-check\<a folder with Chinese and spaces>\.
 TEST(UnzippedRelease, RunsFromAFolderWithChineseCharactersAndSpaces) {
-  std::wstring checks = BinFolder();
-  checks.resize(checks.find_last_of(L'\\', checks.size() - 2) + 1);
-  checks += L"dist-check\\";
-  WIN32_FIND_DATAW found;
-  const HANDLE search = FindFirstFileW((checks + L"*").c_str(), &found);
-  ASSERT_NE(search, INVALID_HANDLE_VALUE) << "the zip has not been unpacked";
+  const std::wstring bin = BinFolder();
+  const std::wstring checks = bin.substr(0, bin.rfind(L'\\', bin.size() - 2) + 1) + L"dist-check\\";
   std::wstring unpacked;
-  do {
-    if (found.cFileName[0] != L'.') unpacked = found.cFileName;
-  } while (FindNextFileW(search, &found));
-  FindClose(search);
+  std::error_code error;
+  for (const auto& entry : std::filesystem::directory_iterator(checks, error))
+    unpacked = entry.path().filename().wstring();
+  ASSERT_FALSE(unpacked.empty()) << "the zip has not been unpacked";
   EXPECT_NE(unpacked.find(L' '), std::wstring::npos);
   EXPECT_NE(Narrow(unpacked).find("\x87\x5C"), std::string::npos);
-  const std::wstring folder = checks + unpacked + L"\\kelp-" + kVersion + L"\\";
-  ExpectManifest(folder + L"kelp.exe");
-  ExpectVersion(folder + L"kelp.exe");
-  RunProgramIn(folder);
+  ExpectVersion(checks + unpacked + L"\\kelp-" + kVersion + L"\\kelp.exe");
+  RunProgramIn(checks + unpacked + L"\\kelp-" + kVersion + L"\\");
+}
+
+// Copy `tag` of two stores 15 scores into every history, tag * 100 + 0 .. 14, and
+// its settings after each; together they fill the 30 places. It returns its failures.
+constexpr int kCopyScores = 15;
+int StoreAsCopy(const std::string& folder, int tag) {
+  int failures = 0;
+  for (int step = 0; step < kCopyScores * kLevelCount; ++step) {
+    failures += !AppendScore(folder, step % kLevelCount, tag * 100.0f + step / kLevelCount);
+    failures += !SaveSettings(folder, {tag, {}, folder + std::to_string(step)});
+  }
+  return failures;
+}
+
+// This test program started with KELP_COPY ("<tag><folder>") is such a copy: it
+// stores before main, once the other copy is ready too.
+const bool kStoringCopy = [] {
+  const wchar_t* copy = _wgetenv(L"KELP_COPY");
+  if (!copy) return false;
+  ReleaseSemaphore(OpenSemaphoreW(SEMAPHORE_MODIFY_STATE, 0, L"Local\\KelpCopies"), 1, nullptr);
+  WaitForSingleObject(OpenEventW(SYNCHRONIZE, FALSE, L"Local\\KelpCopiesGo"), 60000);
+  ExitProcess(StoreAsCopy(Narrow(copy + 1), copy[0] - L'0'));
+}();
+
+// Each copy reads, appends and replaces; without one lock across the copies the
+// later replacement drops the other's score, or renames its half-written file.
+TEST(AtomicWrite, TwoCopiesStoringIntoOneFolderLoseNothing) {
+  ASSERT_FALSE(kStoringCopy);
+  const TempTree tree(L"kelp-files");
+  const HANDLE ready = CreateSemaphoreW(nullptr, 0, 2, L"Local\\KelpCopies");
+  const HANDLE go = CreateEventW(nullptr, TRUE, FALSE, L"Local\\KelpCopiesGo");
+  PROCESS_INFORMATION copies[2] = {};
+  for (int tag : {1, 2}) {
+    SetEnvironmentVariableW(L"KELP_COPY", (std::to_wstring(tag) + tree.path()).c_str());
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    ASSERT_TRUE(CreateProcessW(ExecutablePath().c_str(), nullptr, nullptr, nullptr, FALSE, 0,
+                               nullptr, nullptr, &startup, &copies[tag - 1]));
+  }
+  // Both copies wait at the start line, so that their stores overlap.
+  for (int copy = 0; copy < 2; ++copy) ASSERT_EQ(WaitForSingleObject(ready, 60000), WAIT_OBJECT_0);
+  SetEvent(go);
+  for (const PROCESS_INFORMATION& copy : copies) {
+    DWORD failures = 1;
+    WaitForSingleObject(copy.hProcess, 60000);
+    GetExitCodeProcess(copy.hProcess, &failures);
+    EXPECT_EQ(failures, 0u);
+  }
+  // Every history holds both copies' scores, each copy's in its order; skd.kpd is
+  // one copy's last, whole; nothing temporary is left.
+  const std::string folder = Narrow(tree.path());
+  for (int level = 0; level < kLevelCount; ++level) {
+    std::vector<float> scores = ReadScores(folder, level), expected;
+    std::stable_partition(scores.begin(), scores.end(), [](float s) { return s < 200; });
+    for (int i = 0; i < 2 * kCopyScores; ++i)
+      expected.push_back(i / kCopyScores * 100 + 100 + i % kCopyScores);
+    EXPECT_EQ(scores, expected) << level;
+  }
+  const std::string last = ReadWholeFile(folder + "skd.kpd").value_or("");
+  const int tag = DecodeSettings(last, {}).skinIndex;
+  EXPECT_EQ(last,
+            EncodeSettings({tag, {}, folder + std::to_string(kCopyScores * kLevelCount - 1)}));
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(tree.path()), {}), 6);
+}
+
+// "嘰" is 0x87 0x5C in GBK: its trail byte looks like a backslash.
+TEST(ExecutableFolder, IsCutAtTheLastBackslashOfTheWidePathOrIsTheShortFormOrNothing) {
+  std::wstring deep = L"C:";
+  while (deep.size() < 3000) deep += L"\\长路径文件夹嘰";
+  for (const std::wstring& folder : std::initializer_list<std::wstring>{
+           L"D:\\打字\\", L"D:\\嘰 练习\\", L"\\\\server\\共享\\嘰\\", deep + L"\\"})
+    EXPECT_EQ(GbkFolderOf(folder + L"嘰.exe"), Narrow(folder));
+  // No folder, or one with no GBK form and no short form (it does not exist).
+  for (const wchar_t* path : {L"kelp.exe", L"", L"C:\\no-such-\u0E01\u0E02\\kelp.exe"})
+    EXPECT_EQ(GbkFolderOf(path), "");
+  // Where short names exist, they name the same folder; elsewhere nothing.
+  const TempTree tree(L"kelp-files");
+  const std::wstring thai = tree.path() + L"\u0E01\u0E02\u0E03 folder\\";
+  CreateDirectoryW(thai.c_str(), nullptr);
+  CreateDirectoryW((thai + L"marker").c_str(), nullptr);
+  const std::string found = GbkFolderOf(thai + L"kelp.exe");
+  EXPECT_TRUE(found.empty() || std::filesystem::exists(Widen(found + "marker"))) << found;
+
+  // The program's own path whatever the first buffer and the working folder; a bare
+  // name (the folder that could not be found) is never completed with the working one.
+  SetCurrentDirectoryW(tree.path().c_str());
+  const std::wstring path = ExecutablePath();
+  for (size_t first : {0, 1, 7, 16}) EXPECT_EQ(ExecutablePath(first), path) << first;
+  EXPECT_TRUE(path.ends_with(L"\\kelp_gui_tests.exe"));
+  EXPECT_TRUE(FileExists(ExecutableDirectory() + kDataFiles[0]));
+  EXPECT_FALSE(WriteFileAtomically("Lev3Data.kpd", "x"));
+  EXPECT_FALSE(WriteFileAtomically("sub\\Lev3Data.kpd", "x"));
+  EXPECT_FALSE(std::filesystem::exists(tree.path() + L"Lev3Data.kpd"));
+  SetCurrentDirectoryW(BinFolder().c_str());  // the folder in use could not be removed
+}
+
+// The exercise's stopwatch counts from the system's start, not by the date: a
+// date or time set back during an exercise changes no measured time.
+TEST(ExerciseClock, CountsFromTheSystemStartNotByTheDate) {
+  EXPECT_LE(std::llabs(ClockSeconds() - static_cast<long long>(GetTickCount64() / 1000)), 1);
 }
 
 }  // namespace
