@@ -53,22 +53,8 @@ class MainFrame : public FrameWindow {
   ~MainFrame() override;
 
   HACCEL accelerators() const { return accelerators_; }
-  HMENU menu() const { return menu_; }
-  const std::string& exeDir() const { return exeDir_; }
-  Page page() const { return page_; }
   const ToolStripSlide& slide() const { return slide_; }
   const Exercise& exercise() const { return exercise_; }
-  const ExerciseResult& result() const { return result_; }
-  const SettingsRecord& settings() const { return settings_; }
-  Palette palette() const { return PaletteOf(settings_.colors); }
-  HBITMAP background() const { return background_.get(); }
-  HBITMAP hintPicture() const { return hintPicture_.get(); }
-  HBITMAP powerGlyph() const { return powerGlyph_.get(); }
-  const SystemMetrics& metrics() const { return metrics_; }
-  const ToolButtons& toolButtons() const { return toolButtons_; }
-  const HICON* toolIcons() const { return toolIcons_; }
-  const TipRotation& tips() const { return tips_; }
-  int digitThreeCount() const { return dedication_.digitThreeCount; }
 
   // Commands (the command table routes them; the tool strip calls them too).
   void OnLevel(int level);
@@ -90,6 +76,7 @@ class MainFrame : public FrameWindow {
   void RedrawAll();
 
  private:
+  Palette palette() const { return PaletteOf(settings_.colors); }
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   void ReadSystemMetrics();
   void LoadToolIcons();
