@@ -25,15 +25,12 @@ TEST(Exercise, ClockStartsAtTheFirstKeyAndStopsAtTheFortieth) {
     SCOPED_TRACE(level);
     Exercise exercise = Ready(level);
     EXPECT_EQ(exercise.phase(), Phase::Ready);
-    EXPECT_EQ(exercise.Type('a', 105).right, true);
-    EXPECT_EQ(exercise.phase(), Phase::Typing);
-    EXPECT_EQ(exercise.startTime(), 105);
+    EXPECT_TRUE(exercise.Type('a', 105).right);
+    EXPECT_TRUE(exercise.phase() == Phase::Typing && exercise.startTime() == 105);
     for (int i = 1; i < 39; ++i) EXPECT_FALSE(exercise.Type(kPassage[i], 110).finished);
     EXPECT_EQ(exercise.typedCount(), 39);
-    const KeyOutcome last = exercise.Type('2', 121);
-    EXPECT_TRUE(last.finished);
-    EXPECT_EQ(exercise.phase(), Phase::Finished);
-    EXPECT_EQ(exercise.elapsedSeconds(), 16);
+    EXPECT_TRUE(exercise.Type('2', 121).finished);
+    EXPECT_TRUE(exercise.phase() == Phase::Finished && exercise.elapsedSeconds() == 16);
     // Nothing is stored past the last cell.
     const KeyOutcome ignored = exercise.Type('x', 122);
     EXPECT_FALSE(ignored.stored || ignored.finished);
@@ -55,13 +52,11 @@ TEST(ExerciseResult, EveryLevelIsScoredByItsOwnRules) {
     result.Evaluate(exercise.passage(), exercise.typed(), exercise.level(),
                     exercise.elapsedSeconds());
     const Figures expected = ComputeFigures(level, length - 2, 30);
-    EXPECT_EQ(result.level, level);
-    EXPECT_EQ(result.correctCount, length - 2) << level;
-    EXPECT_EQ(result.speed, expected.speed) << level;
-    EXPECT_EQ(result.accuracy, expected.accuracy) << level;
-    EXPECT_EQ(result.score, expected.score) << level;
+    EXPECT_TRUE(result.level == level && result.correctCount == length - 2) << level;
+    EXPECT_TRUE(result.speed == expected.speed && result.accuracy == expected.accuracy &&
+                result.score == expected.score && result.scoreSaved)
+        << level;
     EXPECT_EQ(result.resultText, FormatResultLine(level, expected));
-    EXPECT_TRUE(result.scoreSaved);
     exercise.RequestStart(kLevelCount);  // no such level: the last one stays
     EXPECT_EQ(exercise.level(), level);
   }
@@ -83,8 +78,7 @@ TEST(Exercise, KeysBeforeThePassageAndBackspaceAtTheStartAreIgnored) {
   EXPECT_FALSE(exercise.Backspace());
   exercise.Type('z', 1);
   EXPECT_TRUE(exercise.Backspace());
-  EXPECT_EQ(exercise.cursor(), -1);
-  EXPECT_EQ(exercise.typedCount(), 0);
+  EXPECT_TRUE(exercise.cursor() == -1 && exercise.typedCount() == 0);
 }
 
 // A wrong space is stored as typed: where the passage has "-" it still counts as wrong.
@@ -92,8 +86,7 @@ TEST(Exercise, WrongSpaceOverADashCountsAsWrongAndShowsAsDash) {
   Exercise exercise = Ready();
   const std::string typed = "ab cd ef";  // cell 5 is "-" in the passage
   for (char c : typed) exercise.Type(c, 1);
-  EXPECT_FALSE(exercise.rightAt(5));
-  EXPECT_EQ(exercise.typedAt(5), ' ');
+  EXPECT_TRUE(!exercise.rightAt(5) && exercise.typedAt(5) == ' ');
   EXPECT_EQ(DisplayedTypedChar(exercise.typedAt(5), exercise.passageAt(5)), '-');
   EXPECT_EQ(DisplayedTypedChar(' ', ' '), ' ');
   for (int i = 8; i < 40; ++i) exercise.Type(kPassage[i], 1);
@@ -102,42 +95,29 @@ TEST(Exercise, WrongSpaceOverADashCountsAsWrongAndShowsAsDash) {
   EXPECT_EQ(result.correctCount, 39);
 }
 
-TEST(ToolStripSlide, AwayAndBackRunTheirStepsAndEndOnOrPastTheEnd) {
+// Away, the strip rises from where it rests out of sight in 14 ticks; back, it comes
+// down to rest in 16.
+TEST(ToolStripSlide, StripMovesOneWayFromRestToRestInItsTicks) {
   ToolStripSlide slide;
   EXPECT_FALSE(slide.Tick());
-  slide.SlideAway();
-  int ticks = 1;
-  while (!slide.Tick()) ++ticks;
-  EXPECT_EQ(ticks, 14);
-  EXPECT_EQ(slide.state(), StripState::Hidden);
-  slide.SlideBack();
-  ticks = 1;
-  while (!slide.Tick()) ++ticks;
-  EXPECT_EQ(ticks, 16);
-  EXPECT_EQ(slide.state(), StripState::Shown);
-  EXPECT_FALSE(slide.sliding());
-  EXPECT_EQ(LevelOfPage(Page::Home), -1);
-  EXPECT_EQ(LevelOfPage(Page::ScoreSheet), -1);
-  for (int level = 0; level < kLevelCount; ++level) EXPECT_EQ(LevelOfPage(LevelPage(level)), level);
-}
-
-// Away, the strip rises from where it rests out of sight; back, it comes down to rest.
-TEST(ToolStripSlide, StripMovesOneWayFromRestToRest) {
-  ToolStripSlide slide;
   for (bool away : {true, false}) {
     away ? slide.SlideAway() : slide.SlideBack();
-    int strip = slide.stripY();
+    int strip = slide.stripY(), ticks = 1;
     if (away) {
       EXPECT_NEAR(strip, kStripRestY, 5);
     }
-    while (!slide.Tick()) {
+    for (; !slide.Tick(); ++ticks) {
       EXPECT_EQ(slide.stripY() < strip, away) << strip;
       strip = slide.stripY();
     }
+    EXPECT_EQ(ticks, away ? 14 : 16);
+    EXPECT_EQ(slide.state(), away ? StripState::Hidden : StripState::Shown);
     EXPECT_EQ(slide.separatorY(), away ? kHiddenSeparatorY : kShownSeparatorY);
     EXPECT_LT(strip, away ? -kSlideBandHeight / 2 : kStripRestY + 1);
   }
-  EXPECT_EQ(slide.stripY(), kStripRestY);
+  EXPECT_TRUE(slide.stripY() == kStripRestY && !slide.sliding());
+  EXPECT_EQ(LevelOfPage(Page::Home) + LevelOfPage(Page::ScoreSheet), -2);
+  for (int level = 0; level < kLevelCount; ++level) EXPECT_EQ(LevelOfPage(LevelPage(level)), level);
 }
 
 }  // namespace

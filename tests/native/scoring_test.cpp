@@ -12,18 +12,19 @@ std::string Line(int level, int correct, int seconds) {
 }
 
 TEST(Scoring, WorkedExamplesPrintToTheDigit) {
-  EXPECT_EQ(Line(0, 40, 16),
-            "速度:150.0字母/分 正确率:100.0% 得分:100.0分  非常好！去试试下一个等级的练习吧！  "
-            "按[回车]键继续练习....");
-  EXPECT_EQ(
-      Line(4, 38, 20),
-      "速度:120.0字母/分 正确率:95.0% 得分:57.0分  还行，请多加练习哦。  按[回车]键继续练习....");
-  EXPECT_EQ(Line(2, 190, 60),
-            "速度:200.0字母/分 正确率:95.0% 得分:73.1分  很好！多加练习，会有很大提高哦。  "
-            "按[回车]键继续练习....");
-  EXPECT_EQ(Line(4, 40, 10),
-            "速度:240.0字母/分 正确率:100.0% 得分:100.0分  哇哦~完美！你已经是打字专家了！！！  "
-            "按[回车]键继续练习....");
+  const struct {
+    int level, correct, seconds;
+    std::string line;
+  } examples[] = {
+      {0, 40, 16,
+       "速度:150.0字母/分 正确率:100.0% 得分:100.0分  非常好！去试试下一个等级的练习吧！"},
+      {4, 38, 20, "速度:120.0字母/分 正确率:95.0% 得分:57.0分  还行，请多加练习哦。"},
+      {2, 190, 60, "速度:200.0字母/分 正确率:95.0% 得分:73.1分  很好！多加练习，会有很大提高哦。"},
+      {4, 40, 10,
+       "速度:240.0字母/分 正确率:100.0% 得分:100.0分  哇哦~完美！你已经是打字专家了！！！"},
+  };
+  for (const auto& e : examples)
+    EXPECT_EQ(Line(e.level, e.correct, e.seconds), e.line + "  按[回车]键继续练习....");
 }
 
 TEST(Scoring, VerdictBandsPerLevelWithBoundariesInTheHigherBand) {

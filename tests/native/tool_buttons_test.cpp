@@ -24,26 +24,20 @@ ToolRelease Click(Point point, bool stripShown = true) {
   return buttons.OnLButtonUp(point, stripShown);
 }
 
-TEST(ToolButtons, HitsCountLikePtInRect) {
+TEST(ToolButtons, HitsCountLikePtInRectAndEachButtonFiresItsOwnAction) {
   for (int i = 0; i < kToolButtonCount; ++i) {
     const Rect r = ToolButtonRect(i);
     EXPECT_EQ(ToolButtonAt({r.left, r.top}), i);
     EXPECT_EQ(ToolButtonAt({r.right - 1, r.bottom - 1}), i);
-    EXPECT_EQ(ToolButtonAt({r.right, r.top}), -1);
-    EXPECT_EQ(ToolButtonAt({r.left, r.bottom}), -1);
+    EXPECT_EQ(ToolButtonAt({r.right, r.top}) + ToolButtonAt({r.left, r.bottom}), -2) << i;
     EXPECT_EQ(ToolButtonAt({r.left - 1, 20}), -1);
-  }
-  EXPECT_EQ(ToolButtonAt({ToolButtonRect(kToolButtonCount - 1).left + kToolButtonPitch, 20}), -1);
-}
-
-TEST(ToolButtons, EachButtonFiresItsOwnActionOnRelease) {
-  EXPECT_EQ(Click(In(0)).action, ToolAction::kLevel0);
-  EXPECT_EQ(Click(In(8)).action, ToolAction::kExit);
-  for (int i = 0; i < kToolButtonCount; ++i) {
     const ToolRelease release = Click(In(i));
     EXPECT_EQ(release.action, static_cast<ToolAction>(i)) << i;
     EXPECT_FALSE(release.returnHome);
   }
+  EXPECT_EQ(ToolButtonAt({ToolButtonRect(kToolButtonCount - 1).left + kToolButtonPitch, 20}), -1);
+  EXPECT_EQ(Click(In(0)).action, ToolAction::kLevel0);
+  EXPECT_EQ(Click(In(8)).action, ToolAction::kExit);
   EXPECT_EQ(Click(kGap).action, ToolAction::kNone);
   EXPECT_EQ(Click(kBelow).action, ToolAction::kNone);
 }
@@ -69,44 +63,32 @@ TEST(ToolButtons, HoverSoundsOnceOnEntryAndFlattensOnLeaving) {
   for (int i = 0; i < kToolButtonCount; ++i) {
     ToolButtons fresh;
     fresh.OnMouseMove(kNoKeys, kGap, true);
-    EXPECT_EQ(fresh.OnMouseMove(kNoKeys, In(i), true).entered, i);
+    const ToolMouseChange entry = fresh.OnMouseMove(kNoKeys, In(i), true);
+    EXPECT_TRUE(entry.entered == i && !entry.pressed && entry.repaint == 1u << i) << i;
     EXPECT_EQ(fresh.offsets()[i], -1) << i;
   }
   ToolButtons buttons;
-  const ToolMouseChange entry = buttons.OnMouseMove(kNoKeys, In(2), true);
-  EXPECT_EQ(entry.entered, 2);
-  EXPECT_FALSE(entry.pressed);
-  EXPECT_EQ(entry.repaint, 1u << 2);
-  EXPECT_EQ(buttons.offsets()[2], -1);
+  buttons.OnMouseMove(kNoKeys, In(2), true);
   const ToolMouseChange inside = buttons.OnMouseMove(kNoKeys, {In(2).x + 19, 30}, true);
-  EXPECT_EQ(inside.entered, -1);
-  EXPECT_EQ(inside.repaint, 0u);
+  EXPECT_TRUE(inside.entered == -1 && inside.repaint == 0u);
   // Straight on to the next button: one flattens, the other rises.
   const ToolMouseChange next = buttons.OnMouseMove(kNoKeys, In(3), true);
-  EXPECT_EQ(next.entered, 3);
-  EXPECT_TRUE(next.Repaints(2) && next.Repaints(3));
+  EXPECT_TRUE(next.entered == 3 && next.Repaints(2) && next.Repaints(3));
   EXPECT_EQ(buttons.offsets()[2], 0);
   // Into the gap: flat, without a sound; moving about there changes nothing more.
   const ToolMouseChange leave = buttons.OnMouseMove(kNoKeys, kGap, true);
-  EXPECT_EQ(leave.entered, -1);
-  EXPECT_EQ(leave.repaint, 1u << 3);
+  EXPECT_TRUE(leave.entered == -1 && leave.repaint == 1u << 3);
   for (int offset : buttons.offsets()) EXPECT_EQ(offset, 0);
   EXPECT_EQ(buttons.OnMouseMove(kNoKeys, {kGap.x + 5, 40}, true).repaint, 0u);
 }
 
 TEST(ToolButtons, OnlyTheLeftButtonAloneGivesThePressedLook) {
-  const struct {
-    unsigned flags;
-    bool pressed;
-  } cases[] = {{kLeftButtonOnly, true},
-               {kLeftButtonOnly | kShift, false},
-               {kLeftButtonOnly | kRight, false},
-               {kNoKeys, false}};
-  for (const auto& c : cases) {
+  for (unsigned flags :
+       {kLeftButtonOnly, kLeftButtonOnly | kShift, kLeftButtonOnly | kRight, kNoKeys}) {
     ToolButtons buttons;
-    const ToolMouseChange entry = buttons.OnMouseMove(c.flags, In(1), true);
-    EXPECT_EQ(entry.pressed, c.pressed) << c.flags;
-    EXPECT_EQ(buttons.offsets()[1], c.pressed ? 1 : -1) << c.flags;
+    const bool pressed = flags == kLeftButtonOnly;
+    EXPECT_EQ(buttons.OnMouseMove(flags, In(1), true).pressed, pressed) << flags;
+    EXPECT_EQ(buttons.offsets()[1], pressed ? 1 : -1) << flags;
   }
 }
 
@@ -114,9 +96,7 @@ TEST(ToolButtons, PressingAHoveredButtonEntersItAgainPressed) {
   ToolButtons buttons;
   buttons.OnMouseMove(kNoKeys, In(3), true);
   const ToolMouseChange press = buttons.OnLButtonDown(kLeftButtonOnly, In(3), true);
-  EXPECT_EQ(press.entered, 3);  // the sound plays again
-  EXPECT_TRUE(press.pressed);
-  EXPECT_EQ(press.repaint, 1u << 3);
+  EXPECT_TRUE(press.entered == 3 && press.pressed && press.repaint == 1u << 3);  // sound again
   EXPECT_EQ(buttons.offsets()[3], 1);
   // Released, the button stays pressed until the pointer leaves it.
   EXPECT_EQ(buttons.OnLButtonUp(In(3), true).action, ToolAction::kLevel3);
@@ -130,12 +110,10 @@ TEST(ToolButtons, PressOutsideDragOntoAButtonAndReleaseThereFiresIt) {
   ToolButtons buttons;
   buttons.OnMouseMove(kNoKeys, kBelow, true);
   const ToolMouseChange press = buttons.OnLButtonDown(kLeftButtonOnly, kBelow, true);
-  EXPECT_EQ(press.repaint, 0u);
-  EXPECT_EQ(press.entered, -1);
+  EXPECT_TRUE(press.repaint == 0u && press.entered == -1);
   EXPECT_EQ(buttons.lastMouse().x, kBelow.x);  // a press off the strip leaves the pointer alone
   const ToolMouseChange drag = buttons.OnMouseMove(kLeftButtonOnly, In(6), true);
-  EXPECT_EQ(drag.entered, 6);
-  EXPECT_TRUE(drag.pressed);
+  EXPECT_TRUE(drag.entered == 6 && drag.pressed);
   EXPECT_EQ(buttons.OnLButtonUp(In(6), true).action, ToolAction::kSettings);
 }
 
@@ -143,14 +121,11 @@ TEST(ToolButtons, AwayFromTheHomePageMovesOnlyTrackThePointerAndOnlyTheHintAnswe
   ToolButtons buttons;
   for (Point p : {In(0), kBelow}) {
     EXPECT_EQ(buttons.OnMouseMove(kNoKeys, p, false).repaint, 0u);
-    EXPECT_EQ(buttons.lastMouse().x, p.x);
-    EXPECT_EQ(buttons.lastMouse().y, p.y);
+    EXPECT_TRUE(buttons.lastMouse().x == p.x && buttons.lastMouse().y == p.y);
   }
   const ToolMouseChange press = buttons.OnLButtonDown(kLeftButtonOnly, In(8), false);
-  EXPECT_EQ(press.entered, -1);
-  EXPECT_EQ(press.repaint, 0u);
+  EXPECT_TRUE(press.entered == -1 && press.repaint == 0u);
   for (int offset : buttons.offsets()) EXPECT_EQ(offset, 0);
-
   // (50, 10) lies on the hint and on the first button: the strip's state decides.
   EXPECT_TRUE(Click({50, 10}, false).returnHome);
   EXPECT_EQ(Click({50, 10}, false).action, ToolAction::kNone);
@@ -167,8 +142,7 @@ TEST(ToolButtons, AButtonLeftPressedWhileAPageWasOpenIsFlattenedByTheFirstMove) 
   EXPECT_EQ(buttons.offsets()[5], 1);
   // Back home, the first move repaints that button flat though the pointer was not on it.
   const ToolMouseChange first = buttons.OnMouseMove(kNoKeys, {310, 300}, true);
-  EXPECT_EQ(first.repaint, 1u << 5);
-  EXPECT_EQ(first.entered, -1);
+  EXPECT_TRUE(first.repaint == 1u << 5 && first.entered == -1);
   EXPECT_EQ(buttons.offsets()[5], 0);
 }
 
