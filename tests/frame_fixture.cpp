@@ -9,16 +9,6 @@ namespace kelp::test {
 
 namespace {
 
-std::string NewTempFolder() {
-  static int counter = 0;
-  wchar_t temp[MAX_PATH];
-  GetTempPathW(MAX_PATH, temp);
-  const std::string path = Narrow(temp) + "kelp-test-" + std::to_string(GetCurrentProcessId()) +
-                           "-" + std::to_string(++counter) + "\\";
-  CreateDirectoryW(Widen(path).c_str(), nullptr);
-  return path;
-}
-
 std::vector<SeenMessageBox> g_seenBoxes;
 std::function<void()> g_whileOpen;
 
@@ -44,25 +34,14 @@ LRESULT CALLBACK AnswerMessageBox(int code, WPARAM wParam, LPARAM lParam) {
 
 }  // namespace
 
-DataFolder::DataFolder() : path_(NewTempFolder()) {
-  const std::string shipped = ExecutableDirectory();
-  for (const char* name : kDataFiles) {
-    CopyFileW(Widen(shipped + name).c_str(), Widen(path_ + name).c_str(), FALSE);
-  }
+DataFolder::DataFolder() : tree_(L"kelp-test"), path_(Narrow(tree_.path())) {
+  for (const char* name : kDataFiles)
+    CopyFileW(Widen(ExecutableDirectory() + name).c_str(), Widen(path_ + name).c_str(), FALSE);
   TheSeams().dataDirectory = path_;
 }
 
 DataFolder::~DataFolder() {
   TheSeams().dataDirectory.clear();
-  WIN32_FIND_DATAW found;
-  const HANDLE search = FindFirstFileW(Widen(path_ + "*").c_str(), &found);
-  if (search != INVALID_HANDLE_VALUE) {
-    do {
-      DeleteFileW((Widen(path_) + found.cFileName).c_str());
-    } while (FindNextFileW(search, &found));
-    FindClose(search);
-  }
-  RemoveDirectoryW(Widen(path_).c_str());
 }
 
 std::optional<std::string> DataFolder::Read(const std::string& name) const {

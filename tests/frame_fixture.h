@@ -2,6 +2,7 @@
 
 #include "app/main_frame.h"
 #include "data_files.h"
+#include "tests/temp_folder.h"
 
 #include <windows.h>
 
@@ -33,6 +34,7 @@ class DataFolder {
   void Remove(const std::string& name) const;
 
  private:
+  TempTree tree_;
   std::string path_;
 };
 
