@@ -6,10 +6,7 @@
 #include "platform/frame_window.h"
 #include "platform/gbk.h"
 #include "tests/frame_test.h"
-#include "tests/pixels.h"
 
-#include <algorithm>
-#include <fstream>
 #include <numeric>
 
 namespace kelp::test {
@@ -36,11 +33,6 @@ class DialogScript {
   HHOOK hook_ = SetWindowsHookExW(WH_CBT, Hook, nullptr, GetCurrentThreadId());
 };
 
-std::string TextOf(HWND window) {
-  wchar_t text[512] = {};
-  GetWindowTextW(window, text, 512);
-  return Narrow(text);
-}
 void PressButton(HWND dialog, int id) {
   PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), LPARAM(GetDlgItem(dialog, id)));
 }
@@ -48,8 +40,9 @@ void PressButton(HWND dialog, int id) {
 using Skins = FrameTest;
 using Settings = FrameTest;
 using Background = FrameTest;
+using Fonts = FrameTest;
 
-TEST_F(Skins, EachSkinShowsAndStoresItsLookAndChosenAgainKeepsTheLearnersColours) {
+TEST_F(Skins, EachSkinShowsItsPicturesAndStoresItsDefaults) {
   MainFrame& f = Open();
   const Rect caption = ReadFrameLayout(f.hwnd(), GetSystemMetrics(SM_CYMENU)).caption;
   for (int skin : {2, 3, 1, 0}) {
@@ -58,29 +51,13 @@ TEST_F(Skins, EachSkinShowsAndStoresItsLookAndChosenAgainKeepsTheLearnersColours
     const std::string picture = folder.path() + kSkins[skin].backgroundFile;
     EXPECT_EQ(folder.Read("skd.kpd"), EncodeSettings({skin, kSkins[skin].defaultColors, picture}));
     EXPECT_EQ(PixelAt(f, 350, 300), BitmapPixel(LoadBackgroundPicture(picture).get(), 350, 300));
-    const WindowDC dc(f.hwnd(), WindowDC::kWholeWindow);
-    EXPECT_EQ(GetPixel(dc.get(), caption.left + 40, caption.top + 5),
+    EXPECT_EQ(Look({caption.left + 40, caption.top + 5, caption.left + 41, caption.top + 6},
+                   WindowDC::kWholeWindow)[0],
               BitmapPixel(LoadCaptionBitmap(skin).get(), 40, 5));
   }
-  // The skin in use with its own picture, its path spelled in capitals as after the
-  // folder was renamed: nothing is written.
-  std::wstring upper = Widen(folder.path() + kSkins[0].backgroundFile);
-  CharUpperBuffW(upper.data(), static_cast<DWORD>(upper.size()));
-  const std::string own = EncodeSettings({0, {1, 2, 3}, Narrow(upper)});
-  folder.Write("skd.kpd", own);
-  frame.reset();
-  Open();
-  Command(ID_SKIN_MAIN);
-  EXPECT_EQ(folder.Read("skd.kpd"), own);
 }
 
-// A missing file is written with the defaults at a start; one that cannot be read
-// now is left as it is.
-TEST_F(Settings, StartCreatesAMissingFileWithTheDefaultsAndReplacesNoOther) {
-  folder.Remove("skd.kpd");
-  Open();
-  EXPECT_EQ(folder.Read("skd.kpd"), EncodeSettings(DefaultSettings(folder.path())));
-  frame.reset();
+TEST_F(Settings, StartLeavesAFileItCannotReadAsItIs) {
   const std::string mine = EncodeSettings({3, kSkins[3].defaultColors, "D:\\mine.bmp"});
   folder.Write("skd.kpd", mine);
   const HANDLE lock = CreateFileW(Widen(folder.path() + "skd.kpd").c_str(), GENERIC_READ, 0,
@@ -88,27 +65,6 @@ TEST_F(Settings, StartCreatesAMissingFileWithTheDefaultsAndReplacesNoOther) {
   Open();
   CloseHandle(lock);
   EXPECT_EQ(folder.Read("skd.kpd"), mine);
-}
-
-// The swatches as shown; each lies right of the labels, left of its button and level with it.
-ColorBlock Swatches(HWND dialog) {
-  ShowWindow(dialog, SW_SHOWNA);  // a busy machine may answer before the dialog shows
-  UpdateWindow(dialog);
-  ColorBlock colors{};
-  for (int i = 0; i < 8; ++i) {
-    const RECT swatch = SettingsDialog::SwatchRect(dialog, i);
-    RECT s = swatch, label{}, button{};
-    MapWindowPoints(dialog, nullptr, reinterpret_cast<POINT*>(&s), 2);  // to the screen
-    GetWindowRect(GetDlgItem(dialog, IDC_STANDARD_LABEL), &label);
-    GetWindowRect(GetDlgItem(dialog, IDC_PICK_STANDARD + i), &button);
-    const int middle = (s.top + s.bottom) / 2;
-    EXPECT_TRUE(label.right <= s.left && s.right <= button.left && button.top < middle &&
-                middle < button.bottom)
-        << "swatch " << i;
-    colors[i] =
-        GetPixel(WindowDC(dialog, WindowDC::kClient).get(), swatch.left + 10, swatch.top + 10);
-  }
-  return colors;
 }
 
 // Stored colours holding the bytes of LF, CR and Ctrl+Z. One colour is picked (or the
@@ -124,15 +80,19 @@ TEST_F(Settings, DialogShowsTheColoursAndOnlyItsOkTakesAndStoresThem) {
   for (const auto& [name, index, pick, close] : cases) {
     SCOPED_TRACE(name);
     std::vector<ColorBlock> shown;
-    HWND settings = nullptr, colorOwner = nullptr;
     COLORREF offered = 0;
     DialogScript script([&](HWND dialog) {
       if (GetDlgItem(dialog, IDC_PICK_STANDARD)) {
-        settings = dialog;
-        shown.push_back(Swatches(dialog));
+        ShowWindow(dialog, SW_SHOWNA);  // a busy machine may answer before the dialog shows
+        UpdateWindow(dialog);
+        ColorBlock& colors = shown.emplace_back();
+        for (int i = 0; i < 8; ++i) {
+          const RECT swatch = SettingsDialog::SwatchRect(dialog, i);
+          colors[i] = GetPixel(WindowDC(dialog, WindowDC::kClient).get(), swatch.left + 10,
+                               swatch.top + 10);
+        }
         return PressButton(dialog, shown.size() == 1 ? IDC_PICK_STANDARD + index : close);
       }
-      colorOwner = GetWindow(dialog, GW_OWNER);
       for (int i = 0; i < 3; ++i) {  // the colour dialog's red, green and blue edits
         offered |= GetDlgItemInt(dialog, 706 + i, nullptr, FALSE) << 8 * i;
         SetDlgItemInt(dialog, 706 + i, 0x70 + i, FALSE);
@@ -144,7 +104,7 @@ TEST_F(Settings, DialogShowsTheColoursAndOnlyItsOkTakesAndStoresThem) {
     SettingsRecord after = now;
     if (pick) after.colors[index] = RGB(0x70, 0x71, 0x72);
     EXPECT_EQ(shown, (std::vector<ColorBlock>{now.colors, after.colors}));
-    EXPECT_TRUE(colorOwner == settings && offered == now.colors[index]);
+    EXPECT_EQ(offered, now.colors[index]);
     if (close == IDOK) now = after;
     EXPECT_EQ(folder.Read("skd.kpd"),
               close == IDOK ? EncodeSettings(now) : std::optional<std::string>());
@@ -168,18 +128,18 @@ TEST_F(Background, CommandRefusesSmallPicturesSayingSoAndKeepsATakenOneForGood) 
   std::wstring answer;  // typed into the file dialog; it is cancelled when empty
   std::vector<std::string> boxes;
   DialogScript script([&](HWND dialog) {
-    const HWND text = GetDlgItem(dialog, 0xFFFF);
-    if (text) boxes.push_back(TextOf(text));
+    wchar_t text[512] = {};
+    const bool box = GetDlgItemTextW(dialog, 0xFFFF, text, 512);
+    if (box) boxes.push_back(Narrow(text));
     SetDlgItemTextW(dialog, 0x47C, answer.c_str());  // the file name's combo box and edit
     SetDlgItemTextW(dialog, 0x480, answer.c_str());
-    PressButton(dialog, text || !answer.empty() ? IDOK : IDCANCEL);
+    PressButton(dialog, box || !answer.empty() ? IDOK : IDCANCEL);
   });
-  const auto put = [&](const wchar_t* name, const std::string& bytes) {
-    std::ofstream((Widen(folder.path()) + name).c_str(), std::ios::binary) << bytes;
-    return Widen(folder.path()) + name;
+  const auto put = [&](const std::string& name, const std::string& bytes) {
+    return folder.Write(name, bytes), Widen(folder.path() + name);
   };
-  const std::wstring refused[] = {L"", put(L"a.bmp", BmpFile(699, 450)),
-                                  put(L"b.bmp", BmpFile(700, 449)), put(L"c.bmp", "BM no picture")};
+  const std::wstring refused[] = {L"", put("a.bmp", BmpFile(699, 450)),
+                                  put("b.bmp", BmpFile(700, 449)), put("c.bmp", "BM no picture")};
   MainFrame& f = Open();
   const std::optional<std::string> settings = folder.Read("skd.kpd");
   const COLORREF shown = PixelAt(f, 350, 300);
@@ -194,9 +154,8 @@ TEST_F(Background, CommandRefusesSmallPicturesSayingSoAndKeepsATakenOneForGood) 
   // A big picture shows its top-left corner right side up, now and at the next start.
   constexpr COLORREF kTop = RGB(255, 255, 0), kBottom = RGB(0, 0, 255);
   std::string big = BmpFile(1000, 800, kBottom), top = BmpFile(1000, 225, kTop).substr(54);
-  answer = put(L"big.bmp", big.replace(big.size() - top.size(), top.size(), top));
+  answer = put("big.bmp", big.replace(big.size() - top.size(), top.size(), top));
   for (bool restart : {false, true}) {
-    if (restart) frame.reset();
     restart ? void(Open()) : Command(ID_BACKGROUND);
     EXPECT_EQ(PixelAt(*frame, 695, 100), kTop) << restart;
     EXPECT_EQ(PixelAt(*frame, 5, 440), kBottom) << restart;
@@ -204,127 +163,85 @@ TEST_F(Background, CommandRefusesSmallPicturesSayingSoAndKeepsATakenOneForGood) 
   EXPECT_EQ(folder.Read("skd.kpd"), EncodeSettings({0, kSkins[0].defaultColors, Narrow(answer)}));
 }
 
-constexpr COLORREF kHighlight = RGB(140, 180, 230), kWhite = RGB(255, 255, 255);
-
-// Items of a 240 x 400 pop-up, 226 wide as measured, drawn as the system asks.
-class Menu : public ::testing::Test {
- protected:
-  void TearDown() override { DestroyMenu(bar); }
-  void Draw(unsigned id, int top, UINT action, UINT state) {
-    const RECT item{0, top, 226, top + (id ? 34 : 17)};
-    const DRAWITEMSTRUCT draw{ODT_MENU, 0, id, action, state, nullptr, surface.dc(), item, 0};
-    painter.OnDrawItem(&draw);
-  }
-  HMENU bar = LoadMenuW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAIN_MENU));
+// Converted again at each opening, pop-up items keep their labels and are drawn on
+// the skin's pictures, the selection as an outlined box; the bar's titles stay the
+// system's. Items are drawn as the system asks, 226 wide as measured.
+TEST(Menu, PopupsAreOwnerDrawnOnTheSkinsPicturesWithTheSelectionOutlined) {
+  const HMENU bar = LoadMenuW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAIN_MENU));
   SkinnedMenu painter;
-  Canvas surface{240, 400, RGB(1, 2, 3)};
-};
-
-// Converted again at each opening, items keep their labels and their "&" letters
-// run them; the bar's own titles stay the system's.
-TEST_F(Menu, EveryPopupItemIsOwnerDrawnAndKeepsItsLabelAndLetter) {
-  painter.OnInitMenu(bar, 0);
-  painter.OnInitMenu(bar, 2);
-  EXPECT_NE(painter.GetItemText(ID_APP_EXIT).find("\t\t"), std::string::npos);
-  for (int popup = 0; popup < GetMenuItemCount(bar); ++popup) {
-    MENUITEMINFOW title{sizeof title, MIIM_FTYPE, 0, 0, 0, {}, {}, {}, 0, {}, 0, {}};
-    GetMenuItemInfoW(bar, popup, TRUE, &title);
-    EXPECT_FALSE(title.fType & MFT_OWNERDRAW) << popup;
-    for (int i = 0; i < GetMenuItemCount(GetSubMenu(bar, popup)); ++i)
-      EXPECT_TRUE(GetMenuState(GetSubMenu(bar, popup), i, MF_BYPOSITION) & MF_OWNERDRAW) << i;
-  }
-  const HMENU start = GetSubMenu(bar, 0);
-  EXPECT_EQ(painter.OnMenuChar(L'X', start), MAKELRESULT(10, MNC_EXECUTE));
-  EXPECT_EQ(HIWORD(painter.OnMenuChar(L'd', start)), MNC_IGNORE);  // the next pop-up's letter
-  EnableMenuItem(start, 10, MF_BYPOSITION | MF_GRAYED);
-  EXPECT_EQ(HIWORD(painter.OnMenuChar(L'x', start)), MNC_IGNORE);
-}
-
-TEST_F(Menu, PopupsLieOnTheSkinsPicturesAndShowTheSelectionAsAnOutlinedBox) {
+  const Canvas surface(240, 400, RGB(1, 2, 3));
+  const auto draw = [&](unsigned id, int top, UINT action, UINT state) {
+    const DRAWITEMSTRUCT item{
+        ODT_MENU, 0, id, action, state, nullptr, surface.dc(), {0, top, 226, top + 34}, 0};
+    painter.OnDrawItem(&item);
+  };
   for (int skin = 0; skin < kSkinCount; ++skin) {
     SCOPED_TRACE(kSkins[skin].backgroundFile);
     painter.OnInitMenu(bar, skin);
+    EXPECT_NE(painter.GetItemText(ID_APP_EXIT).find("\t\t"), std::string::npos);
+    for (int popup = 0; popup < GetMenuItemCount(bar); ++popup) {
+      MENUITEMINFOW title{sizeof title, MIIM_FTYPE, 0, 0, 0, {}, {}, {}, 0, {}, 0, {}};
+      GetMenuItemInfoW(bar, popup, TRUE, &title);
+      EXPECT_FALSE(title.fType & MFT_OWNERDRAW) << popup;
+      for (int i = 0; i < GetMenuItemCount(GetSubMenu(bar, popup)); ++i)
+        EXPECT_TRUE(GetMenuState(GetSubMenu(bar, popup), i, MF_BYPOSITION) & MF_OWNERDRAW) << i;
+    }
     const Bitmap back = LoadBitmapResource(kSkins[skin].menuBackgroundBitmap);
-    const Bitmap stripe = LoadBitmapResource(kSkins[skin].menuStripeBitmap);
-    FillSolid(surface.dc(), 0, 0, 240, 400, RGB(1, 2, 3));
-    // A separator is an etched line and nothing else.
-    Draw(0, 170, ODA_DRAWENTIRE, 0);
-    EXPECT_EQ(surface.At(100, 178), RGB(128, 128, 128));
-    EXPECT_EQ(surface.Count({0, 0, 240, 178}, RGB(1, 2, 3)), 240 * 178);
     // Opened from the keyboard, the first item comes drawn whole and highlighted:
-    // the pop-up's background still lies everywhere right of the stripe.
-    Draw(ID_LEVEL1, 0, ODA_DRAWENTIRE, ODS_SELECTED);
-    EXPECT_EQ(surface.At(5, 300), BitmapPixel(stripe.get(), 5, 300));
+    // the pop-up's background lies everywhere right of the stripe.
+    draw(ID_LEVEL1, 0, ODA_DRAWENTIRE, ODS_SELECTED);
+    EXPECT_EQ(surface.At(5, 300),
+              BitmapPixel(LoadBitmapResource(kSkins[skin].menuStripeBitmap).get(), 5, 300));
     EXPECT_EQ(surface.At(26 + 150, 178), BitmapPixel(back.get(), 150, 178));
     EXPECT_EQ(surface.Count({26, 34, 240, 340}, RGB(1, 2, 3)), 0);
-    const COLORREF raisedIcon = surface.At(27 + 16, 1 + 16);
-    // Down one: the item left behind gets its slice back and its icon drops a pixel.
-    // The new one gets the outlined box, its accelerator at the second tab stop.
-    Draw(ID_LEVEL1, 0, ODA_SELECT, 0);
-    Draw(ID_APP_EXIT, 34, ODA_SELECT, ODS_SELECTED);
+    // Down one: the item left behind gets its slice back, the new one the outlined box.
+    draw(ID_LEVEL1, 0, ODA_SELECT, 0);
+    draw(ID_APP_EXIT, 34, ODA_SELECT, ODS_SELECTED);
     EXPECT_EQ(surface.At(200, 17), BitmapPixel(back.get(), 174, 17));
-    EXPECT_EQ(surface.At(28 + 16, 2 + 16), raisedIcon);
     EXPECT_EQ(surface.At(26, 50), RGB(0, 0, 0));
-    EXPECT_EQ(surface.At(200, 50), kHighlight);
-    EXPECT_EQ(surface.Count({64 + 80, 35, 64 + 95, 67}, kWhite), 0);
-    EXPECT_GT(surface.Count({64 + 96, 35, 64 + 100, 67}, kWhite), 0);
-    // A grayed item is never highlighted.
-    Draw(ID_LEVEL4, 102, ODA_SELECT, ODS_SELECTED | ODS_GRAYED);
-    EXPECT_EQ(surface.Count({26, 102, 226, 136}, kHighlight), 0);
+    EXPECT_EQ(surface.At(200, 50), RGB(140, 180, 230));
   }
+  DestroyMenu(bar);
 }
 
 // The page font and the caption's in the Song face as the prefix resolves it
 // (cmake/wine-settings.reg): real glyphs of their size, not missing-glyph boxes.
-TEST(Fonts, ChineseLabelsAndTheCaptionDrawRealGlyphsAtTheirSize) {
+TEST_F(Fonts, ChineseLabelsAndTheCaptionDrawRealGlyphsAtTheirSize) {
   for (FontSpec shape : {kPageFont, FontSpec{12, 6, 600}}) {
     SCOPED_TRACE(shape.weight);
     SIZE extent{};
-    // Which pixels of a white 64 x 32 surface `text` inks, rows first.
+    // Which pixels of a white 64 x 32 surface `text` inks.
     const auto ink = [&](const std::wstring& text) {
-      Canvas canvas(64, 32, kWhite);
+      const Canvas canvas(64, 32, RGB(255, 255, 255));
       ScopedSelect select(canvas.dc(), SongFont(shape));
-      SetBkMode(canvas.dc(), TRANSPARENT);
       TextOutW(canvas.dc(), 0, 0, text.c_str(), static_cast<int>(text.size()));
       GetTextExtentPoint32W(canvas.dc(), text.c_str(), static_cast<int>(text.size()), &extent);
-      std::vector<bool> inked;
-      for (int i = 0; i < 64 * 32; ++i) inked.push_back(canvas.At(i % 64, i / 64) != kWhite);
-      return inked;
+      return Pixels(canvas.dc(), {0, 0, 64, 32}, RGB(255, 255, 255));
     };
-    const auto apart = [](const std::vector<bool>& a, const std::vector<bool>& b) {
+    const auto apart = [](const std::vector<COLORREF>& a, const std::vector<COLORREF>& b) {
       return std::inner_product(a.begin(), a.end(), b.begin(), 0, std::plus<>(),
                                 std::not_equal_to<>());
     };
-    const std::vector<bool> blank = ink(L""), missing = ink(L"\xE000"), label = ink(L"入门练习");
+    const std::vector<COLORREF> blank = ink(L""), missing = ink(L"\xE000");
+    ink(L"入门练习");
     EXPECT_TRUE(4 * (2 * shape.width - 1) <= extent.cx && extent.cx <= 4 * 2 * shape.width);
-    EXPECT_EQ(std::count(label.begin() + 64 * shape.height, label.end(), true), 0);
     for (const wchar_t* text : {L"入", L"门", L"练", L"习", L"中"})
       EXPECT_TRUE(apart(ink(text), blank) > 10 && apart(ink(text), missing) > 10) << Narrow(text);
     EXPECT_GT(apart(ink(L"入"), ink(L"门")), 10);
-    ink(L"Kelp");
-    EXPECT_EQ(extent.cx, 4 * shape.width);
   }
 }
 
-TEST(AboutBox, ShowsProductAndVersionCentredOverItsOwnerAndClosesWithEnterOrEscape) {
+TEST(AboutBox, ComesCentredOverItsOwnerAndClosesWithEnterOrEscape) {
   const HWND owner = CreateWindowExW(0, L"Static", L"", WS_POPUP | WS_VISIBLE, 120, 60, 710, 498,
                                      nullptr, nullptr, nullptr, nullptr);
   for (bool escape : {false, true}) {
-    std::string texts;
     RECT box{};
     const DialogScript script([&](HWND dialog) {
-      for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
-        texts += TextOf(child) + "\n";
       GetWindowRect(dialog, &box);
       PostMessageW(GetDlgItem(dialog, IDOK), WM_KEYDOWN, escape ? VK_ESCAPE : VK_RETURN, 0);
     });
     EXPECT_EQ(AboutDialog().Run(owner), escape ? IDCANCEL : IDOK) << (escape ? "Esc" : "Enter");
-    EXPECT_NE(texts.find("专业打字练习"), std::string::npos) << texts;
-    EXPECT_NE(texts.find("版本 " + std::to_string(KELP_VERSION_MAJOR) + "." +
-                         std::to_string(KELP_VERSION_MINOR)),
-              std::string::npos);
-    EXPECT_NEAR((box.left + box.right) / 2, 120 + 710 / 2, 2);
-    EXPECT_NEAR((box.top + box.bottom) / 2, 60 + 498 / 2, 2);
+    EXPECT_LE(abs(box.left + box.right - 950) + abs(box.top + box.bottom - 618), 8);  // centred
   }
   DestroyWindow(owner);
 }
