@@ -18,8 +18,7 @@ class FrameTest : public ::testing::Test {
   }
   MainFrame& Open() {
     frame.reset();
-    frame = OpenFrame();
-    return *frame;
+    return *(frame = OpenFrame());
   }
   void Command(int id) { SendCommand(*frame, id); }
   // A key through the message loop, so through the accelerator table.
@@ -42,29 +41,29 @@ class FrameTest : public ::testing::Test {
     for (char c : keys) SendMessageW(frame->hwnd(), WM_CHAR, static_cast<unsigned char>(c), 1);
   }
   int Count(RECT area, COLORREF color) { return CountColor(frame->hwnd(), area, color); }
-  // The pixels of `r` row by row, or with `ink` whether each is of that colour.
-  static std::vector<COLORREF> Pixels(HDC dc, RECT r, std::optional<COLORREF> ink = {}) {
+  // The pixels of `r` row by row (of the client area unless `dc` is given), or with `ink`
+  // whether each is of that colour.
+  std::vector<COLORREF> Look(RECT r, std::optional<COLORREF> ink = {}, HDC dc = nullptr) {
+    const WindowDC client(frame->hwnd(), WindowDC::kClient);
+    if (!dc) dc = client.get();
     std::vector<COLORREF> pixels;
     for (int y = r.top; y < r.bottom; ++y)
       for (int x = r.left; x < r.right; ++x)
         pixels.push_back(ink ? GetPixel(dc, x, y) == *ink : GetPixel(dc, x, y));
     return pixels;
   }
-  std::vector<COLORREF> Look(RECT r, WindowDC::Area area = WindowDC::kClient) {
-    return Pixels(WindowDC(frame->hwnd(), area).get(), r);
-  }
   // The colours as the program stored them in skd.kpd.
   Palette Colors() { return PaletteOf(DecodeSettings(*folder.Read("skd.kpd"), {}).colors); }
-  // Whether the window has `ink` in `area` exactly where `draw` puts it on a blank page;
-  // by default `draw` writes GBK `text` at the area's corner in the page font.
-  bool Shows(RECT area, COLORREF ink, std::string_view text, std::function<void(HDC)> draw = {}) {
+  // Whether the window has the information colour in `area` exactly where `draw` puts it on a
+  // blank page; by default `draw` writes GBK `text` at the area's corner in the page font.
+  bool Shows(RECT area, std::string_view text, std::function<void(HDC)> draw = {}) {
+    const COLORREF ink = Colors().infoText;
     Canvas page(kClientWidth, kClientHeight, ink ^ 0xFFFFFF);
     ScopedSelect font(page.dc(), SongFont(kPageFont));
     SetTextColor(page.dc(), ink);
     SetBkMode(page.dc(), TRANSPARENT);
     draw ? draw(page.dc()) : DrawTextAt(page.dc(), area.left, area.top, text);
-    return Pixels(page.dc(), area, ink) ==
-           Pixels(WindowDC(frame->hwnd(), WindowDC::kClient).get(), area, ink);
+    return Look(area, ink, page.dc()) == Look(area, ink);
   }
 
   long long clock = 1000000;
