@@ -44,8 +44,7 @@ class FrameTest : public ::testing::Test {
   // The pixels of `r` row by row (of the client area unless `dc` is given), or with `ink`
   // whether each is of that colour.
   std::vector<COLORREF> Look(RECT r, std::optional<COLORREF> ink = {}, HDC dc = nullptr) {
-    const WindowDC client(frame->hwnd(), WindowDC::kClient);
-    if (!dc) dc = client.get();
+    if (!dc) return Look(r, ink, WindowDC(frame->hwnd(), WindowDC::kClient).get());
     std::vector<COLORREF> pixels;
     for (int y = r.top; y < r.bottom; ++y)
       for (int x = r.left; x < r.right; ++x)

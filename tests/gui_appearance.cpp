@@ -51,8 +51,8 @@ TEST_F(Skins, EachSkinShowsItsPicturesAndStoresItsDefaults) {
     const std::string picture = folder.path() + kSkins[skin].backgroundFile;
     EXPECT_EQ(folder.Read("skd.kpd"), EncodeSettings({skin, kSkins[skin].defaultColors, picture}));
     EXPECT_EQ(PixelAt(f, 350, 300), BitmapPixel(LoadBackgroundPicture(picture).get(), 350, 300));
-    EXPECT_EQ(Look({caption.left + 40, caption.top + 5, caption.left + 41, caption.top + 6},
-                   WindowDC::kWholeWindow)[0],
+    EXPECT_EQ(GetPixel(WindowDC(frame->hwnd(), WindowDC::kWholeWindow).get(), caption.left + 40,
+                       caption.top + 5),
               BitmapPixel(LoadCaptionBitmap(skin).get(), 40, 5));
   }
 }
@@ -216,7 +216,7 @@ TEST_F(Fonts, ChineseLabelsAndTheCaptionDrawRealGlyphsAtTheirSize) {
       ScopedSelect select(canvas.dc(), SongFont(shape));
       TextOutW(canvas.dc(), 0, 0, text.c_str(), static_cast<int>(text.size()));
       GetTextExtentPoint32W(canvas.dc(), text.c_str(), static_cast<int>(text.size()), &extent);
-      return Pixels(canvas.dc(), {0, 0, 64, 32}, RGB(255, 255, 255));
+      return Look({0, 0, 64, 32}, RGB(255, 255, 255), canvas.dc());
     };
     const auto apart = [](const std::vector<COLORREF>& a, const std::vector<COLORREF>& b) {
       return std::inner_product(a.begin(), a.end(), b.begin(), 0, std::plus<>(),

@@ -57,16 +57,17 @@ TEST_F(OnWindows, FrameKeepsItsClientCaptionAndGlyphWithAThickerBorder) {
     FillSolid(WindowDC(f.hwnd(), WindowDC::kWholeWindow).get(), 0, 0, layout.windowWidth,
               layout.menuBar.top, RGB(255, 0, 255));
     SendMessageW(f.hwnd(), message, 0, 0);  // WM_SETTINGCHANGE cannot be posted
-    EXPECT_EQ(Look({caption.left + 40, caption.top + 5, caption.left + 41, caption.top + 6},
-                   WindowDC::kWholeWindow)[0],
+    EXPECT_EQ(GetPixel(WindowDC(frame->hwnd(), WindowDC::kWholeWindow).get(), caption.left + 40,
+                       caption.top + 5),
               BitmapPixel(LoadCaptionBitmap(0).get(), 40, 5))
         << std::hex << message;
   }
   const Bitmap glyph = LoadBitmapResource(IDB_POWER);
   const MemoryDC dc(nullptr);
   const ScopedSelect select(dc.get(), glyph.get());
-  EXPECT_EQ(Look({box.left, box.top, box.right, box.bottom}, WindowDC::kWholeWindow),
-            Pixels(dc.get(), {0, 0, kPowerGlyphSize, kPowerGlyphSize}));
+  EXPECT_EQ(Look({box.left, box.top, box.right, box.bottom}, {},
+                 WindowDC(frame->hwnd(), WindowDC::kWholeWindow).get()),
+            Look({0, 0, kPowerGlyphSize, kPowerGlyphSize}, {}, dc.get()));
   RECT window{};
   GetWindowRect(f.hwnd(), &window);
   for (int x : {box.left - 3, box.left + 8}) {  // beside the glyph, then on it
