@@ -23,23 +23,13 @@ inline int CountColor(HWND window, RECT area, COLORREF color) {
   return count;
 }
 
-// A top-down 32-bit DIB section.
-inline Bitmap NewDib(int width, int height) {
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = -height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  void* bits = nullptr;
-  return Bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-}
-
 // A surface in memory, filled with one colour, to draw views on.
 class Canvas {
  public:
   Canvas(int width, int height, COLORREF fill)
-      : dc_(nullptr), bitmap_(NewDib(width, height)), select_(dc_.get(), bitmap_.get()) {
+      : dc_(nullptr),
+        bitmap_(CreateCompatibleBitmap(WindowDC(nullptr, WindowDC::kClient).get(), width, height)),
+        select_(dc_.get(), bitmap_.get()) {
     FillSolid(dc_.get(), 0, 0, width, height, fill);
   }
   HDC dc() const { return dc_.get(); }
