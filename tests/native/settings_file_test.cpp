@@ -20,9 +20,9 @@ TEST(SettingsFile, EveryLineFeedIsStoredAsCrLfAndReadBackAndThePathStopsAtALineE
   EXPECT_EQ(stored.compare(4, 5, std::string("\r\n\x0d\x1a\x00", 5)), 0);
 
   const SettingsRecord read = DecodeSettings(stored, DefaultSettings("X:\\"));
-  EXPECT_EQ(read.skinIndex, 2);
-  EXPECT_EQ(read.colors, settings.colors);  // 26 (end of file in text mode) survives too
-  EXPECT_EQ(read.backgroundPath, settings.backgroundPath);
+  // 26 (end of file in text mode) survives too.
+  EXPECT_TRUE(read.skinIndex == 2 && read.colors == settings.colors &&
+              read.backgroundPath == settings.backgroundPath);
   // The path stops at the first line end.
   EXPECT_EQ(DecodeSettings(stored + "\r\n", {}).backgroundPath, "C:\\pics\\sea.bmp");
   EXPECT_EQ(DecodeSettings(stored + "\nsecond line", {}).backgroundPath, "C:\\pics\\sea.bmp");
@@ -54,14 +54,11 @@ TEST(SettingsFile, ShortFilesKeepDefaultsForWhatTheyLack) {
 }
 
 TEST(SettingsFile, SkinOutsideTheFourIsTakenAsZero) {
-  for (int skin : {4, -1, 1000}) {
+  for (int skin : {4, -1, 1000, 3}) {
     SettingsRecord settings = Sample();
     settings.skinIndex = skin;
-    EXPECT_EQ(DecodeSettings(EncodeSettings(settings), {}).skinIndex, 0) << skin;
+    EXPECT_EQ(DecodeSettings(EncodeSettings(settings), {}).skinIndex, skin == 3 ? 3 : 0) << skin;
   }
-  SettingsRecord last = Sample();
-  last.skinIndex = 3;
-  EXPECT_EQ(DecodeSettings(EncodeSettings(last), {}).skinIndex, 3);
 }
 
 }  // namespace
