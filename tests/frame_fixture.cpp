@@ -40,22 +40,6 @@ DataFolder::DataFolder() : tree_(L"kelp-test"), path_(Narrow(tree_.path())) {
   TheSeams().dataDirectory = path_;
 }
 
-DataFolder::~DataFolder() {
-  TheSeams().dataDirectory.clear();
-}
-
-std::optional<std::string> DataFolder::Read(const std::string& name) const {
-  return ReadWholeFile(path_ + name);
-}
-
-void DataFolder::Write(const std::string& name, const std::string& bytes) const {
-  WriteFileAtomically(path_ + name, bytes);
-}
-
-void DataFolder::Remove(const std::string& name) const {
-  DeletePath(path_ + name);
-}
-
 std::unique_ptr<MainFrame> OpenFrame() {
   auto frame = std::make_unique<MainFrame>();
   ShowWindow(frame->hwnd(), SW_SHOW);
@@ -81,19 +65,12 @@ void SendCommand(const MainFrame& frame, int id) {
 }
 
 void FinishSlide(MainFrame& frame) {
-  for (int tick = 0; tick < 40; ++tick) {
-    if (frame.slide().state() != StripState::SlidingAway &&
-        frame.slide().state() != StripState::SlidingBack)
-      return;
+  for (int tick = 0; tick < 40 && frame.slide().sliding(); ++tick)
     SendMessageW(frame.hwnd(), WM_TIMER, kSlideTimer, 0);
-  }
 }
 
 COLORREF PixelAt(const MainFrame& frame, int x, int y) {
-  const HDC dc = GetDC(frame.hwnd());
-  const COLORREF color = GetPixel(dc, x, y);
-  ReleaseDC(frame.hwnd(), dc);
-  return color;
+  return GetPixel(WindowDC(frame.hwnd(), WindowDC::kClient).get(), x, y);
 }
 
 MessageBoxWatcher::MessageBoxWatcher(std::function<void()> whileOpen)

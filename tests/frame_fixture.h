@@ -2,6 +2,9 @@
 
 #include "app/main_frame.h"
 #include "data_files.h"
+#include "platform/files.h"
+#include "platform/gdi.h"
+#include "platform/seams.h"
 #include "tests/temp_folder.h"
 
 #include <windows.h>
@@ -24,17 +27,18 @@ inline constexpr const char* kLearnerFiles[] = {"skd.kpd",      "Lev0Data.kpd", 
 class DataFolder {
  public:
   DataFolder();
-  ~DataFolder();
-  DataFolder(const DataFolder&) = delete;
-  DataFolder& operator=(const DataFolder&) = delete;
-
+  ~DataFolder() { TheSeams().dataDirectory.clear(); }
   const std::string& path() const { return path_; }
-  std::optional<std::string> Read(const std::string& name) const;
-  void Write(const std::string& name, const std::string& bytes) const;
-  void Remove(const std::string& name) const;
+  std::optional<std::string> Read(const std::string& name) const {
+    return ReadWholeFile(path_ + name);
+  }
+  void Write(const std::string& name, const std::string& bytes) const {
+    WriteFileAtomically(path_ + name, bytes);
+  }
+  void Remove(const std::string& name) const { DeletePath(path_ + name); }
 
  private:
-  TempTree tree_;
+  TempTree tree_;  // not copied, removed with everything in it
   std::string path_;
 };
 
