@@ -63,10 +63,8 @@ int main(int argc, char** argv) {
   // Step n writes its score before its settings: skd.kpd shows step n or n - 1.
   int settingsStep = 0;
   if (const std::optional<std::string> bytes = Read(folder / "skd.kpd")) {
-    const SettingsRecord read = DecodeSettings(*bytes, {});
-    const std::string prefix = "C:\\loop\\";
-    if (read.backgroundPath.rfind(prefix, 0) == 0)
-      settingsStep = std::atoi(read.backgroundPath.c_str() + prefix.size());
+    const std::string path = DecodeSettings(*bytes, {}).backgroundPath;
+    if (path.rfind("C:\\loop\\", 0) == 0) settingsStep = std::atoi(path.c_str() + 8);
     if (settingsStep < 1 || *bytes != EncodeSettings(SettingsOfStep(settingsStep)))
       faults.push_back("skd.kpd is torn (" + std::to_string(bytes->size()) + " bytes)");
   }
@@ -76,11 +74,10 @@ int main(int argc, char** argv) {
   int temporaries = 0;
   std::uintmax_t largestTemporary = 0;
   for (const fs::directory_entry& entry : fs::directory_iterator(folder)) {
-    const std::string name = entry.path().filename().string();
-    if (name.size() < 4 || name.substr(name.size() - 4) != ".tmp") continue;
-    ++temporaries;
-    largestTemporary = std::max(largestTemporary, entry.file_size());
-    if (entry.file_size() > kLargestWrite) faults.push_back(name + " has grown");
+    if (entry.path().extension() != ".tmp") continue;
+    ++temporaries, largestTemporary = std::max(largestTemporary, entry.file_size());
+    if (entry.file_size() > kLargestWrite)
+      faults.push_back(entry.path().filename().string() + " has grown");
   }
   std::printf("step %d settings %d temporaries %d largest %ju%s\n", last, settingsStep, temporaries,
               largestTemporary, faults.empty() ? "" : " FAULT");
