@@ -12,6 +12,7 @@
 #include "tests/frame_test.h"
 #include "tests/pixels.h"
 
+#include <algorithm>
 #include <atomic>
 #include <bit>
 #include <cstdio>
@@ -26,22 +27,17 @@ namespace {
 
 // How a variant's file is laid: its bytes (also grown huge or made read-only), none, a folder.
 enum How { kBytes, kHuge, kReadOnly, kUntouched, kMissing, kDirectory };
-struct Damage {
-  std::string file, what, bytes;
-  How how = kBytes;
-};
+using Damage = std::tuple<std::string, std::string, std::string, How>;  // file, what, bytes
 constexpr char kOwnPicture[] = "own.bmp";  // the learner's picture, named in skd.kpd
 
+// `size` bytes of `value`, little-endian.
 std::string Le(std::uint32_t value, int size = 4) {
-  std::string bytes;
-  for (int i = 0; i < size; ++i) bytes += static_cast<char>(i < 4 ? value >> 8 * i : 0);
-  return bytes;
+  return std::string(reinterpret_cast<const char*>(&value), size);
 }
 
 std::string Noise(std::size_t size) {
-  std::minstd_rand random(static_cast<unsigned>(size));
-  std::string bytes;
-  while (bytes.size() < size) bytes += static_cast<char>(random());
+  std::string bytes(size, '\0');
+  std::generate(bytes.begin(), bytes.end(), std::minstd_rand(static_cast<unsigned>(size)));
   return bytes;
 }
 
@@ -73,7 +69,8 @@ std::vector<Damage> Damages() {
                  const auto&... entries) {
     const std::string table[] = {entries...};
     for (std::size_t i = 0; i < std::size(table); ++i)
-      damages.push_back({files[i % files.size()], family + " " + std::to_string(i + 1), table[i]});
+      damages.emplace_back(files[i % files.size()], family + " " + std::to_string(i + 1), table[i],
+                           kBytes);
   };
   std::vector<std::string> files(std::begin(kLearnerFiles), std::end(kLearnerFiles));
   files.insert(files.end(), std::begin(kDataFiles), std::end(kDataFiles));
@@ -81,10 +78,12 @@ std::vector<Damage> Damages() {
     const std::string old = ReadWholeFile(ExecutableDirectory() + f).value_or(Le(0x42480000));
     damages.insert(
         damages.end(),
-        {Damage(f, "missing", "", kMissing), Damage(f, "empty", ""), Damage(f, "one byte", "\x7f"),
-         Damage(f, "short", old.substr(0, old.size() / 3)), Damage(f, "long", old + Noise(300000)),
-         Damage(f, "huge", old, kHuge), Damage(f, "noise", Noise(old.size())),
-         Damage(f, "a directory", "", kDirectory), Damage(f, "read-only", old, kReadOnly)});
+        {Damage(f, "missing", "", kMissing), Damage(f, "empty", "", kBytes),
+         Damage(f, "one byte", "\x7f", kBytes),
+         Damage(f, "short", old.substr(0, old.size() / 3), kBytes),
+         Damage(f, "long", old + Noise(300000), kBytes), Damage(f, "huge", old, kHuge),
+         Damage(f, "noise", Noise(old.size()), kBytes), Damage(f, "a directory", "", kDirectory),
+         Damage(f, "read-only", old, kReadOnly)});
   }
 
   // Scores no exercise can give, histories past their capacity or cut short.
@@ -132,27 +131,19 @@ std::vector<Damage> Damages() {
   // Sounds whose chunks lie.
   const std::string riff = "RIFF" + Le(0xfffffff0) + "WAVE", pcm = "fmt " + Le(16) + Le(1, 2);
   for (const char* file : {kRightKeySound, kWrongKeySound, kSelectSound})
-    put({file}, "lying chunks", riff + pcm + Le(0, 2) + Le(0, 12), riff + "junk" + Le(~0u) + "abcd",
+    put({file}, "lying chunks", riff + pcm + Le(0, 2) + std::string(12, '\0'),
+        riff + "junk" + Le(~0u) + "abcd",
         riff + pcm + Le(1, 2) + Le(8000) + Le(8000) + Le(1, 2) + Le(8, 2) + "data" + Le(~0u >> 1),
         riff + "fmt " + Le(2) + Le(0xffff, 2));
   return damages;
 }
 
-// The client area as 32-bit pixels, rows top down.
-std::vector<std::uint32_t> Capture(HWND window) {
-  Canvas canvas(kClientWidth, kClientHeight, 0);
-  BitBlt(canvas.dc(), 0, 0, kClientWidth, kClientHeight, WindowDC(window, WindowDC::kClient).get(),
-         0, 0, SRCCOPY);
-  std::vector<std::uint32_t> pixels(kClientWidth * kClientHeight);
-  GetBitmapBits(static_cast<HBITMAP>(GetCurrentObject(canvas.dc(), OBJ_BITMAP)),
-                static_cast<LONG>(pixels.size() * 4), pixels.data());
-  return pixels;
-}
-
 std::atomic<const char*> g_current{nullptr};
 std::atomic<DWORD> g_started{0};
 
-TEST(MalformedFileCorpus, NoCrashHangGarbageOrDataLoss) {
+using MalformedFileCorpus = FrameTest;
+
+TEST_F(MalformedFileCorpus, NoCrashHangGarbageOrDataLoss) {
   SetUnhandledExceptionFilter([](EXCEPTION_POINTERS* exception) -> LONG {
     std::fprintf(stderr, "corpus: CRASH (code %08lx) in variant \"%s\"\n",
                  exception->ExceptionRecord->ExceptionCode, g_current.load());
@@ -187,52 +178,45 @@ TEST(MalformedFileCorpus, NoCrashHangGarbageOrDataLoss) {
     };
     std::optional<std::string> before[std::size(kLearnerFiles)];
     for (int k = 0; k < std::ssize(before); ++k) before[k] = take(kLearnerFiles[k]);
-    TheSeams().nextRandom = [random = std::minstd_rand(i + 1)]() mutable {
-      return static_cast<int>(random() % 32768);
-    };
+    TheSeams().nextRandom = [n = unsigned(i)]() mutable { return int((n = n * 69069 + 1) >> 17); };
+    Canvas canvas(kClientWidth, kClientHeight, 0);  // the sheet as 32-bit pixels, top down
     const int gdiBefore = LiveGdiHandles();
     std::string garbled, lost;  // where
-    {
-      MessageBoxWatcher watcher;
-      std::unique_ptr<MainFrame> frame = OpenFrame();
-      const Exercise& exercise = frame->exercise();
-      auto type = [&](char c) {
-        SendMessageW(frame->hwnd(), WM_CHAR, static_cast<unsigned char>(c), 1);
-      };
-      for (int level = 0; level < kLevelCount; ++level) {
-        SendCommand(*frame, ID_LEVEL1 + level);
-        FinishSlide(*frame);
-        // The exercise of the damaged file's level, and of one level in turn, to its end.
-        const LevelInfo& info = kLevels[level];
-        const bool typed = level == i % kLevelCount || file == info.textFile ||
-                           file == ScoreFileName(level) ||
-                           (info.hintPicture && file == info.hintPicture);
-        for (int k = 0; typed && exercise.passageShown() && k < exercise.length(); ++k) {
-          type(k == 3 ? '#' : DisplayedChar(exercise.passageAt(k)));
-          if (k == 3) type('\b'), type(DisplayedChar(exercise.passageAt(k)));
-        }
-        if (exercise.phase() == Phase::Result) type('\r');
-      }
-      SendCommand(*frame, ID_SCORE_SHEET);
-      const std::vector<std::uint32_t> sheet = Capture(frame->hwnd());
-      if (plainSheet.empty()) plainSheet = sheet;
-      // Where the look is the untouched one, records off the scale may lie above or
-      // under the chart, but no curve reaches the title, the legend or the scale
-      // left of the first record.
-      const bool plainLook =
-          file != "skd.kpd" && file != kOwnPicture && !file.starts_with("bgmain");
-      int wild = 0;
-      for (int p = 0; plainLook && p < std::ssize(sheet); ++p)
-        wild += (p % kClientWidth < kChartStrokeStartX - 3 || p < 18 * kClientWidth ||
-                 p >= 390 * kClientWidth) &&
-                sheet[p] != plainSheet[p];
-      if (wild) garbled += " sheet (" + std::to_string(wild) + " pixels)";
-      SendCommand(*frame, ID_KEYBOARD_LAYOUT);
-      SendCommand(*frame, kSkins[i % kSkinCount].command);
-      PostMessageW(frame->hwnd(), WM_KEYDOWN, VK_ESCAPE, 1);
-      Pump(*frame);
+    MessageBoxWatcher watcher;
+    const Exercise& exercise = Open().exercise();
+    for (int level = 0; level < kLevelCount; ++level) {
+      Command(ID_LEVEL1 + level);
       FinishSlide(*frame);
+      // The exercise of the damaged file's level, and of one level in turn, to its end.
+      const char* hint = kLevels[level].hintPicture;
+      const bool typed = level == i % kLevelCount || file == kLevels[level].textFile ||
+                         file == ScoreFileName(level) || file == (hint ? hint : "");
+      for (int k = 0; typed && exercise.passageShown() && k < exercise.length(); ++k)
+        Type((k == 3 ? "#\b" : "") + std::string(1, DisplayedChar(exercise.passageAt(k))));
+      if (exercise.phase() == Phase::Result) Type("\r");
     }
+    Command(ID_SCORE_SHEET);
+    BitBlt(canvas.dc(), 0, 0, kClientWidth, kClientHeight,
+           WindowDC(frame->hwnd(), WindowDC::kClient).get(), 0, 0, SRCCOPY);
+    std::vector<std::uint32_t> sheet(kClientWidth * kClientHeight);
+    GetBitmapBits(static_cast<HBITMAP>(GetCurrentObject(canvas.dc(), OBJ_BITMAP)),
+                  static_cast<LONG>(sheet.size() * 4), sheet.data());
+    if (plainSheet.empty()) plainSheet = sheet;
+    // Where the look is the untouched one, records off the scale may lie above or
+    // under the chart, but no curve reaches the title, the legend or the scale
+    // left of the first record.
+    const bool plainLook = file != "skd.kpd" && file != kOwnPicture && !file.starts_with("bgmain");
+    int wild = 0;
+    for (int p = 0; plainLook && p < std::ssize(sheet); ++p)
+      wild += (p % kClientWidth < kChartStrokeStartX - 3 || p < 18 * kClientWidth ||
+               p >= 390 * kClientWidth) &&
+              sheet[p] != plainSheet[p];
+    if (wild) garbled += " sheet (" + std::to_string(wild) + " pixels)";
+    Command(ID_KEYBOARD_LAYOUT);
+    Command(kSkins[i % kSkinCount].command);
+    Press(VK_ESCAPE);
+    FinishSlide(*frame);
+    frame.reset();
     g_started = 0;
     const int leaked = LiveGdiHandles() - gdiBefore;
     // skd.kpd keeps its bytes or holds the skin the run chose; a history only gains a
@@ -255,9 +239,7 @@ TEST(MalformedFileCorpus, NoCrashHangGarbageOrDataLoss) {
     }
     SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);  // for the folder's cleanup
     RemoveDirectoryW(path.c_str());
-    losses += !lost.empty();
-    garbage += !garbled.empty();
-    leaks += leaked != 0;
+    losses += !lost.empty(), garbage += !garbled.empty(), leaks += leaked != 0;
     EXPECT_TRUE(lost.empty() && garbled.empty() && !leaked)
         << name << ": lost" << lost << ", garbage" << garbled << ", GDI objects left " << leaked;
   }
