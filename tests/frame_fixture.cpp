@@ -5,6 +5,8 @@
 #include "platform/message_loop.h"
 #include "platform/seams.h"
 
+#include <filesystem>
+
 namespace kelp::test {
 
 namespace {
@@ -34,10 +36,23 @@ LRESULT CALLBACK AnswerMessageBox(int code, WPARAM wParam, LPARAM lParam) {
 
 }  // namespace
 
-DataFolder::DataFolder() : tree_(L"kelp-test"), path_(Narrow(tree_.path())) {
+DataFolder::DataFolder() {
+  static int count = 0;
+  path_ = Narrow(std::filesystem::temp_directory_path().wstring()) + "kelp-test-" +
+          std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++count) + "\\";
+  CreateDirectoryW(Widen(path_).c_str(), nullptr);
   for (const char* name : kDataFiles)
     CopyFileW(Widen(ExecutableDirectory() + name).c_str(), Widen(path_ + name).c_str(), FALSE);
   TheSeams().dataDirectory = path_;
+}
+
+// Read-only files and folders included.
+DataFolder::~DataFolder() {
+  TheSeams().dataDirectory.clear();
+  std::error_code error;
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(Widen(path_), error))
+    SetFileAttributesW(entry.path().c_str(), FILE_ATTRIBUTE_NORMAL);
+  std::filesystem::remove_all(Widen(path_), error);
 }
 
 std::unique_ptr<MainFrame> OpenFrame() {

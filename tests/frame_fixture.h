@@ -5,7 +5,6 @@
 #include "platform/files.h"
 #include "platform/gdi.h"
 #include "platform/seams.h"
-#include "tests/temp_folder.h"
 
 #include <windows.h>
 
@@ -27,7 +26,8 @@ inline constexpr const char* kLearnerFiles[] = {"skd.kpd",      "Lev0Data.kpd", 
 class DataFolder {
  public:
   DataFolder();
-  ~DataFolder() { TheSeams().dataDirectory.clear(); }
+  DataFolder(const DataFolder&) = delete;
+  ~DataFolder();
   const std::string& path() const { return path_; }
   std::optional<std::string> Read(const std::string& name) const {
     return ReadWholeFile(path_ + name);
@@ -38,7 +38,6 @@ class DataFolder {
   void Remove(const std::string& name) const { DeletePath(path_ + name); }
 
  private:
-  TempTree tree_;  // not copied, removed with everything in it
   std::string path_;
 };
 

@@ -1,9 +1,9 @@
 // Malformed data files against the real frame: each variant is laid into a fresh
 // data folder and the window is driven like a learner would (a whole exercise in
-// every level, the score sheet, the layout page, a skin, Esc). The run must end
-// without a crash or a hang, show only printable cells, keep the score sheet's
-// curves inside the chart, leak no GDI object and leave the learner's files as
-// they were, apart from what the program stored on purpose.
+// some levels, the score sheet, the layout page, a skin, Esc). The run must end
+// without a crash or a hang, keep the score sheet's curves inside the chart, leak
+// no GDI object and leave the learner's files as they were, apart from what the
+// program stored on purpose.
 #include "appearance/skins.h"
 #include "platform/files.h"
 #include "platform/gbk.h"
@@ -11,12 +11,13 @@
 #include "scores/score_sheet.h"
 #include "tests/frame_test.h"
 #include "tests/pixels.h"
-#include "tests/temp_folder.h"
 
 #include <algorithm>
 #include <atomic>
 #include <bit>
 #include <cstdio>
+#include <filesystem>
+#include <fstream>
 #include <limits>
 #include <random>
 #include <thread>
@@ -24,31 +25,14 @@
 namespace kelp::test {
 namespace {
 
-enum How { kBytes, kMissing, kDirectory, kHuge, kReadOnly, kUntouched };
+// How a variant's file is laid: its bytes (also grown huge or made read-only), none, a folder.
+enum How { kBytes, kHuge, kReadOnly, kUntouched, kMissing, kDirectory };
+using Damage = std::tuple<std::string, std::string, std::string, How>;  // file, what, bytes
 constexpr char kOwnPicture[] = "own.bmp";  // the learner's picture, named in skd.kpd
 
-using Damage = std::tuple<std::string, std::string, std::string, How>;  // file, what, bytes
-
-// Puts `file` into the fresh folder as `how` says.
-void Lay(const DataFolder& folder, const std::string& file, const std::string& bytes, How how) {
-  const std::wstring path = Widen(folder.path() + file);
-  if (how == kUntouched) return;
-  folder.Remove(file);
-  if (how == kDirectory) CreateDirectoryW(path.c_str(), nullptr);
-  if (how == kMissing || how == kDirectory) return;
-  folder.Write(file, bytes);
-  if (how == kReadOnly) SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_READONLY);
-  if (how != kHuge) return;
-  const HANDLE handle = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, 0);
-  SetFilePointerEx(handle, {.QuadPart = 3LL << 30}, nullptr, FILE_BEGIN);  // sparse: no disk used
-  SetEndOfFile(handle);
-  CloseHandle(handle);
-}
-
+// `size` bytes of `value`, little-endian.
 std::string Le(std::uint32_t value, int size = 4) {
-  std::string bytes;
-  for (int i = 0; i < size; ++i) bytes += static_cast<char>(i < 4 ? value >> 8 * i : 0);
-  return bytes;
+  return std::string(reinterpret_cast<const char*>(&value), size);
 }
 
 std::string Noise(std::size_t size) {
@@ -57,21 +41,20 @@ std::string Noise(std::size_t size) {
   return bytes;
 }
 
-// Header fields of a bitmap file, at their offsets; the pixel bytes of a whole picture.
-constexpr int kOffBits = 10, kInfoSize = 14, kWidth = 18, kHeight = 22, kPlanes = 26, kBits = 28,
-              kCompression = 30, kSizeImage = 34, kColorsUsed = 46;
+// Header fields of a bitmap file at their offsets (kPlanes also covers the bit count);
+// the pixel bytes of a whole picture.
+enum : std::uint32_t { kOffBits = 10, kInfoSize = 14, kWidth = 18, kHeight = 22, kPlanes = 26 };
+enum : std::uint32_t { kBits = 28, kCompression = 30, kSizeImage = 34, kColorsUsed = 46 };
 constexpr std::size_t kFull = kClientWidth * kClientHeight * 3;
 
-// A 700 x 450 24-bit bitmap file with some header fields changed (offset, value, ...),
+// A 700 x 450 24-bit bitmap file with 32-bit header fields changed (offset, value, ...),
 // then `pixels` bytes of noise.
 template <typename... Changes>
 std::string Bmp(std::size_t pixels, Changes... changes) {
   std::string bytes = BmpFile(kClientWidth, kClientHeight, 0, false);
   const std::uint32_t fields[] = {static_cast<std::uint32_t>(changes)..., 0};
-  for (std::size_t i = 0; i + 1 < std::size(fields); i += 2) {
-    const int size = fields[i] == kPlanes || fields[i] == kBits ? 2 : 4;
-    bytes.replace(fields[i], size, Le(fields[i + 1], size));
-  }
+  for (std::size_t i = 0; i + 1 < std::size(fields); i += 2)
+    bytes.replace(fields[i], 4, Le(fields[i + 1]));
   return bytes + Noise(pixels);
 }
 
@@ -81,119 +64,95 @@ std::string Settings(int skin, std::uint32_t c, const std::string& path) {
 
 std::vector<Damage> Damages() {
   std::vector<Damage> damages = {{"none", "untouched", "", kUntouched}};
-  auto put = [&](const std::string& file, const std::string& what, const std::string& bytes,
-                 How how = kBytes) {
-    damages.push_back({file, what, bytes, how});
-  };
   // Each entry goes into the files in turn, named by its family and place.
-  auto putAll = [&](const std::vector<std::string>& files, const std::string& family,
-                    const auto&... entries) {
-    const std::vector<std::string> table = {entries...};
-    for (std::size_t i = 0; i < table.size(); ++i)
-      put(files[i % files.size()], family + " " + std::to_string(i + 1), table[i]);
+  auto put = [&](const std::vector<std::string>& files, const std::string& family,
+                 const auto&... entries) {
+    const std::string table[] = {entries...};
+    for (std::size_t i = 0; i < std::size(table); ++i)
+      damages.emplace_back(files[i % files.size()], family + " " + std::to_string(i + 1), table[i],
+                           kBytes);
   };
   std::vector<std::string> files(std::begin(kLearnerFiles), std::end(kLearnerFiles));
   files.insert(files.end(), std::begin(kDataFiles), std::end(kDataFiles));
-  for (const std::string& file : files) {
-    const std::string old = ReadWholeFile(ExecutableDirectory() + file).value_or(Le(0x42480000));
-    put(file, "missing", "", kMissing);
-    put(file, "empty", "");
-    put(file, "one byte", "\x7f");
-    put(file, "short", old.substr(0, old.size() / 3));
-    put(file, "long", old + Noise(300000));
-    put(file, "huge", old, kHuge);
-    put(file, "noise", Noise(old.size()));
-    put(file, "a directory", "", kDirectory);
-    put(file, "read-only", old, kReadOnly);
+  for (const std::string& f : files) {
+    const std::string old = ReadWholeFile(ExecutableDirectory() + f).value_or(Le(0x42480000));
+    damages.insert(
+        damages.end(),
+        {Damage(f, "missing", "", kMissing), Damage(f, "empty", "", kBytes),
+         Damage(f, "one byte", "\x7f", kBytes),
+         Damage(f, "short", old.substr(0, old.size() / 3), kBytes),
+         Damage(f, "long", old + Noise(300000), kBytes), Damage(f, "huge", old, kHuge),
+         Damage(f, "noise", Noise(old.size()), kBytes), Damage(f, "a directory", "", kDirectory),
+         Damage(f, "read-only", old, kReadOnly)});
   }
 
   // Scores no exercise can give, histories past their capacity or cut short.
   auto f = [](float score) { return Le(std::bit_cast<std::uint32_t>(score)); };
   const float nan = std::numeric_limits<float>::quiet_NaN();
   const float inf = std::numeric_limits<float>::infinity();
-  putAll({std::begin(kLearnerFiles) + 1, std::end(kLearnerFiles)}, "odd scores",
-         f(nan) + f(50) + f(nan), f(inf) + f(70) + f(-inf), f(-5) + f(-100) + f(-0.0f),
-         f(1e30f) + f(-1e30f), f(1e-45f) + f(-1e-40f), Le(0x7f800001) + Le(0xff800001),
-         std::string(120, '\xff'), std::string(128, 'B'), std::string(121, 'B'),
-         std::string(119, 'B'), f(88) + "ab", std::string(16000, '~'));
+  put({std::begin(kLearnerFiles) + 1, std::end(kLearnerFiles)}, "odd scores",
+      f(nan) + f(50) + f(nan), f(inf) + f(70) + f(-inf), f(-5) + f(-100) + f(-0.0f),
+      f(1e30f) + f(-1e30f), f(1e-45f) + f(-1e-40f), Le(0x7f800001) + Le(0xff800001),
+      std::string(120, '\xff'), std::string(128, 'B'), std::string(121, 'B'), std::string(119, 'B'),
+      f(88) + "ab", std::string(16000, '~'));
 
   // Settings no dialog can write: skins out of range, odd colours, paths to no picture.
-  putAll({"skd.kpd"}, "odd settings", Settings(-1, 0x123456, "C:\\\x80\xff\xfe\x81.bmp"),
-         Settings(4, 0, "C:\\pic\xb0"), Settings(INT_MAX, ~0u, std::string("C:\\a\0b.bmp", 10)),
-         Settings(INT_MIN, 0x0a0a0a, std::string(5000, 'a')),
-         Settings(1, 0x0a0d0a, "").substr(0, 35), Settings(2, 0xff0a1a0d, "bgmain1.kpd"),
-         Settings(3, 0x1a1a1a, "\\\\.\\CON"), Settings(2, 0, "\\\\nohost\\share\\x.bmp"),
-         Settings(0, 0, "C:\\a\rb.bmp\r"), Settings(0, 0, "\n\n\n"));
+  put({"skd.kpd"}, "odd settings", Settings(-1, 0x123456, "C:\\\x80\xff\xfe\x81.bmp"),
+      Settings(4, 0, "C:\\pic\xb0"), Settings(INT_MAX, ~0u, std::string("C:\\a\0b.bmp", 10)),
+      Settings(INT_MIN, 0x0a0a0a, std::string(5000, 'a')), Settings(1, 0x0a0d0a, "").substr(0, 35),
+      Settings(2, 0xff0a1a0d, "bgmain1.kpd"), Settings(3, 0x1a1a1a, "\\\\.\\CON"),
+      Settings(2, 0, "\\\\nohost\\share\\x.bmp"), Settings(0, 0, "C:\\a\rb.bmp\r"),
+      Settings(0, 0, "\n\n\n"));
 
   // Pictures with headers no painter wrote, as skin, keyboard and own pictures.
-  const std::vector<std::string> pictures[] = {{"bgmain0.kpd", "kb1.kpd", "kb2.kpd", "kb0.kpd"},
-                                               {kOwnPicture}};
-  for (const std::vector<std::string>& files : pictures)
-    putAll(files, "odd bitmap", Bmp(4096, kWidth, 0x7fffffff), Bmp(4096, kHeight, 0x80000000),
-           Bmp(kFull, kWidth, -700u), Bmp(16, kWidth, 0, kHeight, 0),
-           Bmp(4096, kWidth, 30000, kHeight, 30000), Bmp(kFull, kBits, 0), Bmp(kFull, kBits, 7),
-           Bmp(kFull, kBits, 64), Bmp(kFull, kPlanes, 9), Bmp(kFull, kOffBits, 0x7ffffff0),
-           Bmp(5000, kBits, 8, kCompression, 1, kSizeImage, 5000),
-           Bmp(5000, kBits, 4, kCompression, 2, kSizeImage, ~0u),
-           Bmp(kFull, kBits, 8, kColorsUsed, ~0u), Bmp(kFull, kInfoSize, 12),
-           Bmp(60, kInfoSize, 124), Bmp(kFull, kInfoSize, 0x80000000),
-           Bmp(kFull, kBits, 16, kCompression, 3), Bmp(100, kCompression, 4, kSizeImage, 100),
-           Bmp(kFull / 2), Bmp(0));
-  put(kOwnPicture, "a directory", "", kDirectory);
-  put(kOwnPicture, "huge", Bmp(0), kHuge);
+  for (const std::vector<std::string>& files :
+       {std::vector<std::string>{"bgmain0.kpd", "kb1.kpd", "kb2.kpd", "kb0.kpd"}, {kOwnPicture}})
+    put(files, "odd bitmap", Bmp(4096, kWidth, 0x7fffffff), Bmp(4096, kHeight, 0x80000000),
+        Bmp(kFull, kWidth, -700u), Bmp(16, kWidth, 0, kHeight, 0),
+        Bmp(4096, kWidth, 30000, kHeight, 30000), Bmp(kFull, kBits, 0), Bmp(kFull, kBits, 7),
+        Bmp(kFull, kBits, 64), Bmp(kFull, kPlanes, 9 | 24 << 16), Bmp(kFull, kOffBits, 0x7ffffff0),
+        Bmp(5000, kBits, 8, kCompression, 1, kSizeImage, 5000),
+        Bmp(5000, kBits, 4, kCompression, 2, kSizeImage, ~0u),
+        Bmp(kFull, kBits, 8, kColorsUsed, ~0u), Bmp(kFull, kInfoSize, 12), Bmp(60, kInfoSize, 124),
+        Bmp(kFull, kInfoSize, 0x80000000), Bmp(kFull, kBits, 16, kCompression, 3),
+        Bmp(100, kCompression, 4, kSizeImage, 100), Bmp(kFull / 2), Bmp(0));
+  damages.insert(damages.end(), {Damage(kOwnPicture, "a directory", "", kDirectory),
+                                 Damage(kOwnPicture, "huge", Bmp(0), kHuge)});
 
   // Practice texts with bytes no learner can type.
   for (const LevelInfo& level : kLevels) {
     const std::size_t least = level.offsetModulus - 1 + level.bytesRead;
     std::string gbk;
     while (gbk.size() < least) gbk += "\xc4\xe3\xba\xc3\r\n\t\x1a\x7f";
-    putAll({level.textFile}, "untypable text", std::string(least, '\0'), std::string(least, '\xff'),
-           gbk, std::string(least - 1, 'a'));
+    put({level.textFile}, "untypable text", std::string(least, '\0'), std::string(least, '\xff'),
+        gbk, std::string(least - 1, 'a'));
   }
 
   // Sounds whose chunks lie.
   const std::string riff = "RIFF" + Le(0xfffffff0) + "WAVE", pcm = "fmt " + Le(16) + Le(1, 2);
   for (const char* file : {kRightKeySound, kWrongKeySound, kSelectSound})
-    putAll(
-        {file}, "lying chunks", riff + pcm + Le(0, 2) + Le(0, 12), riff + "junk" + Le(~0u) + "abcd",
+    put({file}, "lying chunks", riff + pcm + Le(0, 2) + std::string(12, '\0'),
+        riff + "junk" + Le(~0u) + "abcd",
         riff + pcm + Le(1, 2) + Le(8000) + Le(8000) + Le(1, 2) + Le(8, 2) + "data" + Le(~0u >> 1),
         riff + "fmt " + Le(2) + Le(0xffff, 2));
   return damages;
 }
 
-// The client area as 32-bit pixels, rows top down.
-std::vector<std::uint32_t> Capture(HWND window) {
-  Canvas canvas(kClientWidth, kClientHeight, 0);
-  const HDC dc = GetDC(window);
-  BitBlt(canvas.dc(), 0, 0, kClientWidth, kClientHeight, dc, 0, 0, SRCCOPY);
-  ReleaseDC(window, dc);
-  std::vector<std::uint32_t> pixels(kClientWidth * kClientHeight);
-  GetBitmapBits(static_cast<HBITMAP>(GetCurrentObject(canvas.dc(), OBJ_BITMAP)),
-                static_cast<LONG>(pixels.size() * 4), pixels.data());
-  return pixels;
-}
-
-// A file's bytes: "" when there is none, nothing when it cannot be read whole.
-std::optional<std::string> Take(const DataFolder& folder, const std::string& name) {
-  if (GetFileAttributesW(Widen(folder.path() + name).c_str()) == INVALID_FILE_ATTRIBUTES) return "";
-  return folder.Read(name);
-}
-
 std::atomic<const char*> g_current{nullptr};
 std::atomic<DWORD> g_started{0};
 
-TEST(MalformedFileCorpus, NoCrashHangGarbageOrDataLoss) {
+using MalformedFileCorpus = FrameTest;
+
+TEST_F(MalformedFileCorpus, NoCrashHangGarbageOrDataLoss) {
   SetUnhandledExceptionFilter([](EXCEPTION_POINTERS* exception) -> LONG {
-    std::printf("corpus: CRASH (code %08lx) in variant \"%s\"\n",
-                exception->ExceptionRecord->ExceptionCode, g_current.load());
-    std::fflush(stdout);
+    std::fprintf(stderr, "corpus: CRASH (code %08lx) in variant \"%s\"\n",
+                 exception->ExceptionRecord->ExceptionCode, g_current.load());
     return EXCEPTION_EXECUTE_HANDLER;
   });
   std::thread([] {
     for (DWORD started = 0; !started || GetTickCount() - started < 30000; started = g_started)
       Sleep(500);
-    std::printf("corpus: HANG in variant \"%s\"\n", g_current.load());
-    std::fflush(stdout);
+    std::fprintf(stderr, "corpus: HANG in variant \"%s\"\n", g_current.load());
     TerminateProcess(GetCurrentProcess(), 3);
   }).detach();
   const std::vector<Damage> damages = Damages();
@@ -206,86 +165,81 @@ TEST(MalformedFileCorpus, NoCrashHangGarbageOrDataLoss) {
     g_current = name.c_str();
     g_started = GetTickCount();
     DataFolder folder;
-    Lay(folder, file, bytes, how);
+    const std::wstring path = Widen(folder.path() + file);
+    if (how > kUntouched) folder.Remove(file);
+    if (how < kUntouched) folder.Write(file, bytes);
+    if (how == kDirectory) CreateDirectoryW(path.c_str(), nullptr);
+    if (how == kReadOnly) SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_READONLY);
+    if (how == kHuge) std::fstream(std::filesystem::path(path)).seekp(3LL << 30) << 'x';  // sparse
     if (file == kOwnPicture) folder.Write("skd.kpd", Settings(2, 0x808080, folder.path() + file));
-    std::optional<std::string> before[std::size(kLearnerFiles)];
-    for (int k = 0; k < std::ssize(before); ++k) before[k] = Take(folder, kLearnerFiles[k]);
-    TheSeams().nextRandom = [random = std::minstd_rand(i + 1)]() mutable {
-      return static_cast<int>(random() % 32768);
+    // A file's bytes: "" when there is none, nothing when it cannot be read whole.
+    auto take = [&](const char* name) {
+      return FileExists(folder.path() + name) ? folder.Read(name) : std::optional<std::string>("");
     };
+    std::optional<std::string> before[std::size(kLearnerFiles)];
+    for (int k = 0; k < std::ssize(before); ++k) before[k] = take(kLearnerFiles[k]);
+    TheSeams().nextRandom = [n = unsigned(i)]() mutable { return int((n = n * 69069 + 1) >> 17); };
+    Canvas canvas(kClientWidth, kClientHeight, 0);  // the sheet as 32-bit pixels, top down
     const int gdiBefore = LiveGdiHandles();
     std::string garbled, lost;  // where
-    {
-      MessageBoxWatcher watcher;
-      std::unique_ptr<MainFrame> frame = OpenFrame();
-      const HWND window = frame->hwnd();
-      const Exercise& exercise = frame->exercise();
-      auto type = [&](char c) { SendMessageW(window, WM_CHAR, static_cast<unsigned char>(c), 1); };
-      for (int level = 0; level < kLevelCount; ++level) {
-        SendCommand(*frame, ID_LEVEL1 + level);
-        FinishSlide(*frame);
-        // Every shown cell holds a byte a learner could type.
-        if (exercise.passageShown() && !std::ranges::all_of(exercise.passage(), [](char c) {
-              return DisplayedChar(c) >= 32 && DisplayedChar(c) < 127;
-            }))
-          garbled += " level " + std::to_string(level + 1);
-        // The exercise of the damaged file's level, and of one level in turn, to its end.
-        const LevelInfo& info = kLevels[level];
-        const bool typed = level == i % kLevelCount || file == info.textFile ||
-                           file == ScoreFileName(level) ||
-                           (info.hintPicture && file == info.hintPicture);
-        for (int k = 0; typed && exercise.passageShown() && k < exercise.length(); ++k) {
-          type(k == 3 ? '#' : DisplayedChar(exercise.passageAt(k)));
-          if (k == 3) type('\b'), type(DisplayedChar(exercise.passageAt(k)));
-        }
-        if (exercise.phase() == Phase::Result) type('\r');
-      }
-      SendCommand(*frame, ID_SCORE_SHEET);
-      const std::vector<std::uint32_t> sheet = Capture(window);
-      if (plainSheet.empty()) plainSheet = sheet;
-      // Where the look is the untouched one, records off the scale may lie above or
-      // under the chart, but no curve reaches the title, the legend or the scale
-      // left of the first record.
-      const bool plainLook =
-          file != "skd.kpd" && file != kOwnPicture && !file.starts_with("bgmain");
-      int wild = 0;
-      for (int p = 0; plainLook && p < std::ssize(sheet); ++p) {
-        const int x = p % kClientWidth, y = p / kClientWidth;
-        wild += (x < kChartStrokeStartX - 3 || y < 18 || y >= 390) && sheet[p] != plainSheet[p];
-      }
-      if (wild) garbled += " sheet (" + std::to_string(wild) + " pixels)";
-      SendCommand(*frame, ID_KEYBOARD_LAYOUT);
-      SendCommand(*frame, kSkins[i % kSkinCount].command);
-      PostMessageW(window, WM_KEYDOWN, VK_ESCAPE, 1);
-      PostMessageW(window, WM_KEYUP, VK_ESCAPE, 0xC0000001);
-      Pump(*frame);
+    MessageBoxWatcher watcher;
+    const Exercise& exercise = Open().exercise();
+    for (int level = 0; level < kLevelCount; ++level) {
+      Command(ID_LEVEL1 + level);
       FinishSlide(*frame);
+      // The exercise of the damaged file's level, and of one level in turn, to its end.
+      const char* hint = kLevels[level].hintPicture;
+      const bool typed = level == i % kLevelCount || file == kLevels[level].textFile ||
+                         file == ScoreFileName(level) || file == (hint ? hint : "");
+      for (int k = 0; typed && exercise.passageShown() && k < exercise.length(); ++k)
+        Type((k == 3 ? "#\b" : "") + std::string(1, DisplayedChar(exercise.passageAt(k))));
+      if (exercise.phase() == Phase::Result) Type("\r");
     }
+    Command(ID_SCORE_SHEET);
+    BitBlt(canvas.dc(), 0, 0, kClientWidth, kClientHeight,
+           WindowDC(frame->hwnd(), WindowDC::kClient).get(), 0, 0, SRCCOPY);
+    std::vector<std::uint32_t> sheet(kClientWidth * kClientHeight);
+    GetBitmapBits(static_cast<HBITMAP>(GetCurrentObject(canvas.dc(), OBJ_BITMAP)),
+                  static_cast<LONG>(sheet.size() * 4), sheet.data());
+    if (plainSheet.empty()) plainSheet = sheet;
+    // Where the look is the untouched one, records off the scale may lie above or
+    // under the chart, but no curve reaches the title, the legend or the scale
+    // left of the first record.
+    const bool plainLook = file != "skd.kpd" && file != kOwnPicture && !file.starts_with("bgmain");
+    int wild = 0;
+    for (int p = 0; plainLook && p < std::ssize(sheet); ++p)
+      wild += (p % kClientWidth < kChartStrokeStartX - 3 || p < 18 * kClientWidth ||
+               p >= 390 * kClientWidth) &&
+              sheet[p] != plainSheet[p];
+    if (wild) garbled += " sheet (" + std::to_string(wild) + " pixels)";
+    Command(ID_KEYBOARD_LAYOUT);
+    Command(kSkins[i % kSkinCount].command);
+    Press(VK_ESCAPE);
+    FinishSlide(*frame);
+    frame.reset();
     g_started = 0;
     const int leaked = LiveGdiHandles() - gdiBefore;
     // skd.kpd keeps its bytes or holds the skin the run chose; a history only gains a
-    // score, in the 30th place once full.
+    // score, in the 30th place once full. A read-only file is the learner's
+    // protection: it stays as it is.
     const int skin = i % kSkinCount;
     const std::string chosen =
         EncodeSettings({skin, kSkins[skin].defaultColors, SkinPicturePath(folder.path(), skin)});
     for (int k = 0; k < std::ssize(before); ++k) {
-      const std::optional<std::string> after = Take(folder, kLearnerFiles[k]);
+      const std::optional<std::string> after = take(kLearnerFiles[k]);
       const std::vector<float> scores = ParseHistory(after.value_or(""));
-      const std::size_t added = std::min(scores.size(), std::size_t{kHistoryCapacity}) - 1;
-      // A read-only file is the learner's protection: it stays as it is.
-      const bool writable = how != kReadOnly || file != kLearnerFiles[k];
-      const bool stored =
-          writable && (k == 0 ? after == chosen
-                              : before[k] && !scores.empty() &&
-                                    after == AppendedHistory(*before[k], scores[added]));
+      const std::size_t added = std::min<std::size_t>(scores.size(), kHistoryCapacity) - 1;
+      const bool stored = (how != kReadOnly || file != kLearnerFiles[k]) &&
+                          (k == 0 ? after == chosen
+                                  : before[k] && !scores.empty() &&
+                                        after == AppendedHistory(*before[k], scores[added]));
       if ((after != before[k] && !stored) ||
           FileExists(TemporaryPathOf(folder.path() + kLearnerFiles[k])))
         lost += std::string(" ") + kLearnerFiles[k];
     }
-
-    losses += !lost.empty();
-    garbage += !garbled.empty();
-    leaks += leaked != 0;
+    SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);  // for the folder's cleanup
+    RemoveDirectoryW(path.c_str());
+    losses += !lost.empty(), garbage += !garbled.empty(), leaks += leaked != 0;
     EXPECT_TRUE(lost.empty() && garbled.empty() && !leaked)
         << name << ": lost" << lost << ", garbage" << garbled << ", GDI objects left " << leaked;
   }
