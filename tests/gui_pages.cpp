@@ -1,7 +1,6 @@
 #include "app/tool_buttons.h"
 #include "pages/author_page_view.h"
 #include "pages/keyboard_layout_view.h"
-#include "pages/tips.h"
 #include "scores/score_history.h"
 #include "scores/score_sheet.h"
 #include "tests/frame_test.h"
@@ -61,23 +60,8 @@ TEST_F(Pages, EveryMenuItemAndAcceleratorHasAHandlerAndKeysGoThroughTheRealTable
   }
 }
 
-// Only the tip timer turns the tips (a frame paint shows the same one again); each replaces
-// the last one entirely: after the thirteenth the first shows again.
-TEST_F(Pages, TipsTurnOnlyOnTheirTimerAndComeRound) {
-  MainFrame& f = Open();
-  const Rect tip = TipRect(ReadFrameLayout(f.hwnd(), GetSystemMetrics(SM_CYMENU)));
-  const RECT around{tip.left - 1, tip.top - 1, tip.right + 1, tip.bottom + 1};
-  const WindowDC window(f.hwnd(), WindowDC::kWholeWindow);
-  const auto first = Look(around, {}, window.get());
-  for (int i = 0; i <= kTipCount; ++i) {
-    RedrawWindow(f.hwnd(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
-    EXPECT_EQ(Look(around, {}, window.get()) == first, i % kTipCount == 0) << i;
-    SendMessageW(f.hwnd(), WM_TIMER, kTipTimer, 0);
-  }
-}
-
-// The author page draws its lines; four "3" in a row there show the dedication until the
-// next repaint; a "3" on another page starts the count again.
+// The author page draws its lines; four "3" in a row there show the dedication, a "3" on
+// another page counting for none.
 TEST_F(Pages, AuthorPageShowsTheDedicationAtTheFourthThreeInARow) {
   MainFrame& f = Open();
   const auto shown = [&](const char* keys) {
@@ -85,16 +69,11 @@ TEST_F(Pages, AuthorPageShowsTheDedicationAtTheFourthThreeInARow) {
     return PixelAt(f, kDedicationPictureArea.left + 9, kDedicationPictureArea.top + 9) ==
            BitmapPixel(LoadBitmapResource(IDB_DEDICATION).get(), 9, 9);
   };
-  Command(ID_AUTHOR);
-  FinishSlide(f);
+  Command(ID_SCORE_SHEET), FinishSlide(f), Type("3"), Command(ID_AUTHOR);
   EXPECT_TRUE(Shows({0, kHiddenSeparatorY + 2, kClientWidth, kClientHeight}, "",
                     [&](HDC dc) { DrawAuthorPage(dc, Colors()); }));
   EXPECT_FALSE(shown("333"));
   EXPECT_TRUE(shown("3"));
-  f.RedrawAll();
-  EXPECT_FALSE(shown(""));
-  Command(ID_SCORE_SHEET), Type("3"), Command(ID_AUTHOR);
-  EXPECT_FALSE(shown("333"));
 }
 
 // The layout page shows the top-left 700 x 300 of kb0.kpd, or a plain area; it and the

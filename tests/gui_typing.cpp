@@ -20,8 +20,7 @@ TEST_F(Typing, KeysColourTheirCellsAndSoundBackspaceTakesThemBack) {
   TheSeams().soundOutput = [&](const void* wave, unsigned) {
     if (wave) sounds += *static_cast<const char*>(wave);
   };
-  folder.Write("KP.WAV", "K");
-  folder.Write("ERR.WAV", "E");
+  for (std::string wave : {"KP", "ERR"}) folder.Write(wave + ".WAV", wave);
   const COLORREF right = RGB(10, 200, 30), wrong = RGB(250, 40, 40), mark = RGB(250, 20, 200);
   folder.Write("skd.kpd", EncodeSettings({0, {right, wrong, mark}, ""}));
   MainFrame& f = StartLevel(ID_LEVEL2, "Level2.kpd", "a-b" + std::string(197, 'M'));
@@ -75,12 +74,10 @@ TEST_F(Typing, EachLevelShowsAPassageOfItsTextThenItsResultAndStoresTheScore) {
               folder.Read(info.textFile)->substr(drawn % info.offsetModulus, info.exerciseLength));
     std::string typed(f.exercise().passage());
     for (int k = 0; k < 4 * level; ++k) typed[k] = typed[k] == '#' ? '$' : '#';
-    clock += 5;
-    Type(typed.substr(0, 1));
+    clock += 5, Type(typed.substr(0, 1));
     Command(ID_LEVEL1 + level);
     EXPECT_EQ(f.exercise().cursor(), 0) << level;
-    clock += 15 + 70 * level;
-    Type(typed.substr(1) + "zzz");
+    clock += 15 + 70 * level, Type(typed.substr(1) + "zzz");
     ExerciseResult result;
     result.Evaluate(f.exercise().passage(), typed, level, 15 + 70 * level);
     EXPECT_TRUE(Shows({30, info.resultY, kClientWidth, info.resultY + 12}, result.resultText))
@@ -102,9 +99,8 @@ TEST_F(Typing, HeldOrInterruptedHistoriesLoseNoScore) {
   const HANDLE held = CreateFileW(Widen(folder.path() + "Lev1Data.kpd").c_str(), GENERIC_READ,
                                   FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
   ASSERT_NE(held, INVALID_HANDLE_VALUE);
-  std::thread holder([held] { Sleep(100), CloseHandle(held); });
+  std::jthread holder([held] { Sleep(100), CloseHandle(held); });
   EXPECT_TRUE(AppendScore(folder.path(), 1, 55.5f));
-  holder.join();
   EXPECT_EQ(ReadScores(folder.path(), 1), (std::vector<float>{20.5f, 80.25f, 55.5f}));
 }
 
