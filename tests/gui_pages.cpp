@@ -74,6 +74,18 @@ TEST_F(Pages, AuthorPageShowsTheDedicationAtTheFourthThreeInARow) {
                     [&](HDC dc) { DrawAuthorPage(dc, Colors()); }));
   EXPECT_FALSE(shown("333"));
   EXPECT_TRUE(shown("3"));
+  RedrawWindow(f.hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+  EXPECT_FALSE(shown(""));  // until the next repaint
+}
+
+TEST_F(Pages, AnEnteredButtonIsFramedUntilItsNextRepaint) {
+  MainFrame& f = Open();
+  const Rect b = ToolButtonRect(1);
+  const COLORREF flat = PixelAt(f, b.left, b.top);
+  SendMessageW(f.hwnd(), WM_MOUSEMOVE, 0, MAKELPARAM(b.left + 20, b.top + 20));
+  EXPECT_NE(PixelAt(f, b.left, b.top), flat);
+  RedrawWindow(f.hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+  EXPECT_EQ(PixelAt(f, b.left, b.top), flat);
 }
 
 // The layout page shows the top-left 700 x 300 of kb0.kpd, or a plain area; it and the
