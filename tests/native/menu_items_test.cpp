@@ -25,6 +25,7 @@ TEST(MenuItems, MnemonicLetters) {
   EXPECT_EQ(MnemonicOf("&Ant"), 'a');
   EXPECT_EQ(MnemonicOf("&ant"), 'a');
   EXPECT_FALSE(MnemonicOf("成绩单..."));
+  EXPECT_FALSE(MnemonicOf("&. and &x"));  // only a letter or digit after the first "&"
   EXPECT_FALSE(MnemonicOf("A&&B"));
   EXPECT_FALSE(MnemonicOf("trailing&"));
   EXPECT_FALSE(MnemonicOf(""));
