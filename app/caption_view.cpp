@@ -31,11 +31,12 @@ void PaintTitleBar(HDC windowDc, const TitleBar& bar) {
   const Rect& caption = bar.frame.caption;
   if (bar.captionFont) SelectObject(windowDc, bar.captionFont);
 
-  // The caption's last row is the line above the menu bar.
+  // One row short of the caption: the frame may leave more rows above the menu bar.
+  const int pictureHeight = bar.cyCaption - 1;
   BlitBitmap(windowDc, bar.captionPicture, caption.left, caption.top, caption.width(),
-             caption.height() - 1);
-  Draw3dRect(windowDc, caption.left, caption.top, caption.width(), caption.height() - 1,
-             kPictureLight, kPictureShadow);
+             pictureHeight);
+  Draw3dRect(windowDc, caption.left, caption.top, caption.width(), pictureHeight, kPictureLight,
+             kPictureShadow);
   Draw3dRect(windowDc, 1, 1, w - 2, h - 2, bar.colorBtnFace, bar.colorBtnFace);
 
   SetBkMode(windowDc, TRANSPARENT);

@@ -30,6 +30,7 @@ Bitmap LoadCaptionBitmap(int skin) {
 
 void MainFrame::PaintCaption() {
   const TitleBar bar{ReadFrameLayout(hwnd(), metrics_.cyMenu),
+                     metrics_.cyCaption,
                      metrics_.cyMenu,
                      metrics_.colorBtnFace,
                      metrics_.captionFont.get(),
@@ -77,10 +78,13 @@ void MainFrame::OnLButtonDown(WPARAM flags, LPARAM point) {
 
 void MainFrame::OnLButtonUp(LPARAM point) {
   const ToolRelease release = toolButtons_.OnLButtonUp(ClientPoint(point), StripShown());
-  if (release.returnHome)
+  if (release.returnHome) {
     ReturnToHomePage();
-  else
+  } else if (release.action != ToolAction::kNone) {
+    // The pressed button's frame goes before a dialog or another page can show.
+    RedrawAll();
     RunToolAction(release.action);
+  }
 }
 
 // Moved buttons are repainted at once, the entered one with its frame; a later

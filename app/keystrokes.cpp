@@ -15,8 +15,11 @@ constexpr unsigned kBackspace = 8;
 constexpr unsigned kEnter = 13;
 constexpr unsigned kDigitThree = '3';
 
-RECT ToRect(const CellRect& cell) {
-  return {cell.left, cell.top, cell.right, cell.bottom};
+void AddCells(RepaintRegion& changed, const KeystrokeRepaint& cells) {
+  for (int i = 0; i < cells.count; ++i) {
+    const CellRect& r = cells.rects[i];
+    changed.Add({r.left, r.top, r.right, r.bottom});
+  }
 }
 
 }  // namespace
@@ -59,7 +62,7 @@ void MainFrame::OnPrintableKey(char c) {
     RedrawAll();
   } else {
     RepaintRegion changed;
-    changed.Add(ToRect(KeyRepaintRect(exercise_.cursor())));
+    AddCells(changed, PrintableKeyRepaint(exercise_.cursor()));
     AddKeyFrame(changed, framedBefore);
     AddKeyFrame(changed, exercise_.cursor() + 1);
     changed.RepaintNow(hwnd());
@@ -72,8 +75,7 @@ void MainFrame::OnBackspace() {
   if (!exercise_.Backspace()) return;
   const int n = exercise_.cursor();
   RepaintRegion changed;
-  changed.Add(ToRect(BackspaceRowStartRect(n)));
-  changed.Add(ToRect(BackspaceRepaintRect(n)));
+  AddCells(changed, BackspaceRepaint(n));
   AddKeyFrame(changed, framedBefore);
   AddKeyFrame(changed, n + 1);
   changed.RepaintNow(hwnd());

@@ -21,8 +21,8 @@ int TipPixels(HDC dc, int cyMenu) {
 void DrawTip(HDC windowDc, const FrameLayout& frame, int cyMenu, std::string_view gbkTip,
              COLORREF face, COLORREF text) {
   const int saved = SaveDC(windowDc);
-  const Font font = CreateSongFont({-TipPixels(windowDc, cyMenu), 0, 400});
-  if (font) SelectObject(windowDc, font.get());
+  if (const HFONT font = SongFont({-TipPixels(windowDc, cyMenu), 0, 400}))
+    SelectObject(windowDc, font);
   SetBkMode(windowDc, OPAQUE);
   SetBkColor(windowDc, face);
   SetTextColor(windowDc, text);

@@ -71,15 +71,34 @@ constexpr CellRect KeyRepaintRect(int n) {
   return {left, top, left + kKeyRepaintWidth, top + kRepaintHeight};
 }
 
-// After a Backspace: the start of the next typed row (where the removed character
-// stood when it began a row), then the removed character and the old cursor mark.
-constexpr CellRect BackspaceRowStartRect(int n) {
+// The first two cells of the typed row after row n div 50.
+constexpr CellRect NextRowStartRect(int n) {
   const int top = GridTypedTop(n / kRowLength + 1);
   return {kGridLeft, top, kGridLeft + kRowStartRepaintWidth, top + kRepaintHeight};
 }
+
+// After a Backspace: the removed character and the old cursor mark.
 constexpr CellRect BackspaceRepaintRect(int n) {
   const int left = kGridLeft + kCellPitch * GridColumn(n), top = GridTypedTop(n / kRowLength);
   return {left, top, left + kBackspaceRepaintWidth, top + kRepaintHeight};
+}
+
+// The rectangles one keystroke repaints; n is the cursor after it.
+struct KeystrokeRepaint {
+  CellRect rects[2];
+  int count;
+};
+
+// A key that fills a row's last cell moves the cursor mark to the next row.
+constexpr KeystrokeRepaint PrintableKeyRepaint(int n) {
+  if (GridColumn(n) == kRowLength - 1) return {{KeyRepaintRect(n), NextRowStartRect(n)}, 2};
+  return {{KeyRepaintRect(n), {}}, 1};
+}
+
+// The next row's start holds the removed character and the old mark when the
+// removed character began a row.
+constexpr KeystrokeRepaint BackspaceRepaint(int n) {
+  return {{NextRowStartRect(n), BackspaceRepaintRect(n)}, 2};
 }
 
 // The byte as drawn in a cell: untypeable bytes show as '?'.

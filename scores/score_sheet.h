@@ -27,9 +27,9 @@ constexpr int RecordX(int record) {
   return kChartFirstX + kChartRecordPitch * record;
 }
 
-// How many of a history's records the chart draws: the first 30, the ones the
-// program keeps. Records past them come from another writer and are left out, so
-// the line ends on the newest score the program stored.
+// How many of a history's records the chart draws: all of them up to the first that
+// lies past the page's right edge, the line toward it included. Histories another
+// writer made longer than 30 records run on right of the axis.
 int DrawnRecordCount(std::size_t records);
 
 }  // namespace kelp

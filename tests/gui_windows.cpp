@@ -61,6 +61,12 @@ TEST_F(OnWindows, FrameKeepsItsClientCaptionAndPowerGlyphWithAThickerBorder) {
               BitmapPixel(LoadCaptionBitmap(0).get(), 40, 5))
         << std::hex << message;
   }
+  // The picture's frame is one row short of the caption, whatever the frame leaves above
+  // the menu bar.
+  const int shadowRow = caption.top + GetSystemMetrics(SM_CYCAPTION) - 2;
+  const WindowDC whole(f.hwnd(), WindowDC::kWholeWindow);
+  EXPECT_EQ(GetPixel(whole.get(), caption.left + 40, shadowRow), RGB(96, 96, 96));
+  EXPECT_NE(GetPixel(whole.get(), caption.left + 40, shadowRow + 1), RGB(96, 96, 96));
   RECT window{};
   GetWindowRect(f.hwnd(), &window);
   for (int x : {box.left - 3, box.left + 8}) {  // beside the glyph, then on it

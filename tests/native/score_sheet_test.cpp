@@ -33,15 +33,17 @@ TEST(ScoreSheet, GarbageScoresLieOffThePageNeverWrapAround) {
   EXPECT_TRUE(ScoreY(inf) > -100000 && ScoreY(-inf) < 100000);
 }
 
-// Records another program wrote past the 30th are left off the chart.
-TEST(ScoreSheet, TheFirstThirtyRecordsAreCharted) {
-  for (std::size_t records : {0, 29, 30, 32, 1000000})
-    EXPECT_EQ(DrawnRecordCount(records), std::min<std::size_t>(records, 30)) << records;
-  // Left to right, from the stroke's start to inside the page.
+// Records another program wrote past the 30th run on right of the axis, up to the first
+// beyond the page's edge, whose line still enters the page.
+TEST(ScoreSheet, EveryRecordOnThePageIsChartedTheLastOnesRightOfTheAxis) {
+  for (std::size_t records : {0, 1, 29, 30, 32, 33}) EXPECT_EQ(DrawnRecordCount(records), records);
+  for (std::size_t records : {34, 1000000}) EXPECT_EQ(DrawnRecordCount(records), 33) << records;
+  EXPECT_EQ(RecordX(30), 670);
+  EXPECT_EQ(RecordX(31), 690);
+  EXPECT_GT(RecordX(32), kClientWidth);
   EXPECT_LT(kChartStrokeStartX, RecordX(0));
   for (int record = 1; record < kChartRecordCount; ++record)
     EXPECT_EQ(RecordX(record) - RecordX(record - 1), kChartRecordPitch);
-  EXPECT_LT(RecordX(kChartRecordCount - 1), kClientWidth);
 }
 
 }  // namespace
