@@ -3,6 +3,7 @@
 #include "appearance/skin_table.h"
 #include "pages/tips.h"
 #include "platform/gbk.h"
+#include "program_texts.h"
 #include "resource_ids.h"
 
 #include <string>
@@ -12,7 +13,7 @@ namespace kelp {
 namespace {
 
 // The trailing spaces move the centred title a little to the left.
-constexpr char kCaptionTitle[] = "Kelp专业打字练习III(最终版)     ";
+constexpr char kTitleShift[] = "     ";
 
 constexpr COLORREF kPictureLight = RGB(255, 255, 255);
 constexpr COLORREF kPictureShadow = RGB(96, 96, 96);
@@ -42,7 +43,7 @@ void PaintTitleBar(HDC windowDc, const TitleBar& bar) {
   SetBkMode(windowDc, TRANSPARENT);
   SetTextColor(windowDc, bar.titleColor);
   RECT titleRect{0, caption.top + 1, w, caption.top + 1 + bar.cyMenu};
-  const std::wstring title = Widen(kCaptionTitle);
+  const std::wstring title = Widen(std::string(kProgramTitle) + kTitleShift);
   DrawTextW(windowDc, title.c_str(), static_cast<int>(title.size()), &titleRect,
             DT_CENTER | DT_VCENTER | DT_SINGLELINE);
 

@@ -21,8 +21,8 @@ void DrawSeparator(HDC dc, int y) {
 void DrawToolStrip(HDC dc, int x, int y, const ToolStripLook& look) {
   for (int i = 0; i < kToolButtonCount; ++i) {
     const int d = look.offsets[i];
-    DrawIconEx(dc, x + kToolButtonPitch * i + d, y + d, look.icons[i], kToolIconSize, kToolIconSize, 0,
-               nullptr, DI_NORMAL);
+    DrawIconEx(dc, x + kToolButtonPitch * i + d, y + d, look.icons[i], kToolIconSize, kToolIconSize,
+               0, nullptr, DI_NORMAL);
     DrawTextAt(dc, x + kToolButtons[i].labelOffset + d, y + kLabelTop + d, kToolButtons[i].label);
   }
 }

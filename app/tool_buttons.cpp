@@ -59,7 +59,8 @@ ToolRelease ToolButtons::OnLButtonUp(Point point, bool stripShown) {
     release.returnHome = kReturnHintRect.Contains(point);
     return release;
   }
-  release.action = static_cast<ToolAction>(ToolButtonAt(point));
+  if (const int button = ToolButtonAt(point); button >= 0)
+    release.command = kToolButtons[button].command;
   return release;
 }
 

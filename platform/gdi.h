@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/geometry.h"
+
 #include <windows.h>
 
 #include <cstdint>
@@ -8,6 +10,10 @@
 
 // Scoped owners for GDI objects and device contexts.
 namespace kelp {
+
+inline RECT ToRECT(const Rect& r) {
+  return {r.left, r.top, r.right, r.bottom};
+}
 
 // GDI objects and DCs held by the wrappers below right now (for leak checks).
 int& LiveGdiHandles();

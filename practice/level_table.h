@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/geometry.h"
 #include "platform/level_count.h"
 
 // Per-level constants and the character-cell geometry of the practice pages.
@@ -45,10 +46,6 @@ constexpr CellPosition CellAt(const LevelInfo& level, int k) {
   return {x, y, y + kTypedRowGap};
 }
 
-struct CellRect {
-  int left, top, right, bottom;
-};
-
 // The rectangles a keystroke repaints lie on the four-row grid for every level;
 // they also cover the one-line levels, whose cells start further right.
 constexpr int kGridLeft = 25;
@@ -66,26 +63,26 @@ constexpr int GridTypedTop(int row) {
 }
 
 // After a printable key: the new character and the new cursor mark.
-constexpr CellRect KeyRepaintRect(int n) {
+constexpr Rect KeyRepaintRect(int n) {
   const int left = kGridLeft + kCellPitch * GridColumn(n), top = GridTypedTop(n / kRowLength);
   return {left, top, left + kKeyRepaintWidth, top + kRepaintHeight};
 }
 
 // The first two cells of the typed row after row n div 50.
-constexpr CellRect NextRowStartRect(int n) {
+constexpr Rect NextRowStartRect(int n) {
   const int top = GridTypedTop(n / kRowLength + 1);
   return {kGridLeft, top, kGridLeft + kRowStartRepaintWidth, top + kRepaintHeight};
 }
 
 // After a Backspace: the removed character and the old cursor mark.
-constexpr CellRect BackspaceRepaintRect(int n) {
+constexpr Rect BackspaceRepaintRect(int n) {
   const int left = kGridLeft + kCellPitch * GridColumn(n), top = GridTypedTop(n / kRowLength);
   return {left, top, left + kBackspaceRepaintWidth, top + kRepaintHeight};
 }
 
 // The rectangles one keystroke repaints; n is the cursor after it.
 struct KeystrokeRepaint {
-  CellRect rects[2];
+  Rect rects[2];
   int count;
 };
 

@@ -80,7 +80,7 @@ void SendCommand(const MainFrame& frame, int id) {
 }
 
 void FinishSlide(MainFrame& frame) {
-  for (int tick = 0; tick < 40 && frame.slide().sliding(); ++tick)
+  for (int tick = 0; tick < 40 && frame.session().slide().sliding(); ++tick)
     SendMessageW(frame.hwnd(), WM_TIMER, kSlideTimer, 0);
 }
 

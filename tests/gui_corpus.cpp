@@ -183,7 +183,7 @@ TEST_F(MalformedFileCorpus, NoCrashHangGarbageOrDataLoss) {
     const int gdiBefore = LiveGdiHandles();
     std::string garbled, lost;  // where
     MessageBoxWatcher watcher;
-    const Exercise& exercise = Open().exercise();
+    const Exercise& exercise = Open().session().exercise();
     for (int level = 0; level < kLevelCount; ++level) {
       Command(ID_LEVEL1 + level);
       FinishSlide(*frame);

@@ -22,7 +22,7 @@ TEST_F(Pages, ToolButtonsAndHintSlideTheStripInStepsThatTurnRoundFromTheirFirst)
     SendMessageW(f.hwnd(), WM_LBUTTONUP, 0, at);
   };
   for (int button : {8, 7, 0}) click(ToolButtonRect(button), false);
-  EXPECT_TRUE(!IsIconic(f.hwnd()) && f.slide().state() == StripState::Shown);
+  EXPECT_TRUE(!IsIconic(f.hwnd()) && f.session().slide().state() == StripState::Shown);
   // A row with no command clicks `at`.
   // clang-format off
   const struct { int ticks, command; Rect at; int step, level; } steps[] = {
@@ -31,11 +31,12 @@ TEST_F(Pages, ToolButtonsAndHintSlideTheStripInStepsThatTurnRoundFromTheirFirst)
       {99, ID_LEVEL5, {}, 0, 4}, {0, ID_HOME, {}, -21, -1}};
   // clang-format on
   for (const auto& s : steps) {
-    for (int i = 0; i < s.ticks && f.slide().sliding(); ++i)
+    for (int i = 0; i < s.ticks && f.session().slide().sliding(); ++i)
       SendMessageW(f.hwnd(), WM_TIMER, kSlideTimer, 0);
     s.command ? Command(s.command) : click(s.at);
-    const int level = f.exercise().phase() == Phase::Idle ? -1 : f.exercise().level();
-    EXPECT_TRUE(f.slide().step() == s.step && level == s.level) << &s - steps;
+    const int level =
+        f.session().exercise().phase() == Phase::Idle ? -1 : f.session().exercise().level();
+    EXPECT_TRUE(f.session().slide().step() == s.step && level == s.level) << &s - steps;
   }
   FinishSlide(f);
   click(ToolButtonRect(8));
@@ -50,8 +51,7 @@ TEST_F(Pages, EveryMenuItemAndAcceleratorHasAHandlerAndKeysGoThroughTheRealTable
   CopyAcceleratorTableW(f.accelerators(), keys.data(), static_cast<int>(keys.size()));
   for (const ACCEL& key : keys) EXPECT_NE(GetMenuState(GetMenu(f.hwnd()), key.cmd, 0), ~0u);
   for (WORD id = 1; id < 0xFFFF; ++id)
-    EXPECT_TRUE(GetMenuState(GetMenu(f.hwnd()), id, 0) == ~0u || MainFrame::HandlesCommand(id))
-        << id;
+    EXPECT_TRUE(GetMenuState(GetMenu(f.hwnd()), id, 0) == ~0u || Session::HandlesCommand(id)) << id;
   for (WPARAM key : {VK_F3, VK_ESCAPE, VK_INSERT, VK_LWIN, VK_RWIN}) {
     ShowWindow(f.hwnd(), SW_RESTORE);
     Press(key);

@@ -35,7 +35,8 @@ TEST_F(Typing, KeysColourTheirCellsAndSoundBackspaceTakesThemBack) {
   EXPECT_TRUE(has("\b", 1, mark) && !has("", 1, wrong));
   EXPECT_TRUE(has("- ", 1, right) && has("", 2, wrong));
   Type("\b\b\b\b\r");  // never before the first cell; Enter while typing does nothing
-  EXPECT_TRUE(f.exercise().cursor() == -1 && f.exercise().phase() == Phase::Typing);
+  EXPECT_TRUE(f.session().exercise().cursor() == -1 &&
+              f.session().exercise().phase() == Phase::Typing);
   EXPECT_EQ(sounds, "KEKKEKKK");
 }
 
@@ -47,7 +48,7 @@ TEST_F(Typing, EveryStepRepaintsWhatAWholePaintWouldShow) {
   int step = 0;
   const auto check = [&](const char* what) {
     const std::vector<std::uint32_t> partial = ClientPixels(frame->hwnd());
-    frame->RedrawAll();
+    RedrawWindow(frame->hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
     const std::vector<std::uint32_t> whole = ClientPixels(frame->hwnd());
     const auto diff = std::mismatch(partial.begin(), partial.end(), whole.begin()).first;
     const auto at = diff - partial.begin();
@@ -60,7 +61,7 @@ TEST_F(Typing, EveryStepRepaintsWhatAWholePaintWouldShow) {
     std::string passage;
     for (int k = 0; k < kTextBufferSize; ++k) passage += text[k % text.size()];
     MainFrame& f = StartLevel(ID_LEVEL1 + level, kLevels[level].textFile, passage);
-    const int length = f.exercise().length();
+    const int length = f.session().exercise().length();
     for (int k = 0; k < length; ++k) {
       Type(std::string(1, k % 7 == 3 ? 'x' : k % 11 == 5 ? ' ' : passage[k])), check("key");
       if (k % 13 != 0 && k % 50 != 49 && k % 50 != 0) continue;
@@ -72,7 +73,8 @@ TEST_F(Typing, EveryStepRepaintsWhatAWholePaintWouldShow) {
     Type(passage.substr(0, 1)), check("first key");
     Command(ID_LEVEL1 + level), check("level again");
     Command(ID_HOME), check("home");
-    while (f.slide().sliding()) SendMessageW(f.hwnd(), WM_TIMER, kSlideTimer, 0), check("tick");
+    while (f.session().slide().sliding())
+      SendMessageW(f.hwnd(), WM_TIMER, kSlideTimer, 0), check("tick");
     SendMessageW(f.hwnd(), WM_TIMER, kTipTimer, 0), check("tip");
   }
 }
@@ -90,24 +92,25 @@ TEST_F(Typing, EachLevelShowsAPassageOfItsTextThenItsResultAndStoresTheScore) {
   for (int level = 0; level < kLevelCount; ++level) {
     const LevelInfo& info = kLevels[level];
     Press(VK_F2 + level);
-    EXPECT_EQ(f.exercise().phase(), level ? Phase::Ready : Phase::Start);
+    EXPECT_EQ(f.session().exercise().phase(), level ? Phase::Ready : Phase::Start);
     FinishSlide(f);
-    EXPECT_EQ(f.exercise().passage(),
+    EXPECT_EQ(f.session().exercise().passage(),
               folder.Read(info.textFile)->substr(drawn % info.offsetModulus, info.exerciseLength));
-    std::string typed(f.exercise().passage());
+    std::string typed(f.session().exercise().passage());
     for (int k = 0; k < 4 * level; ++k) typed[k] = typed[k] == '#' ? '$' : '#';
     clock += 5, Type(typed.substr(0, 1));
     Command(ID_LEVEL1 + level);
-    EXPECT_EQ(f.exercise().cursor(), 0) << level;
+    EXPECT_EQ(f.session().exercise().cursor(), 0) << level;
     clock += 15 + 70 * level, Type(typed.substr(1) + "zzz");
     ExerciseResult result;
-    result.Evaluate(f.exercise().passage(), typed, level, 15 + 70 * level);
+    result.Evaluate(f.session().exercise().passage(), typed, level, 15 + 70 * level);
     EXPECT_TRUE(Shows({30, info.resultY, kClientWidth, info.resultY + 12}, result.resultText))
         << level;
     const std::vector<float> scores = ReadScores(folder.path(), level);
     EXPECT_TRUE(scores.size() == (level == 4 ? 30u : 1u) && scores.back() == result.score) << level;
     Type("\r");
-    EXPECT_TRUE(f.exercise().phase() == Phase::Ready && f.exercise().level() == level);
+    EXPECT_TRUE(f.session().exercise().phase() == Phase::Ready &&
+                f.session().exercise().level() == level);
   }
 }
 
@@ -135,7 +138,8 @@ TEST_F(Typing, NextKeyIsFramedOnTheHintPictureOrNothingForKeysWithoutOne) {
     const RECT area{kLevels[level].hintPictureX, kHintPictureY, kClientWidth, kClientHeight};
     MainFrame& f = StartLevel(ID_LEVEL1 + level, kLevels[level].textFile, passage);
     for (char next : passage + std::string(kLevels[level].exerciseLength, 'x')) {
-      const std::optional<KeyBox> box = f.exercise().active() ? FindKeyBox(next) : std::nullopt;
+      const std::optional<Rect> box =
+          f.session().exercise().active() ? FindKeyBox(next) : std::nullopt;
       EXPECT_TRUE(box ? PixelAt(f, box->left, box->top) == red : Count(area, red) == 0)
           << passage << " before " << next;
       Type(std::string(1, next));

@@ -33,11 +33,11 @@ TEST_F(OnWindows, NoInputMethodForeignCharactersChangeNothingAndMissingSoundsSta
     PostMessageW(f.hwnd(), WM_IME_CHAR, code, 1);
   }
   Pump(f);
-  EXPECT_EQ(f.exercise().cursor(), -1);
+  EXPECT_EQ(f.session().exercise().cursor(), -1);
   EXPECT_TRUE(played.empty());
   // A right key sounds from memory, never the system's default; a wrong one has no file.
   Type("ax");
-  EXPECT_EQ(f.exercise().cursor(), 1);
+  EXPECT_EQ(f.session().exercise().cursor(), 1);
   frame.reset();  // closing stops what still plays before its bytes go
   EXPECT_EQ(played, (std::vector<unsigned>{SND_ASYNC | SND_MEMORY | SND_NODEFAULT, ~0u}));
   EXPECT_FALSE(folder.Read("Lev1Data.kpd"));

@@ -18,7 +18,7 @@ TEST(LevelTable, EveryReadFitsTheBuffers) {
 
 bool Covers(const KeystrokeRepaint& repaint, const CellPosition& cell) {
   for (int i = 0; i < repaint.count; ++i) {
-    const CellRect& r = repaint.rects[i];
+    const Rect& r = repaint.rects[i];
     if (r.left <= cell.x && cell.x + kCellPitch <= r.right && r.top <= cell.typedY &&
         cell.typedY + kCellPitch <= r.bottom)
       return true;

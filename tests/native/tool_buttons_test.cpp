@@ -32,14 +32,14 @@ TEST(ToolButtons, HitsCountLikePtInRectAndEachButtonFiresItsOwnAction) {
     EXPECT_EQ(ToolButtonAt({r.right, r.top}) + ToolButtonAt({r.left, r.bottom}), -2) << i;
     EXPECT_EQ(ToolButtonAt({r.left - 1, 20}), -1);
     const ToolRelease release = Click(In(i));
-    EXPECT_EQ(release.action, static_cast<ToolAction>(i)) << i;
+    EXPECT_EQ(release.command, kToolButtons[i].command) << i;
     EXPECT_FALSE(release.returnHome);
   }
   EXPECT_EQ(ToolButtonAt({ToolButtonRect(kToolButtonCount - 1).left + kToolButtonPitch, 20}), -1);
-  EXPECT_EQ(Click(In(0)).action, ToolAction::kLevel0);
-  EXPECT_EQ(Click(In(8)).action, ToolAction::kExit);
-  EXPECT_EQ(Click(kGap).action, ToolAction::kNone);
-  EXPECT_EQ(Click(kBelow).action, ToolAction::kNone);
+  EXPECT_EQ(Click(In(0)).command, ID_LEVEL1);
+  EXPECT_EQ(Click(In(8)).command, kEndNowCommand);
+  EXPECT_EQ(Click(kGap).command, 0);
+  EXPECT_EQ(Click(kBelow).command, 0);
 }
 
 // A release acts only after a press in the client area since the last release:
@@ -47,14 +47,14 @@ TEST(ToolButtons, HitsCountLikePtInRectAndEachButtonFiresItsOwnAction) {
 // release, not one after the button came up outside the window.
 TEST(ToolButtons, OnlyAReleaseAfterAPressActs) {
   ToolButtons buttons;
-  EXPECT_EQ(buttons.OnLButtonUp(In(8), true).action, ToolAction::kNone);
+  EXPECT_EQ(buttons.OnLButtonUp(In(8), true).command, 0);
   EXPECT_FALSE(buttons.OnLButtonUp(kHint, false).returnHome);
   buttons.OnLButtonDown(kLeftButtonOnly, In(7), true);
-  EXPECT_EQ(buttons.OnLButtonUp(In(7), true).action, ToolAction::kMinimize);
-  EXPECT_EQ(buttons.OnLButtonUp(In(7), true).action, ToolAction::kNone);
+  EXPECT_EQ(buttons.OnLButtonUp(In(7), true).command, ID_MINIMIZE);
+  EXPECT_EQ(buttons.OnLButtonUp(In(7), true).command, 0);
   buttons.OnLButtonDown(kLeftButtonOnly, kBelow, true);
   buttons.OnMouseMove(kNoKeys, In(8), true);
-  EXPECT_EQ(buttons.OnLButtonUp(In(8), true).action, ToolAction::kNone);
+  EXPECT_EQ(buttons.OnLButtonUp(In(8), true).command, 0);
   buttons.OnLButtonDown(kLeftButtonOnly, kBelow, false);
   EXPECT_TRUE(buttons.OnLButtonUp(kHint, false).returnHome);
 }
@@ -99,7 +99,7 @@ TEST(ToolButtons, PressingAHoveredButtonEntersItAgainPressed) {
   EXPECT_TRUE(press.entered == 3 && press.pressed && press.repaint == 1u << 3);  // sound again
   EXPECT_EQ(buttons.offsets()[3], 1);
   // Released, the button stays pressed until the pointer leaves it.
-  EXPECT_EQ(buttons.OnLButtonUp(In(3), true).action, ToolAction::kLevel3);
+  EXPECT_EQ(buttons.OnLButtonUp(In(3), true).command, ID_LEVEL4);
   EXPECT_EQ(buttons.OnMouseMove(kNoKeys, {In(3).x + 1, 21}, true).repaint, 0u);
   EXPECT_EQ(buttons.offsets()[3], 1);
   EXPECT_EQ(buttons.OnMouseMove(kNoKeys, kBelow, true).repaint, 1u << 3);
@@ -114,7 +114,7 @@ TEST(ToolButtons, PressOutsideDragOntoAButtonAndReleaseThereFiresIt) {
   EXPECT_EQ(buttons.lastMouse().x, kBelow.x);  // a press off the strip leaves the pointer alone
   const ToolMouseChange drag = buttons.OnMouseMove(kLeftButtonOnly, In(6), true);
   EXPECT_TRUE(drag.entered == 6 && drag.pressed);
-  EXPECT_EQ(buttons.OnLButtonUp(In(6), true).action, ToolAction::kSettings);
+  EXPECT_EQ(buttons.OnLButtonUp(In(6), true).command, ID_SETTINGS);
 }
 
 TEST(ToolButtons, AwayFromTheHomePageMovesOnlyTrackThePointerAndOnlyTheHintAnswers) {
@@ -128,9 +128,9 @@ TEST(ToolButtons, AwayFromTheHomePageMovesOnlyTrackThePointerAndOnlyTheHintAnswe
   for (int offset : buttons.offsets()) EXPECT_EQ(offset, 0);
   // (50, 10) lies on the hint and on the first button: the strip's state decides.
   EXPECT_TRUE(Click({50, 10}, false).returnHome);
-  EXPECT_EQ(Click({50, 10}, false).action, ToolAction::kNone);
+  EXPECT_EQ(Click({50, 10}, false).command, 0);
   EXPECT_FALSE(Click({50, 10}, true).returnHome);
-  EXPECT_EQ(Click({50, 10}, true).action, ToolAction::kLevel0);
+  EXPECT_EQ(Click({50, 10}, true).command, ID_LEVEL1);
 }
 
 TEST(ToolButtons, AButtonLeftPressedWhileAPageWasOpenIsFlattenedByTheFirstMove) {
