@@ -10,39 +10,6 @@ namespace {
 
 using Pages = FrameTest;
 
-// A release acts only after a press in the window (not at the end of a double-click that
-// closed a dialog); a button slides the strip away to its page, a page's hint back home; Esc
-// at home does nothing; an interrupted slide turns round from its first step; a page chosen
-// while another shows needs no slide.
-TEST_F(Pages, ToolButtonsAndHintSlideTheStripInStepsThatTurnRoundFromTheirFirst) {
-  MainFrame& f = Open();
-  const auto click = [&](Rect r, bool press = true) {
-    const LPARAM at = MAKELPARAM((r.left + r.right) / 2, (r.top + r.bottom) / 2);
-    if (press) SendMessageW(f.hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, at);
-    SendMessageW(f.hwnd(), WM_LBUTTONUP, 0, at);
-  };
-  for (int button : {8, 7, 0}) click(ToolButtonRect(button), false);
-  EXPECT_TRUE(!IsIconic(f.hwnd()) && f.session().slide().state() == StripState::Shown);
-  // A row with no command clicks `at`.
-  // clang-format off
-  const struct { int ticks, command; Rect at; int step, level; } steps[] = {
-      {0, 0, ToolButtonRect(2), -51, 2}, {99, 0, kReturnHintRect, -21, -1}, {99, ID_HOME, {}, 0, -1},
-      {0, ID_LEVEL1, {}, -51, 0}, {2, ID_HOME, {}, -21, -1}, {1, ID_LEVEL3, {}, -51, 2},
-      {99, ID_LEVEL5, {}, 0, 4}, {0, ID_HOME, {}, -21, -1}};
-  // clang-format on
-  for (const auto& s : steps) {
-    for (int i = 0; i < s.ticks && f.session().slide().sliding(); ++i)
-      SendMessageW(f.hwnd(), WM_TIMER, kSlideTimer, 0);
-    s.command ? Command(s.command) : click(s.at);
-    const int level =
-        f.session().exercise().phase() == Phase::Idle ? -1 : f.session().exercise().level();
-    EXPECT_TRUE(f.session().slide().step() == s.step && level == s.level) << &s - steps;
-  }
-  FinishSlide(f);
-  click(ToolButtonRect(8));
-  EXPECT_FALSE(IsWindow(f.hwnd()));
-}
-
 // No menu item and no accelerator falls through to the default window procedure; Esc goes
 // home, Insert and the Windows keys minimise (F2 to F6: the level tests).
 TEST_F(Pages, EveryMenuItemAndAcceleratorHasAHandlerAndKeysGoThroughTheRealTable) {
