@@ -15,6 +15,7 @@
 #include "platform/same_path.h"
 #include "platform/seams.h"
 #include "platform/sound.h"
+#include "platform/work_area.h"
 #include "program_texts.h"
 #include "resource_ids.h"
 #include "scores/score_store.h"
@@ -35,12 +36,6 @@ constexpr UINT kSettingsNotSavedMessage = WM_APP + 2;
 // Undocumented: the theme engine draws the caption and the frame on these.
 constexpr UINT kThemeDrawsCaption = 0x00AE;
 constexpr UINT kThemeDrawsFrame = 0x00AF;
-
-// The strip's icons are drawn at 32 x 32 on every scaling; the window's icon at the system size.
-HICON LoadProgramIcon(int id, int size = 0) {
-  return static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_ICON,
-                                       size, size, LR_SHARED | (size ? 0 : LR_DEFAULTSIZE)));
-}
 
 SessionWorld FilesBeside(const std::string& exeDir) {
   SessionWorld world;
@@ -109,9 +104,10 @@ void MainFrame::ReadSystemMetrics() {
 }
 
 void MainFrame::LoadToolIcons() {
-  appIcon_ = LoadProgramIcon(IDI_APP);
+  // The strip's icons are drawn at 32 x 32 on every scaling; the window's at the system size.
+  appIcon_ = LoadIconResource(IDI_APP);
   for (int i = 0; i < kToolButtonCount; ++i)
-    toolIcons_[i] = LoadProgramIcon(kToolButtons[i].iconId, kToolIconSize);
+    toolIcons_[i] = LoadIconResource(kToolButtons[i].iconId, kToolIconSize);
 }
 
 // Centred on 700 x 500 (not 450); KeepCaptionOnScreen moves it onto a small screen.
@@ -142,16 +138,9 @@ void MainFrame::FitClientArea() {
 void MainFrame::KeepCaptionOnScreen() {
   RECT window{};
   GetWindowRect(hwnd(), &window);
-  MONITORINFO monitor{};
-  monitor.cbSize = sizeof monitor;
-  if (!GetMonitorInfoW(MonitorFromRect(&window, MONITOR_DEFAULTTONEAREST), &monitor)) return;
-  const RECT& work = monitor.rcWork;
-  const LONG width = window.right - window.left;
-  const LONG height = window.bottom - window.top;
-  const LONG left = std::clamp(window.left, work.left, std::max(work.left, work.right - width));
-  const LONG top = std::clamp(window.top, work.top, std::max(work.top, work.bottom - height));
-  if (left == window.left && top == window.top) return;
-  SetWindowPos(hwnd(), nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  const POINT at = PlaceInWorkArea(MonitorFromRect(&window, MONITOR_DEFAULTTONEAREST), window);
+  if (at.x == window.left && at.y == window.top) return;
+  SetWindowPos(hwnd(), nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 // Metrics, theme or compositor changed: Windows may draw another frame now.

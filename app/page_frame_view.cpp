@@ -9,8 +9,6 @@ namespace {
 
 constexpr int kLabelTop = 35;
 constexpr char kReturnHint[] = "按 [ESC] 键返回";
-constexpr int kHintX = 30;
-constexpr int kHintY = 5;
 
 void DrawSeparator(HDC dc, int y) {
   Draw3dRect(dc, 20, y, 660, 2, RGB(208, 208, 208), RGB(144, 144, 144));
@@ -37,7 +35,7 @@ void DrawPageFrame(HDC dc, const ToolStripSlide& slide, const Palette& palette,
   SetTextColor(dc, palette.infoText);
   if (slide.state() == StripState::Hidden) {
     DrawSeparator(dc, slide.separatorY());
-    DrawTextAt(dc, kHintX, kHintY, kReturnHint);
+    DrawTextAt(dc, kReturnHintRect.left, kReturnHintRect.top, kReturnHint);
     return;
   }
   // Going away, the separator is drawn over the strip; otherwise under it.

@@ -2,6 +2,7 @@
 #include "app/session.h"
 
 #include "practice/key_boxes.h"
+#include "resources/data_files.h"
 #include "resources/resource_ids.h"
 
 #include <utility>
@@ -28,7 +29,7 @@ constexpr PageRow kPageRows[] = {
     {Page::Home, nullptr, false, false},
     {Page::ScoreSheet, nullptr, true, true},
     {Page::Author, nullptr, false, false},
-    {Page::KeyboardLayout, "kb0.kpd", false, true},
+    {Page::KeyboardLayout, kLayoutPicture, false, true},
 };
 
 PageRow RowOf(Page page) {

@@ -70,11 +70,6 @@ struct Reaction {
   WindowStep window = WindowStep::kNone;
 };
 
-// The sounds beside the program.
-inline constexpr char kRightKeySound[] = "KP.WAV";
-inline constexpr char kWrongKeySound[] = "ERR.WAV";
-inline constexpr char kSelectSound[] = "SEL1.WAV";
-
 class Session {
  public:
   Session(SessionWorld world, std::string exeDir, const SettingsRecord& settings);

@@ -28,7 +28,7 @@ void DrawTip(HDC windowDc, const FrameLayout& frame, int cyMenu, std::string_vie
   SetTextColor(windowDc, text);
   const Rect r = TipRect(frame);
   FillSolid(windowDc, r.left, r.top, r.right, r.bottom, face);
-  RECT box{r.left, r.top, r.right, r.bottom};
+  RECT box = ToRECT(r);
   const std::wstring wide = Widen(gbkTip);
   DrawTextW(windowDc, wide.c_str(), static_cast<int>(wide.size()), &box,
             DT_RIGHT | DT_VCENTER | DT_SINGLELINE);

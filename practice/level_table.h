@@ -2,6 +2,7 @@
 
 #include "platform/geometry.h"
 #include "platform/level_count.h"
+#include "resources/data_files.h"
 
 // Per-level constants and the character-cell geometry of the practice pages.
 namespace kelp {
@@ -12,6 +13,16 @@ constexpr int kPassageTop = 35;
 constexpr int kTypedRowGap = 25;
 constexpr int kRowPitch = 90;
 
+// Which verdicts a level's result line takes.
+enum class VerdictColumn { kBeginner, kMiddle, kKeypad };
+
+// The level's line on the score sheet: its legend label, where it stands, its swatch.
+struct LegendEntry {
+  const char* label;
+  int x;
+  int swatchWidth;
+};
+
 struct LevelInfo {
   const char* pageTitle;
   const char* textFile;
@@ -21,15 +32,73 @@ struct LevelInfo {
   int firstCellX;
   const char* hintPicture;  // nullptr: no keyboard picture
   int hintPictureX;
-  int resultY;  // the result line sits under the typed rows
+  int resultY;        // the result line sits under the typed rows
+  float speedFactor;  // score points per letter a minute, before the cap at 100
+  VerdictColumn verdicts;
+  LegendEntry legend;
 };
 
 inline constexpr LevelInfo kLevels[kLevelCount] = {
-    {"入门练习", "Level1.kpd", 3333, 100, 40, 77, "kb1.kpd", 15, 90},
-    {"中等练习", "Level2.kpd", 3133, 200, 200, 25, nullptr, 0, 410},
-    {"高级练习", "Level3.kpd", 3799, 200, 200, 25, nullptr, 0, 410},
-    {"专家级练习", "Level4.kpd", 3433, 200, 200, 25, nullptr, 0, 410},
-    {"小键盘练习", "Level5.kpd", 1333, 100, 40, 80, "kb2.kpd", 150, 90},
+    {"入门练习",
+     kLevel1Text,
+     3333,
+     100,
+     40,
+     77,
+     kLetterKeysPicture,
+     15,
+     90,
+     0.71428573f,
+     VerdictColumn::kBeginner,
+     {"[入门练习]", 100, 60}},
+    {"中等练习",
+     kLevel2Text,
+     3133,
+     200,
+     200,
+     25,
+     nullptr,
+     0,
+     410,
+     0.45454547f,
+     VerdictColumn::kMiddle,
+     {"[中等练习]", 180, 60}},
+    {"高级练习",
+     kLevel3Text,
+     3799,
+     200,
+     200,
+     25,
+     nullptr,
+     0,
+     410,
+     0.3846154f,
+     VerdictColumn::kMiddle,
+     {"[高级练习]", 260, 60}},
+    {"专家级练习",
+     kLevel4Text,
+     3433,
+     200,
+     200,
+     25,
+     nullptr,
+     0,
+     410,
+     0.35714287f,
+     VerdictColumn::kMiddle,
+     {"[专家级练习]", 340, 72}},
+    {"小键盘练习",
+     kLevel5Text,
+     1333,
+     100,
+     40,
+     80,
+     kKeypadPicture,
+     150,
+     90,
+     0.5f,
+     VerdictColumn::kKeypad,
+     {"[小键盘练习]", 430, 72}},
 };
 
 struct CellPosition {

@@ -1,6 +1,7 @@
 // Keyboard pictures: kb1 (letters), kb2 (numeric keypad) and kb0 (the whole
 // layout). The keys that the program frames are placed from practice/key_boxes.h.
 
+#include "resources/data_files.h"
 #include <cmath>
 #include <string>
 #include <string_view>
@@ -406,9 +407,9 @@ Image FullKeyboard() {
 }  // namespace
 
 bool WriteKeyboards(const std::string& dir) {
-  bool ok = WriteBmp(PathIn(dir, "kb1.kpd"), LetterKeyboard());
-  ok &= WriteBmp(PathIn(dir, "kb2.kpd"), Keypad());
-  ok &= WriteBmp(PathIn(dir, "kb0.kpd"), FullKeyboard());
+  bool ok = WriteBmp(PathIn(dir, kelp::kLetterKeysPicture), LetterKeyboard());
+  ok &= WriteBmp(PathIn(dir, kelp::kKeypadPicture), Keypad());
+  ok &= WriteBmp(PathIn(dir, kelp::kLayoutPicture), FullKeyboard());
   return ok;
 }
 

@@ -42,7 +42,7 @@ TEST(ScoreSheet, EveryRecordOnThePageIsChartedTheLastOnesRightOfTheAxis) {
   EXPECT_EQ(RecordX(31), 690);
   EXPECT_GT(RecordX(32), kClientWidth);
   EXPECT_LT(kChartStrokeStartX, RecordX(0));
-  for (int record = 1; record < kChartRecordCount; ++record)
+  for (int record = 1; record < kHistoryCapacity; ++record)
     EXPECT_EQ(RecordX(record) - RecordX(record - 1), kChartRecordPitch);
 }
 
