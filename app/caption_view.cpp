@@ -1,3 +1,4 @@
+// Painting the program's own caption: picture, title, frame lines, power glyph.
 #include "app/caption_view.h"
 
 #include "appearance/skin_table.h"

@@ -219,10 +219,10 @@ LRESULT MainFrame::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       Apply(session_->OnLButtonUp(ClientPoint(lParam)));
       return 0;
     case WM_ACTIVATE:
-      if (LOWORD(wParam) != WA_INACTIVE) Apply(session_->OnWindowBack());
+      if (LOWORD(wParam) != WA_INACTIVE) Apply(session_->OnWindowActivatedOrRestored());
       break;
     case WM_SIZE:
-      if (wParam == SIZE_RESTORED) Apply(session_->OnWindowBack());
+      if (wParam == SIZE_RESTORED) Apply(session_->OnWindowActivatedOrRestored());
       break;
     case kCheckDataFiles:
       ReportMissingDataFiles();

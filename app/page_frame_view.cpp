@@ -1,3 +1,4 @@
+// Painting the frame every page shares: the tool strip or the return hint, and the separator.
 #include "app/page_frame_view.h"
 
 #include "platform/gdi.h"

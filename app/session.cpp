@@ -340,7 +340,7 @@ Reaction Session::OnLButtonUp(Point point) {
   return r;
 }
 
-Reaction Session::OnWindowBack() {
+Reaction Session::OnWindowActivatedOrRestored() {
   Reaction r;
   if (slide_.state() != StripState::Hidden || !RowOf(page_).rereads) return r;
   ShowPage(r);

@@ -84,7 +84,7 @@ class Session {
   Reaction OnLButtonDown(unsigned flags, Point point);
   Reaction OnLButtonUp(Point point);
   // The window was activated or restored.
-  Reaction OnWindowBack();
+  Reaction OnWindowActivatedOrRestored();
   // The dialogs' answers: they are stored, then in use.
   Reaction OnBackgroundChosen(const SettingsRecord& settings);
   Reaction OnColorsChosen(const Palette& colors);

@@ -1,3 +1,4 @@
+// The tool buttons as the mouse meets them: hits, hover and press, releases.
 #include "app/tool_buttons.h"
 
 namespace kelp {

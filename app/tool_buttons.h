@@ -66,7 +66,6 @@ class ToolButtons {
  public:
   // Per button: 0 flat, -1 raised (hover), +1 pressed.
   const std::array<int, kToolButtonCount>& offsets() const { return offsets_; }
-  Point lastMouse() const { return lastMouse_; }
 
   // `stripShown`: the strip is at rest on the home page. Otherwise only the pointer
   // position is remembered.

@@ -1,3 +1,4 @@
+// The program's entry: the folder check, the window and the message loop.
 #include "app/main_frame.h"
 #include "platform/message_box.h"
 #include "platform/message_loop.h"

@@ -115,7 +115,7 @@ TEST_F(SessionTest, PagesAreEnteredThroughTheSlideOrAtOnceAndLeftByEscape) {
   EXPECT_EQ(session->OnSlideTick().slideTimer, SlideTimer::kStop);  // a stale tick
   Command(ID_LEVEL1), session->OnSlideTick(), Command(ID_HOME);     // turns round at once
   EXPECT_EQ(session->slide().state(), StripState::SlidingBack);
-  EXPECT_EQ(session->slide().step(), -21);
+  EXPECT_EQ(session->slide().separatorY(), 21);  // the first step back
 }
 
 // The score sheet reads the histories when shown, chosen again and when the window comes
@@ -125,21 +125,21 @@ TEST_F(SessionTest, ScoreSheetReadsTheHistoriesWheneverItComesIntoView) {
   Make();
   Command(ID_SCORE_SHEET);
   EXPECT_EQ(files.historyReads, 0);
-  EXPECT_FALSE(session->OnWindowBack().invalidateAll);
+  EXPECT_FALSE(session->OnWindowActivatedOrRestored().invalidateAll);
   FinishSlide();
   EXPECT_EQ(files.historyReads, kLevelCount);
   EXPECT_EQ(session->histories()[3], files.histories[3]);
   files.histories[3].push_back(80.0f);
   Command(ID_SCORE_SHEET);
   EXPECT_EQ(session->histories()[3].size(), 3u);
-  EXPECT_TRUE(session->OnWindowBack().invalidateAll);
+  EXPECT_TRUE(session->OnWindowActivatedOrRestored().invalidateAll);
   EXPECT_EQ(files.historyReads, 3 * kLevelCount);
   Command(ID_AUTHOR);
-  EXPECT_FALSE(session->OnWindowBack().invalidateAll);
+  EXPECT_FALSE(session->OnWindowActivatedOrRestored().invalidateAll);
   EXPECT_EQ(files.historyReads, 3 * kLevelCount);
   Command(ID_KEYBOARD_LAYOUT);
   EXPECT_STREQ(session->pagePictureFile(), "kb0.kpd");
-  EXPECT_TRUE(session->OnWindowBack().pagePicture);
+  EXPECT_TRUE(session->OnWindowActivatedOrRestored().pagePicture);
 }
 
 // A missing or short practice text leaves the page before the learner is told.
@@ -337,7 +337,7 @@ TEST_F(SessionTest, SkinsAndColoursAreStoredThenShownOrTold) {
   EXPECT_TRUE(session->OnBackgroundChosen(picture).newBackground);
   EXPECT_EQ(session->settings().backgroundPath, "D:\\mine.bmp");
   EXPECT_EQ(session->OnTipTick().drawTip, true);
-  EXPECT_EQ(session->tips().index(), 1);
+  EXPECT_EQ(session->tips().Current(), kTipTexts[1]);
 }
 
 }  // namespace
