@@ -6,6 +6,9 @@
 #include "platform/gbk.h"
 #include "tests/frame_test.h"
 
+#include <colordlg.h>
+#include <dlgs.h>
+
 #include <numeric>
 
 namespace kelp::test {
@@ -78,8 +81,8 @@ TEST_F(Settings, DialogStoresThePickedColourOnlyOnOk) {
     DialogScript script([&](HWND dialog) {
       if (GetDlgItem(dialog, IDC_PICK_STANDARD))
         return PressButton(dialog, opened++ ? close : IDC_PICK_STANDARD + index);
-      for (int i = 0; i < 3; ++i)  // the colour dialog's red, green and blue edits
-        SetDlgItemInt(dialog, 706 + i, 0x70 + i, FALSE);
+      for (int edit : {COLOR_RED, COLOR_GREEN, COLOR_BLUE})
+        SetDlgItemInt(dialog, edit, 0x70 + edit - COLOR_RED, FALSE);
       PressButton(dialog, pick ? IDOK : IDCANCEL);
     });
     folder.Remove("skd.kpd");

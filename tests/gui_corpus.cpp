@@ -240,8 +240,9 @@ TEST_F(MalformedFileCorpus, NoCrashHangGarbageOrDataLoss) {
     SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);  // for the folder's cleanup
     RemoveDirectoryW(path.c_str());
     losses += !lost.empty(), garbage += !garbled.empty(), leaks += leaked != 0;
-    EXPECT_TRUE(lost.empty() && garbled.empty() && !leaked)
-        << name << ": lost" << lost << ", garbage" << garbled << ", GDI objects left " << leaked;
+    EXPECT_EQ(lost, "") << name << ": lost";
+    EXPECT_EQ(garbled, "") << name << ": garbage";
+    EXPECT_EQ(leaked, 0) << name << ": GDI objects left";
   }
   std::printf(
       "corpus: %zu variants, 0 crashes, 0 hangs, %d data losses (%d with garbage, %d "

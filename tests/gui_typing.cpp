@@ -31,12 +31,15 @@ TEST_F(Typing, KeysColourTheirCellsAndSoundBackspaceTakesThemBack) {
     return Count({c.x, c.typedY, c.x + kCellPitch, c.typedY + 20}, color) > 3;
   };
   EXPECT_TRUE(has("", 0, mark));
-  EXPECT_TRUE(has("a ", 0, right) && has("", 1, wrong));
-  EXPECT_TRUE(has("\b", 1, mark) && !has("", 1, wrong));
-  EXPECT_TRUE(has("- ", 1, right) && has("", 2, wrong));
+  EXPECT_TRUE(has("a ", 0, right));
+  EXPECT_TRUE(has("", 1, wrong));
+  EXPECT_TRUE(has("\b", 1, mark));
+  EXPECT_FALSE(has("", 1, wrong));
+  EXPECT_TRUE(has("- ", 1, right));
+  EXPECT_TRUE(has("", 2, wrong));
   Type("\b\b\b\b\r");  // never before the first cell; Enter while typing does nothing
-  EXPECT_TRUE(f.session().exercise().cursor() == -1 &&
-              f.session().exercise().phase() == Phase::Typing);
+  EXPECT_EQ(f.session().exercise().cursor(), -1);
+  EXPECT_EQ(f.session().exercise().phase(), Phase::Typing);
   EXPECT_EQ(sounds, "KEKKEKKK");
 }
 
@@ -107,10 +110,11 @@ TEST_F(Typing, EachLevelShowsAPassageOfItsTextThenItsResultAndStoresTheScore) {
     EXPECT_TRUE(Shows({30, info.resultY, kClientWidth, info.resultY + 12}, result.resultText))
         << level;
     const std::vector<float> scores = ReadScores(folder.path(), level);
-    EXPECT_TRUE(scores.size() == (level == 4 ? 30u : 1u) && scores.back() == result.score) << level;
+    EXPECT_TRUE(scores.size() == (level == 4 ? 30u : 1u)) << level;
+    EXPECT_EQ(scores.back(), result.score) << level;
     Type("\r");
-    EXPECT_TRUE(f.session().exercise().phase() == Phase::Ready &&
-                f.session().exercise().level() == level);
+    EXPECT_EQ(f.session().exercise().phase(), Phase::Ready);
+    EXPECT_EQ(f.session().exercise().level(), level);
   }
 }
 

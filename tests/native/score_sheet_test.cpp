@@ -27,10 +27,12 @@ TEST(ScoreSheet, GarbageScoresLieOffThePageNeverWrapAround) {
   for (float low : {-inf, -1e30f, -FLT_MAX, -5000.0f, nan, -nan}) {
     EXPECT_GT(ScoreY(low), kPageHeight) << low;
   }
-  EXPECT_TRUE(ScoreY(inf) == ScoreY(1e30f) && ScoreY(-inf) == ScoreY(-1e30f));
+  EXPECT_EQ(ScoreY(inf), ScoreY(1e30f));
+  EXPECT_EQ(ScoreY(-inf), ScoreY(-1e30f));
   EXPECT_EQ(ScoreY(nan), ScoreY(-inf));
   // Far off, yet small enough for GDI's coordinate range.
-  EXPECT_TRUE(ScoreY(inf) > -100000 && ScoreY(-inf) < 100000);
+  EXPECT_TRUE(ScoreY(inf) > -100000);
+  EXPECT_TRUE(ScoreY(-inf) < 100000);
 }
 
 // Records another program wrote past the 30th run on right of the axis, up to the first

@@ -318,7 +318,8 @@ TEST_F(SessionTest, SkinsAndColoursAreStoredThenShownOrTold) {
   Reaction r = Command(ID_SKIN_ROSE);
   ASSERT_EQ(files.settingsStored.size(), 1u);
   EXPECT_EQ(session->settings().skinIndex, 2);
-  EXPECT_TRUE(r.newSkin && r.newBackground);
+  EXPECT_TRUE(r.newSkin);
+  EXPECT_TRUE(r.newBackground);
   EXPECT_EQ(session->settings().backgroundPath, "C:\\Kelp\\bgmain2.kpd");
   EXPECT_FALSE(Command(ID_SKIN_ROSE).repaintAll);
   EXPECT_EQ(files.settingsStored.size(), 1u);

@@ -64,20 +64,26 @@ TEST(ToolButtons, HoverSoundsOnceOnEntryAndFlattensOnLeaving) {
     ToolButtons fresh;
     fresh.OnMouseMove(kNoKeys, kGap, true);
     const ToolMouseChange entry = fresh.OnMouseMove(kNoKeys, In(i), true);
-    EXPECT_TRUE(entry.entered == i && !entry.pressed && entry.repaint == 1u << i) << i;
+    EXPECT_EQ(entry.entered, i) << i;
+    EXPECT_FALSE(entry.pressed) << i;
+    EXPECT_EQ(entry.repaint, 1u << i) << i;
     EXPECT_EQ(fresh.offsets()[i], -1) << i;
   }
   ToolButtons buttons;
   buttons.OnMouseMove(kNoKeys, In(2), true);
   const ToolMouseChange inside = buttons.OnMouseMove(kNoKeys, {In(2).x + 19, 30}, true);
-  EXPECT_TRUE(inside.entered == -1 && inside.repaint == 0u);
+  EXPECT_EQ(inside.entered, -1);
+  EXPECT_EQ(inside.repaint, 0u);
   // Straight on to the next button: one flattens, the other rises.
   const ToolMouseChange next = buttons.OnMouseMove(kNoKeys, In(3), true);
-  EXPECT_TRUE(next.entered == 3 && next.Repaints(2) && next.Repaints(3));
+  EXPECT_EQ(next.entered, 3);
+  EXPECT_TRUE(next.Repaints(2));
+  EXPECT_TRUE(next.Repaints(3));
   EXPECT_EQ(buttons.offsets()[2], 0);
   // Into the gap: flat, without a sound; moving about there changes nothing more.
   const ToolMouseChange leave = buttons.OnMouseMove(kNoKeys, kGap, true);
-  EXPECT_TRUE(leave.entered == -1 && leave.repaint == 1u << 3);
+  EXPECT_EQ(leave.entered, -1);
+  EXPECT_EQ(leave.repaint, 1u << 3);
   for (int offset : buttons.offsets()) EXPECT_EQ(offset, 0);
   EXPECT_EQ(buttons.OnMouseMove(kNoKeys, {kGap.x + 5, 40}, true).repaint, 0u);
 }
@@ -96,7 +102,9 @@ TEST(ToolButtons, PressingAHoveredButtonEntersItAgainPressed) {
   ToolButtons buttons;
   buttons.OnMouseMove(kNoKeys, In(3), true);
   const ToolMouseChange press = buttons.OnLButtonDown(kLeftButtonOnly, In(3), true);
-  EXPECT_TRUE(press.entered == 3 && press.pressed && press.repaint == 1u << 3);  // sound again
+  EXPECT_EQ(press.entered, 3);
+  EXPECT_TRUE(press.pressed);
+  EXPECT_EQ(press.repaint, 1u << 3);  // sound again
   EXPECT_EQ(buttons.offsets()[3], 1);
   // Released, the button stays pressed until the pointer leaves it.
   EXPECT_EQ(buttons.OnLButtonUp(In(3), true).command, ID_LEVEL4);
@@ -110,9 +118,11 @@ TEST(ToolButtons, PressOutsideDragOntoAButtonAndReleaseThereFiresIt) {
   ToolButtons buttons;
   buttons.OnMouseMove(kNoKeys, kBelow, true);
   const ToolMouseChange press = buttons.OnLButtonDown(kLeftButtonOnly, kBelow, true);
-  EXPECT_TRUE(press.repaint == 0u && press.entered == -1);
+  EXPECT_EQ(press.repaint, 0u);
+  EXPECT_EQ(press.entered, -1);
   const ToolMouseChange drag = buttons.OnMouseMove(kLeftButtonOnly, In(6), true);
-  EXPECT_TRUE(drag.entered == 6 && drag.pressed);
+  EXPECT_EQ(drag.entered, 6);
+  EXPECT_TRUE(drag.pressed);
   EXPECT_EQ(buttons.OnLButtonUp(In(6), true).command, ID_SETTINGS);
 }
 
@@ -122,7 +132,8 @@ TEST(ToolButtons, AwayFromTheHomePageMovesOnlyTrackThePointerAndOnlyTheHintAnswe
   // The pointer was followed: moving on inside the button it is on enters nothing.
   EXPECT_EQ(buttons.OnMouseMove(kNoKeys, {In(0).x + 1, In(0).y}, true).entered, -1);
   const ToolMouseChange press = buttons.OnLButtonDown(kLeftButtonOnly, In(8), false);
-  EXPECT_TRUE(press.entered == -1 && press.repaint == 0u);
+  EXPECT_EQ(press.entered, -1);
+  EXPECT_EQ(press.repaint, 0u);
   for (int offset : buttons.offsets()) EXPECT_EQ(offset, 0);
   // (50, 10) lies on the hint and on the first button: the strip's state decides.
   EXPECT_TRUE(Click({50, 10}, false).returnHome);
@@ -140,7 +151,8 @@ TEST(ToolButtons, AButtonLeftPressedWhileAPageWasOpenIsFlattenedByTheFirstMove) 
   EXPECT_EQ(buttons.offsets()[5], 1);
   // Back home, the first move repaints that button flat though the pointer was not on it.
   const ToolMouseChange first = buttons.OnMouseMove(kNoKeys, {310, 300}, true);
-  EXPECT_TRUE(first.repaint == 1u << 5 && first.entered == -1);
+  EXPECT_EQ(first.repaint, 1u << 5);
+  EXPECT_EQ(first.entered, -1);
   EXPECT_EQ(buttons.offsets()[5], 0);
 }
 
