@@ -94,8 +94,8 @@ void MainFrame::PaintCaption() {
 
 void MainFrame::DrawCurrentTip() {
   WindowDC dc(hwnd(), WindowDC::kWholeWindow);
-  DrawTip(dc.get(), ReadFrameLayout(hwnd(), metrics_.cyMenu), metrics_.cyMenu,
-          session_->tips().Current(), metrics_.colorBtnFace, metrics_.colorWindowText);
+  DrawTip(dc.get(), ReadFrameLayout(hwnd(), metrics_.cyMenu), metrics_.cyMenu, session_->tipText(),
+          metrics_.colorBtnFace, metrics_.colorWindowText);
 }
 
 // A press on the power glyph ends the program before the menu bar sees it.

@@ -33,9 +33,14 @@ constexpr UINT kSlidePeriodMs = 30;
 // Posted at start-up: the files are looked for once the window shows.
 constexpr UINT kCheckDataFiles = WM_APP + 1;
 constexpr UINT kSettingsNotSavedMessage = WM_APP + 2;
-// Undocumented: the theme engine draws the caption and the frame on these.
+// Undocumented: the theme engine draws the caption and the frame on these, and the
+// menu bar on the two after.
 constexpr UINT kThemeDrawsCaption = 0x00AE;
 constexpr UINT kThemeDrawsFrame = 0x00AF;
+constexpr UINT kThemeDrawsMenuBar = 0x0091;
+constexpr UINT kThemeDrawsMenuItem = 0x0092;
+// A key message for a key that was already down: auto-repeat.
+constexpr LPARAM kKeyWasDown = 0x40000000;
 
 SessionWorld FilesBeside(const std::string& exeDir) {
   SessionWorld world;
@@ -69,9 +74,7 @@ MainFrame::MainFrame() : exeDir_(ExecutableDirectory()) {
   SetMenu(hwnd(), menu_);
   FitClientArea();
   KeepCaptionOnScreen();
-  // No input method for the main window: with a Chinese one on, letters would go
-  // into its composition window instead of reaching the exercise as WM_CHAR.
-  ImmAssociateContextEx(hwnd(), nullptr, 0);
+  TakeNoInputMethod();
   accelerators_ = LoadAcceleratorsW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_ACCELERATORS));
   SendMessageW(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(appIcon_));
   SendMessageW(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(appIcon_));
@@ -143,11 +146,21 @@ void MainFrame::KeepCaptionOnScreen() {
   SetWindowPos(hwnd(), nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-// Metrics, theme or compositor changed: Windows may draw another frame now.
-void MainFrame::OnSystemChange() {
+// Metrics, theme, colours, compositor or displays changed: Windows may draw another
+// frame now. A new display or work area may leave the caption where none can reach it;
+// other changes leave the window where the learner put it.
+void MainFrame::OnSystemChange(UINT message, WPARAM wParam) {
   ReadSystemMetrics();
   DisableCompositorFrame(hwnd());
   FitClientArea();
+  if (message == WM_DISPLAYCHANGE || (message == WM_SETTINGCHANGE && wParam == SPI_SETWORKAREA))
+    KeepCaptionOnScreen();
+}
+
+// No input method for the main window: with a Chinese one on, letters would go into its
+// composition window instead of reaching the exercise as WM_CHAR. The dialogs keep theirs.
+void MainFrame::TakeNoInputMethod() {
+  ImmAssociateContextEx(hwnd(), nullptr, 0);
 }
 
 void MainFrame::LoadSettingsAndBackground() {
@@ -180,7 +193,31 @@ LRESULT MainFrame::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       break;
     case WM_CHAR:
       Apply(session_->OnChar(static_cast<unsigned>(wParam)));
-      break;  // then the default handling
+      break;           // then the default handling
+    case WM_IME_CHAR:  // no default handling: it would send the character again
+      Apply(session_->OnChar(static_cast<unsigned>(wParam)));
+      return 0;
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+      if (!(lParam & kKeyWasDown)) Apply(session_->OnKeyDown(static_cast<unsigned>(wParam)));
+      break;
+    case WM_KEYUP:
+      Apply(session_->OnKeyUp(static_cast<unsigned>(wParam)));
+      break;
+    case WM_INPUTLANGCHANGEREQUEST:
+    case WM_INPUTLANGCHANGE:
+    case WM_KILLFOCUS:
+      session_->OnKeyboardTaken();
+      break;
+    case WM_IME_STARTCOMPOSITION:
+    case WM_IME_COMPOSITION:
+    case WM_IME_ENDCOMPOSITION:
+      return 0;  // the main window composes nothing
+    case WM_IME_SETCONTEXT:
+      return DefaultProc(message, wParam, lParam & ~static_cast<LPARAM>(ISC_SHOWUIALL));
+    case WM_SETFOCUS:
+      TakeNoInputMethod();
+      break;
     case WM_INITMENU:
       menuPainter_.OnInitMenu(menu_, session_->settings().skinIndex);
       return 0;
@@ -198,13 +235,19 @@ LRESULT MainFrame::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_NOTIFY:
     case WM_NCPAINT:
     case WM_NCACTIVATE:
+    case WM_EXITMENULOOP:
+    case WM_UPDATEUISTATE:
     case kThemeDrawsCaption:
     case kThemeDrawsFrame:
+    case kThemeDrawsMenuBar:
+    case kThemeDrawsMenuItem:
       return OnCaptionMessage(message, wParam, lParam);
     case WM_THEMECHANGED:
     case WM_SETTINGCHANGE:
     case WM_DWMCOMPOSITIONCHANGED:
-      OnSystemChange();
+    case WM_SYSCOLORCHANGE:
+    case WM_DISPLAYCHANGE:
+      OnSystemChange(message, wParam);
       return OnCaptionMessage(message, wParam, lParam);
     case WM_NCLBUTTONDOWN:
       if (OnPowerGlyphPress(lParam)) return 0;
@@ -219,6 +262,7 @@ LRESULT MainFrame::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       Apply(session_->OnLButtonUp(ClientPoint(lParam)));
       return 0;
     case WM_ACTIVATE:
+      TakeNoInputMethod();
       if (LOWORD(wParam) != WA_INACTIVE) Apply(session_->OnWindowActivatedOrRestored());
       break;
     case WM_SIZE:

@@ -53,7 +53,8 @@ class MainFrame : public FrameWindow {
   RECT ComputeWindowRect() const;
   void FitClientArea();
   void KeepCaptionOnScreen();
-  void OnSystemChange();
+  void OnSystemChange(UINT message, WPARAM wParam);
+  void TakeNoInputMethod();
   void LoadSettingsAndBackground();
 
   BOOL OnEraseBkgnd(HDC dc);

@@ -14,6 +14,9 @@ namespace {
 constexpr unsigned kBackspace = 8;
 constexpr unsigned kEnter = 13;
 constexpr unsigned kDigitThree = '3';
+constexpr unsigned kLeftWindowsKey = 0x5B;  // VK_LWIN
+constexpr unsigned kRightWindowsKey = 0x5C;
+constexpr char kAskForEnglish[] = "请切换到英文输入状态后再打字。";
 constexpr Rect kSlideBand{0, 0, kClientWidth, kSlideBandHeight};
 
 // What a page reads when it is shown; `rereads`: also when chosen again or when the
@@ -240,8 +243,29 @@ Reaction Session::OnChar(unsigned code) {
     if (slide_.state() == StripState::Hidden) ShowPage(r);
     r.repaintAll = true;
   }
+  if (code > 126 && LevelOfPage(page_) >= 0 && slide_.state() == StripState::Hidden) {
+    asksForEnglish_ = true;
+    r.drawTip = true;
+  }
   if (code == kDigitThree) CountThree(r);
   return r;
+}
+
+Reaction Session::OnKeyDown(unsigned key) {
+  windowsKeyAlone_ = key == kLeftWindowsKey || key == kRightWindowsKey;
+  return {};
+}
+
+Reaction Session::OnKeyUp(unsigned key) {
+  Reaction r;
+  if ((key == kLeftWindowsKey || key == kRightWindowsKey) && windowsKeyAlone_)
+    r.window = WindowStep::kMinimize;
+  windowsKeyAlone_ = false;
+  return r;
+}
+
+std::string_view Session::tipText() const {
+  return asksForEnglish_ ? kAskForEnglish : tips_.Current();
 }
 
 // Keys count only while a passage is shown, and never past its last cell. The score
@@ -304,6 +328,7 @@ Reaction Session::OnSlideTick() {
 
 Reaction Session::OnTipTick() {
   tips_.Advance();
+  asksForEnglish_ = false;
   Reaction r;
   r.drawTip = true;
   return r;

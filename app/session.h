@@ -77,7 +77,14 @@ class Session {
   // Menu, accelerator and tool-button commands; nothing for an id without one.
   std::optional<Reaction> OnCommand(int id);
   static bool HandlesCommand(int id);
+  // A character; one outside ASCII on a level page asks, in the tip row, for English input.
   Reaction OnChar(unsigned code);
+  // Keys going down and up, as virtual-key codes: a Windows key minimises when it comes up
+  // with no other key pressed since it went down.
+  Reaction OnKeyDown(unsigned key);
+  Reaction OnKeyUp(unsigned key);
+  // The focus or the input language changed: a Windows key held now began a combination.
+  void OnKeyboardTaken() { windowsKeyAlone_ = false; }
   Reaction OnSlideTick();
   Reaction OnTipTick();
   Reaction OnMouseMove(unsigned flags, Point point);
@@ -93,7 +100,8 @@ class Session {
   const ToolStripSlide& slide() const { return slide_; }
   const Exercise& exercise() const { return exercise_; }
   const ExerciseResult& result() const { return result_; }
-  const TipRotation& tips() const { return tips_; }
+  // The tip row's text: the tip, or the request for English input until the next tip.
+  std::string_view tipText() const;
   const SettingsRecord& settings() const { return settings_; }
   Palette palette() const { return PaletteOf(settings_.colors); }
   const std::array<std::vector<float>, kLevelCount>& histories() const { return histories_; }
@@ -136,6 +144,8 @@ class Session {
   TipRotation tips_;
   ToolButtons toolButtons_;
   std::array<std::vector<float>, kLevelCount> histories_;  // read when the score sheet shows
+  bool asksForEnglish_ = false;
+  bool windowsKeyAlone_ = false;
 };
 
 }  // namespace kelp

@@ -37,7 +37,10 @@ TEST_F(Pages, AuthorPageShowsTheDedicationAtTheFourthThreeInARow) {
     return PixelAt(f, kDedicationPictureArea.left + 9, kDedicationPictureArea.top + 9) ==
            BitmapPixel(LoadBitmapResource(IDB_DEDICATION).get(), 9, 9);
   };
-  Command(ID_SCORE_SHEET), FinishSlide(f), Type("3"), Command(ID_AUTHOR);
+  Command(ID_SCORE_SHEET);
+  FinishSlide(f);
+  Type("3");
+  Command(ID_AUTHOR);
   EXPECT_TRUE(Shows({0, kHiddenSeparatorY + 2, kClientWidth, kClientHeight}, "",
                     [&](HDC dc) { DrawAuthorPage(dc, Colors()); }));
   EXPECT_FALSE(shown("333"));
@@ -115,7 +118,8 @@ TEST_F(Pages, AHistoryOfMoreThanThirtyRecordsIsChartedWhole) {
   for (int k = 0; k < 32; ++k) history += AppendedHistory("", k < 30 ? 10.0f : 20.0f * k - 550);
   folder.Write(ScoreFileName(2), history);
   MainFrame& f = Open();
-  Command(ID_SCORE_SHEET), FinishSlide(f);
+  Command(ID_SCORE_SHEET);
+  FinishSlide(f);
   EXPECT_EQ(PixelAt(f, 670, ScoreY(50.0f)), Colors().level[2]);
   EXPECT_EQ(PixelAt(f, 690, ScoreY(70.0f)), Colors().level[2]);
 }

@@ -66,19 +66,31 @@ TEST_F(Typing, EveryStepRepaintsWhatAWholePaintWouldShow) {
     MainFrame& f = StartLevel(ID_LEVEL1 + level, kLevels[level].textFile, passage);
     const int length = f.session().exercise().length();
     for (int k = 0; k < length; ++k) {
-      Type(std::string(1, k % 7 == 3 ? 'x' : k % 11 == 5 ? ' ' : passage[k])), check("key");
+      Type(std::string(1, k % 7 == 3 ? 'x' : k % 11 == 5 ? ' ' : passage[k]));
+      check("key");
       if (k % 13 != 0 && k % 50 != 49 && k % 50 != 0) continue;
       if (k + 1 == length) break;
-      Type("\b"), check("backspace"), Type("\b"), check("second backspace");
-      Type("q"), check("wrong key"), Type(std::string(1, passage[k])), check("retyped key");
+      Type("\b");
+      check("backspace");
+      Type("\b");
+      check("second backspace");
+      Type("q");
+      check("wrong key");
+      Type(std::string(1, passage[k]));
+      check("retyped key");
     }
-    Type("\r"), check("enter");
-    Type(passage.substr(0, 1)), check("first key");
-    Command(ID_LEVEL1 + level), check("level again");
-    Command(ID_HOME), check("home");
-    while (f.session().slide().sliding())
-      SendMessageW(f.hwnd(), WM_TIMER, kSlideTimer, 0), check("tick");
-    SendMessageW(f.hwnd(), WM_TIMER, kTipTimer, 0), check("tip");
+    Type("\r");
+    check("enter");
+    Type(passage.substr(0, 1));
+    check("first key");
+    Command(ID_LEVEL1 + level);
+    check("level again");
+    Command(ID_HOME);
+    check("home");
+    while (f.session().slide().sliding()) SendMessageW(f.hwnd(), WM_TIMER, kSlideTimer, 0);
+    check("tick");
+    SendMessageW(f.hwnd(), WM_TIMER, kTipTimer, 0);
+    check("tip");
   }
 }
 

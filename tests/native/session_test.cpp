@@ -113,7 +113,9 @@ TEST_F(SessionTest, PagesAreEnteredThroughTheSlideOrAtOnceAndLeftByEscape) {
   EXPECT_FALSE(r.repaintAll);
   EXPECT_EQ(r.slideTimer, SlideTimer::kKeep);
   EXPECT_EQ(session->OnSlideTick().slideTimer, SlideTimer::kStop);  // a stale tick
-  Command(ID_LEVEL1), session->OnSlideTick(), Command(ID_HOME);     // turns round at once
+  Command(ID_LEVEL1);
+  session->OnSlideTick();
+  Command(ID_HOME);  // turns round at once
   EXPECT_EQ(session->slide().state(), StripState::SlidingBack);
   EXPECT_EQ(session->slide().separatorY(), 21);  // the first step back
 }
@@ -164,7 +166,8 @@ TEST_F(SessionTest, TheLastKeyStoresTheScoreAndEnterStartsTheNext) {
     files.scoresStore = stores;
     files.stored.clear();
     Make();
-    Command(ID_LEVEL1), FinishSlide();
+    Command(ID_LEVEL1);
+    FinishSlide();
     EXPECT_STREQ(Type("a").sound, kRightKeySound);
     files.clock += 30;
     EXPECT_STREQ(Type("b").sound, kWrongKeySound);
@@ -226,7 +229,8 @@ TEST_F(SessionTest, EveryKeystrokeRepaintsWhatItChanged) {
     files.text.clear();
     for (int k = 0; k < 4000; ++k) files.text += text[k % text.size()];
     Make();
-    Command(ID_LEVEL1 + levelIndex), FinishSlide();
+    Command(ID_LEVEL1 + levelIndex);
+    FinishSlide();
     const int length = session->exercise().length();
     std::string keys;
     for (int k = 0; k < length; ++k) {
@@ -256,10 +260,14 @@ TEST_F(SessionTest, EveryKeystrokeRepaintsWhatItChanged) {
 // during an exercise, starts the count again.
 TEST_F(SessionTest, TheFourthThreeOnTheAuthorPageShowsTheDedication) {
   Make();
-  Command(ID_AUTHOR), FinishSlide();
+  Command(ID_AUTHOR);
+  FinishSlide();
   EXPECT_FALSE(Type("333").dedication);
   EXPECT_TRUE(Type("3").dedication);
-  Type("33"), Command(ID_LEVEL2), Type("3"), Command(ID_AUTHOR);
+  Type("33");
+  Command(ID_LEVEL2);
+  Type("3");
+  Command(ID_AUTHOR);
   EXPECT_FALSE(Type("333").dedication);
   EXPECT_TRUE(Type("3").dedication);
 }
@@ -338,7 +346,41 @@ TEST_F(SessionTest, SkinsAndColoursAreStoredThenShownOrTold) {
   EXPECT_TRUE(session->OnBackgroundChosen(picture).newBackground);
   EXPECT_EQ(session->settings().backgroundPath, "D:\\mine.bmp");
   EXPECT_EQ(session->OnTipTick().drawTip, true);
-  EXPECT_EQ(session->tips().Current(), kTipTexts[1]);
+  EXPECT_EQ(session->tipText(), kTipTexts[1]);
+}
+
+// A character no key of the exercise can give asks for English input in the tip row, on a
+// level page only, until the next tip; the exercise goes on untouched.
+TEST_F(SessionTest, ACharacterOutsideAsciiAsksForEnglishInputUntilTheNextTip) {
+  Make();
+  EXPECT_FALSE(session->OnChar(0x4E2D).drawTip);  // home
+  Command(ID_LEVEL2);
+  FinishSlide();
+  const Reaction r = session->OnChar(0x4E2D);
+  EXPECT_TRUE(r.drawTip);
+  EXPECT_TRUE(r.repaint.empty());
+  EXPECT_EQ(session->tipText(), "请切换到英文输入状态后再打字。");
+  EXPECT_EQ(session->exercise().cursor(), -1);
+  session->OnTipTick();
+  EXPECT_EQ(session->tipText(), kTipTexts[1]);
+}
+
+// The Windows key minimises when it comes up alone.
+TEST_F(SessionTest, TheWindowsKeyMinimisesOnlyWhenReleasedAlone) {
+  constexpr unsigned kWin = 0x5B, kRightWin = 0x5C, kSpace = 0x20;
+  Make();
+  session->OnKeyDown(kWin);
+  EXPECT_EQ(session->OnKeyUp(kWin).window, WindowStep::kMinimize);
+  session->OnKeyDown(kRightWin);
+  EXPECT_EQ(session->OnKeyUp(kRightWin).window, WindowStep::kMinimize);
+  session->OnKeyDown(kWin);
+  session->OnKeyDown(kSpace);
+  session->OnKeyUp(kSpace);
+  EXPECT_EQ(session->OnKeyUp(kWin).window, WindowStep::kNone);
+  session->OnKeyDown(kWin);
+  session->OnKeyboardTaken();
+  EXPECT_EQ(session->OnKeyUp(kWin).window, WindowStep::kNone);
+  EXPECT_EQ(session->OnKeyUp(kWin).window, WindowStep::kNone);  // no press before
 }
 
 }  // namespace
