@@ -1,8 +1,9 @@
-# The release: `make dist` builds kelp-<version>-win64.zip in the build folder. It
-# holds one folder kelp-<version>/ with the program, every data file it reads at
+# The release: `make dist` builds kelp-<version>-win64.zip and kelp-<version>-win32.zip.
+# Each holds one folder kelp-<version>/ with the program, every data file it reads at
 # run time and SHA256SUMS; never the learner's own files (skd.kpd, Lev?Data.kpd).
+set(KELP_DIST_DIR ${CMAKE_BINARY_DIR} CACHE PATH "Folder the release zip is written to")
 set(KELP_DIST_NAME kelp-${PROJECT_VERSION})
-set(KELP_DIST_ZIP ${CMAKE_BINARY_DIR}/${KELP_DIST_NAME}-win64.zip)
+set(KELP_DIST_ZIP ${KELP_DIST_DIR}/${KELP_DIST_NAME}-${KELP_ARCH}.zip)
 set(KELP_DIST_FILES kelp.exe ${KELP_DATA_FILES})
 # The build converts data/Readme.txt into bin/Readme.txt when the source is there.
 if(EXISTS ${CMAKE_SOURCE_DIR}/data/Readme.txt)
@@ -21,6 +22,6 @@ add_custom_command(OUTPUT ${KELP_DIST_ZIP}
           -DNAME=${KELP_DIST_NAME} -DZIP=${KELP_DIST_ZIP} -DFILES=${KELP_DIST_FILE_ARG}
           -DSTRIP=${CMAKE_STRIP} -P ${CMAKE_SOURCE_DIR}/cmake/dist_pack.cmake
   DEPENDS kelp kelp_data ${KELP_DIST_INPUTS} ${CMAKE_SOURCE_DIR}/cmake/dist_pack.cmake
-  COMMENT "Packing ${KELP_DIST_NAME}-win64.zip"
+  COMMENT "Packing ${KELP_DIST_NAME}-${KELP_ARCH}.zip"
   VERBATIM)
 add_custom_target(dist DEPENDS ${KELP_DIST_ZIP})
