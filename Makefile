@@ -8,7 +8,7 @@ BUILD ?= build
 BUILD32 ?= build-win32
 NATIVE ?= build-native
 PACKAGES := cmake make g++ g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix wine64 xvfb xauth \
-  fonts-arphic-uming fonts-go googletest zip clang libclang-rt-14-dev
+  fonts-arphic-uming fonts-go googletest zip clang libclang-rt-14-dev faketime
 # 32-bit Wine comes through the i386 architecture; without it the 32-bit suite says so and
 # the rest of the run goes on.
 WINE32 := wine32:i386
@@ -64,7 +64,7 @@ test: native prefix build32
 	@set -o pipefail; KELP_BUILD=$(abspath $(BUILD)) cmake/run-under-display.sh \
 	  ctest --test-dir $(BUILD) --output-on-failure -j 2 2>&1 | tee $(BUILD)/ctest.out
 	@$(MAKE) --no-print-directory test32
-	@grep -h -E '^(corpus|kill|full disk|soak): ' $(BUILD)/Testing/Temporary/LastTest.log
+	@grep -h -E '^(corpus|kill|full disk|soak|rebuild): ' $(BUILD)/Testing/Temporary/LastTest.log
 	@grep -E '^[0-9]+% tests passed' $(BUILD)/ctest.out
 	@grep -s -E '^[0-9]+% tests passed' $(BUILD32)/ctest.out | sed 's/^/win32: /' || true
 
@@ -76,7 +76,7 @@ test32: build32
 	else \
 	  set -o pipefail; cmake/run-under-display.sh ctest --test-dir $(BUILD32) --output-on-failure -j 2 2>&1 | \
 	    tee $(BUILD32)/ctest.out && \
-	  grep -h -E '^corpus: ' $(BUILD32)/Testing/Temporary/LastTest.log | sed 's/^/win32 /'; \
+	  grep -h -E '^(corpus|rebuild): ' $(BUILD32)/Testing/Temporary/LastTest.log | sed 's/^/win32 /'; \
 	fi
 
 bench: prefix

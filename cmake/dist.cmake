@@ -17,11 +17,14 @@ endforeach()
 # Lists travel to the scripts joined with commas: a semicolon would split the argument.
 string(JOIN "," KELP_DIST_FILE_ARG ${KELP_DIST_FILES})
 
-add_custom_command(OUTPUT ${KELP_DIST_ZIP}
+# Packed on every build of the target: the zip's time stamps come from the commit,
+# which can change while no input does.
+add_custom_target(dist
   COMMAND ${CMAKE_COMMAND} -DBIN=${KELP_BIN} -DSTAGE=${CMAKE_BINARY_DIR}/dist
           -DNAME=${KELP_DIST_NAME} -DZIP=${KELP_DIST_ZIP} -DFILES=${KELP_DIST_FILE_ARG}
-          -DSTRIP=${CMAKE_STRIP} -P ${CMAKE_SOURCE_DIR}/cmake/dist_pack.cmake
-  DEPENDS kelp kelp_data ${KELP_DIST_INPUTS} ${CMAKE_SOURCE_DIR}/cmake/dist_pack.cmake
+          -DSTRIP=${CMAKE_STRIP} -DSOURCE=${CMAKE_SOURCE_DIR}
+          -P ${CMAKE_SOURCE_DIR}/cmake/dist_pack.cmake
+  DEPENDS ${KELP_DIST_INPUTS} ${CMAKE_SOURCE_DIR}/cmake/dist_pack.cmake
   COMMENT "Packing ${KELP_DIST_NAME}-${KELP_ARCH}.zip"
   VERBATIM)
-add_custom_target(dist DEPENDS ${KELP_DIST_ZIP})
+add_dependencies(dist kelp kelp_data)
