@@ -10,7 +10,8 @@ endif()
 if(DEFINED ENV{SOURCE_DATE_EPOCH})
   set(epoch $ENV{SOURCE_DATE_EPOCH})
 else()
-  execute_process(COMMAND git -C ${SOURCE} log -1 --format=%ct
+  # Whoever owns the clone, its commit time is the same.
+  execute_process(COMMAND git -c safe.directory=* -C ${SOURCE} log -1 --format=%ct
     OUTPUT_VARIABLE epoch OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET)
 endif()
 # Sources without their history: the earliest time a zip can hold.

@@ -11,12 +11,12 @@ work=$(mktemp -d /tmp/kelp-rebuild.XXXXXX)
 trap 'rm -rf "$work"' EXIT
 copy="$work/second copy/sources"
 mkdir -p "$copy"
-if git -C "$src" rev-parse --git-dir >/dev/null 2>&1; then
-  git -C "$src" ls-files -z --cached --others --exclude-standard |
+if git -c safe.directory='*' -C "$src" rev-parse --git-dir >/dev/null 2>&1; then
+  git -c safe.directory='*' -C "$src" ls-files -z --cached --others --exclude-standard |
     tar -C "$src" --null --ignore-failed-read -T - -cf - 2>/dev/null | tar -C "$copy" -xf -
   # One commit at the same time: the build finds it as it does in the sources, and
   # the compilers see no SOURCE_DATE_EPOCH that the first build did not see.
-  when=$(git -C "$src" log -1 --format=%ct)
+  when=$(git -c safe.directory='*' -C "$src" log -1 --format=%ct)
   git -C "$copy" init -q
   git -C "$copy" add -A
   GIT_COMMITTER_DATE="@$when +0000" git -C "$copy" -c user.name=rebuild -c user.email=rebuild@localhost \
