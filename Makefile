@@ -14,6 +14,8 @@ PACKAGES := cmake make g++ g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix w
 WINE32 := wine32:i386
 JOBS ?= $(shell nproc)
 FUZZ_SECONDS ?= 20
+# A folder's absolute path, quoted in recipes: $(abspath) would split a path with spaces.
+abs = $(if $(filter /%,$(1)),$(1),$(CURDIR)/$(1))
 
 .PHONY: deps build build32 configure32 native prefix run test test32 bench soak dist clean
 
@@ -42,7 +44,7 @@ build: deps
 # The 32-bit program and its smoke suite; its zip goes beside the 64-bit one.
 configure32: deps
 	cmake -S . -B $(BUILD32) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-i686.cmake -DCMAKE_BUILD_TYPE=Release \
-	  -DKELP_SMOKE_TESTS=ON -DKELP_DIST_DIR=$(abspath $(BUILD)) >/dev/null
+	  -DKELP_SMOKE_TESTS=ON -DKELP_DIST_DIR="$(call abs,$(BUILD))" >/dev/null
 
 build32: configure32
 	cmake --build $(BUILD32) -j $(JOBS)
@@ -53,15 +55,15 @@ native: deps
 	cmake --build $(NATIVE) -j $(JOBS)
 
 prefix: build
-	KELP_BUILD=$(abspath $(BUILD)) cmake/wine-prefix.sh
+	KELP_BUILD="$(call abs,$(BUILD))" cmake/wine-prefix.sh
 
 run: prefix
-	KELP_BUILD=$(abspath $(BUILD)) cmake/wine-run.sh $(BUILD)/bin/kelp.exe
+	KELP_BUILD="$(call abs,$(BUILD))" cmake/wine-run.sh $(BUILD)/bin/kelp.exe
 
 test: native prefix build32
 	ctest --test-dir $(NATIVE) --output-on-failure -j 2
 	tests/fuzz/run.sh $(NATIVE) $(FUZZ_SECONDS)
-	@set -o pipefail; KELP_BUILD=$(abspath $(BUILD)) cmake/run-under-display.sh \
+	@set -o pipefail; KELP_BUILD="$(call abs,$(BUILD))" cmake/run-under-display.sh \
 	  ctest --test-dir $(BUILD) --output-on-failure -j 2 2>&1 | tee $(BUILD)/ctest.out
 	@$(MAKE) --no-print-directory test32
 	@grep -h -E '^(corpus|kill|full disk|soak|rebuild): ' $(BUILD)/Testing/Temporary/LastTest.log
@@ -70,7 +72,7 @@ test: native prefix build32
 
 # The smoke suite on the 32-bit program under 32-bit Wine, in a 32-bit prefix of its own.
 test32: build32
-	@export KELP_BUILD=$(abspath $(BUILD32)) KELP_WINEARCH=win32; rm -f $(BUILD32)/ctest.out; \
+	@export KELP_BUILD="$(call abs,$(BUILD32))" KELP_WINEARCH=win32; rm -f $(BUILD32)/ctest.out; \
 	if ! cmake/wine-prefix.sh >/dev/null 2>&1; then \
 	  echo "win32: 32-bit Wine cannot run here ($(WINE32) missing or not working): the 32-bit smoke suite is skipped"; \
 	else \
@@ -80,10 +82,10 @@ test32: build32
 	fi
 
 bench: prefix
-	KELP_BUILD=$(abspath $(BUILD)) cmake/run-under-display.sh cmake/wine-run.sh $(BUILD)/bin/kelp_bench.exe
+	KELP_BUILD="$(call abs,$(BUILD))" cmake/run-under-display.sh cmake/wine-run.sh $(BUILD)/bin/kelp_bench.exe
 
 soak: prefix
-	KELP_BUILD=$(abspath $(BUILD)) cmake/run-under-display.sh cmake/wine-run.sh $(BUILD)/bin/kelp_soak.exe
+	KELP_BUILD="$(call abs,$(BUILD))" cmake/run-under-display.sh cmake/wine-run.sh $(BUILD)/bin/kelp_soak.exe
 
 dist: build configure32
 	cmake --build $(BUILD) --target dist
