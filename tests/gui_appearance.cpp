@@ -25,11 +25,12 @@ class DialogScript {
   static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam) {
     wchar_t name[8] = {};
     if (code == HCBT_ACTIVATE && GetClassNameW(HWND(wParam), name, 8) && !wcscmp(name, L"#32770"))
-      SetTimer(HWND(wParam), 0x5C, 30, [](HWND dialog, UINT, UINT_PTR id, DWORD) {
-        KillTimer(dialog, id);
-        if (handler) handler(dialog);
-      });
+      SetTimer(HWND(wParam), 0x5C, 30, Answer);
     return CallNextHookEx(nullptr, code, wParam, lParam);
+  }
+  static void CALLBACK Answer(HWND dialog, UINT, UINT_PTR id, DWORD) {
+    KillTimer(dialog, id);
+    if (handler) handler(dialog);
   }
   static inline std::function<void(HWND)> handler;
   HHOOK hook_ = SetWindowsHookExW(WH_CBT, Hook, nullptr, GetCurrentThreadId());

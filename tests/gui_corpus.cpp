@@ -141,14 +141,16 @@ std::vector<Damage> Damages() {
 std::atomic<const char*> g_current{nullptr};
 std::atomic<DWORD> g_started{0};
 
+LONG WINAPI ReportCrash(EXCEPTION_POINTERS* exception) {
+  std::fprintf(stderr, "corpus: CRASH (code %08lx) in variant \"%s\"\n",
+               exception->ExceptionRecord->ExceptionCode, g_current.load());
+  return EXCEPTION_EXECUTE_HANDLER;
+}
+
 using MalformedFileCorpus = FrameTest;
 
 TEST_F(MalformedFileCorpus, NoCrashHangGarbageOrDataLoss) {
-  SetUnhandledExceptionFilter([](EXCEPTION_POINTERS* exception) -> LONG {
-    std::fprintf(stderr, "corpus: CRASH (code %08lx) in variant \"%s\"\n",
-                 exception->ExceptionRecord->ExceptionCode, g_current.load());
-    return EXCEPTION_EXECUTE_HANDLER;
-  });
+  SetUnhandledExceptionFilter(ReportCrash);
   std::thread([] {
     for (DWORD started = 0; !started || GetTickCount() - started < 30000; started = g_started)
       Sleep(500);
