@@ -103,7 +103,7 @@ TEST_F(Settings, DeleteAllScoresEmptiesTheHistoriesAndNamesOnlyOneThatStayed) {
   EXPECT_TRUE(text.find("Lev3") != std::string::npos && text.find("Lev0") == std::string::npos);
 }
 
-TEST_F(Background, CommandRefusesSmallPicturesSayingSoAndKeepsATakenOneForGood) {
+TEST_F(Background, CommandRefusesPicturesItCannotShowSayingWhyAndKeepsATakenOneForGood) {
   std::wstring answer;  // typed into the file dialog; it is cancelled when empty
   std::vector<std::string> boxes;
   DialogScript script([&](HWND dialog) {
@@ -117,18 +117,24 @@ TEST_F(Background, CommandRefusesSmallPicturesSayingSoAndKeepsATakenOneForGood) 
   const auto put = [&](const std::string& name, const std::string& bytes) {
     return folder.Write(name, bytes), Widen(folder.path() + name);
   };
-  const std::wstring refused[] = {L"", put("a.bmp", BmpFile(699, 450)),
-                                  put("b.bmp", BmpFile(700, 449)), put("c.bmp", "BM no picture")};
+  constexpr char kSmall[] = "背景更改失败。背景位图大小应大于700*450";
+  constexpr char kDamaged[] = "背景更改失败。无法读取所选的图片文件。";
+  const std::pair<std::wstring, const char*> refused[] = {
+      {L"", ""},  // cancelled
+      {put("a.bmp", BmpFile(699, 450)), kSmall},
+      {put("b.bmp", BmpFile(700, 449)), kSmall},
+      {put("c.bmp", "BM no picture"), kDamaged},
+      {put("d.bmp", BmpFile(700, 450).substr(0, 9000)), kDamaged},
+      {put("e.bmp", BmpFile(32768, 450, 0, false)), "背景更改失败。所选图片太大，无法读取。"}};
   MainFrame& f = Open();
   const std::optional<std::string> settings = folder.Read("skd.kpd");
   const COLORREF shown = PixelAt(f, 350, 300);
-  for (const std::wstring& path : refused) {  // the first one cancelled
+  for (const auto& [path, message] : refused) {
     answer = path, boxes.clear();
     Command(ID_BACKGROUND);
     EXPECT_EQ(folder.Read("skd.kpd"), settings) << Narrow(path);
     EXPECT_EQ(PixelAt(f, 350, 300), shown) << Narrow(path);
-    EXPECT_EQ(boxes,
-              std::vector<std::string>(!path.empty(), "背景更改失败。背景位图大小应大于700*450"));
+    EXPECT_EQ(boxes, std::vector<std::string>(!path.empty(), message));
   }
   // A big picture shows its top-left corner right side up, now and at the next start.
   constexpr COLORREF kTop = RGB(255, 255, 0), kBottom = RGB(0, 0, 255);

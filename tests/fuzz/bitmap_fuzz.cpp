@@ -11,8 +11,9 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, size_t size) {
   const std::string_view bytes(reinterpret_cast<const char*>(data), size);
   for (std::uint64_t fileSize :
        {std::uint64_t(size), std::uint64_t(size) * 1000, ~std::uint64_t(0)}) {
-    const auto shape = kelp::ParseBitmapHeader(bytes, fileSize);
-    if (!shape) continue;
+    const kelp::BitmapHeader header = kelp::ReadBitmapHeader(bytes, fileSize);
+    if (header.verdict != kelp::HeaderVerdict::kValid) continue;
+    const kelp::BitmapShape* shape = &header.shape;
     if (shape->width <= 0 || shape->height <= 0 || shape->width > 32767 || shape->height > 32767)
       std::abort();
     if (shape->paletteSize < 0 || shape->paletteSize > 256) std::abort();
