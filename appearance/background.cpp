@@ -1,6 +1,7 @@
 #include "appearance/background.h"
 
 #include "appearance/bitmap_check.h"
+#include "appearance/rle_decoder.h"
 #include "platform/file_dialog.h"
 #include "platform/files.h"
 #include "platform/gbk.h"
@@ -25,6 +26,10 @@ void Tell(HWND owner, const char* text) {
   MessageBoxW(owner, Widen(text).c_str(), Widen(kAppName).c_str(), MB_OK);
 }
 
+// Run-length encoded pixels are read through in pieces: the shown rows of a
+// bottom-up picture come last in the stream.
+constexpr std::size_t kStreamPieceBytes = 64 * 1024;
+
 struct PictureFile {
   BackgroundVerdict verdict = BackgroundVerdict::kUnreadable;
   Bitmap picture;  // the shown corner of a drawable picture, also of a small one
@@ -42,6 +47,23 @@ Bitmap ReadStoredRows(const OpenedFile& file, const BitmapShape& shape) {
   return ScreenBitmap(width, height, pixels.data());
 }
 
+// A stream cut short, by the file's end or by the longest one the shape needs,
+// is a damaged picture.
+Bitmap ReadEncodedPixels(const OpenedFile& file, const BitmapShape& shape) {
+  RleDecoder decoder(shape);
+  const std::uint64_t end =
+      std::min<std::uint64_t>(file.size(), shape.pixelOffset + MaxRleStreamBytes(shape));
+  std::string piece(kStreamPieceBytes, '\0');
+  for (std::uint64_t at = shape.pixelOffset; at < end && !decoder.ended(); at += piece.size()) {
+    const std::size_t count =
+        static_cast<std::size_t>(std::min<std::uint64_t>(piece.size(), end - at));
+    if (!file.ReadAt(at, piece.data(), count)) return Bitmap();
+    decoder.Feed(std::string_view(piece.data(), count));
+  }
+  if (!decoder.ended()) return Bitmap();
+  return ScreenBitmap(ShownWidth(shape), ShownHeight(shape), decoder.pixels().data());
+}
+
 // Header and shown pixels come from one opened file: the bytes judged are the
 // bytes drawn, and only the shown corner is held.
 PictureFile ReadPictureFile(const std::string& gbkPath) {
@@ -54,7 +76,8 @@ PictureFile ReadPictureFile(const std::string& gbkPath) {
   const BitmapHeader header = ReadBitmapHeader(head, file.size());
   result.verdict = JudgeBackground(header);
   if (header.verdict != HeaderVerdict::kValid || !IsDrawable(header.shape)) return result;
-  result.picture = ReadStoredRows(file, header.shape);
+  result.picture = IsRunLengthEncoded(header.shape) ? ReadEncodedPixels(file, header.shape)
+                                                    : ReadStoredRows(file, header.shape);
   if (!result.picture) result.verdict = BackgroundVerdict::kUnreadable;
   return result;
 }

@@ -129,7 +129,7 @@ bool IsLargeEnoughForBackground(const BitmapShape& shape) {
 }
 
 bool IsDrawable(const BitmapShape& shape) {
-  return shape.compression == kUncompressed ||
+  return shape.compression == kUncompressed || IsRunLengthEncoded(shape) ||
          (shape.compression == kBitFields && (shape.bitCount == 16 || shape.bitCount == 32));
 }
 

@@ -9,7 +9,8 @@
 
 // Reads the shape of a Windows bitmap file from its first bytes, so that a
 // picture can be judged before anything is loaded or changed, and turns the
-// stored rows of its top-left corner into pixels.
+// stored rows of its top-left corner into pixels (run-length encoded pixels:
+// rle_decoder.h).
 namespace kelp {
 
 // Enough bytes for the file header, the largest info header and a 256-colour palette.
@@ -59,7 +60,7 @@ BitmapHeader ReadBitmapHeader(std::string_view firstBytes, std::uint64_t fileSiz
 // The page shows the top-left 700 x 450 pixels; a smaller picture cannot fill it.
 bool IsLargeEnoughForBackground(const BitmapShape& shape);
 
-// Uncompressed, or colour masks at 16 or 32 bits a pixel; run-length encoded,
+// Uncompressed, run-length encoded, or colour masks at 16 or 32 bits a pixel;
 // embedded JPEG or PNG and unknown codes are not drawn.
 bool IsDrawable(const BitmapShape& shape);
 bool IsRunLengthEncoded(const BitmapShape& shape);
