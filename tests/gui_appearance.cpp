@@ -117,6 +117,12 @@ TEST_F(Background, CommandRefusesPicturesItCannotShowSayingWhyAndKeepsATakenOneF
   const auto put = [&](const std::string& name, const std::string& bytes) {
     return folder.Write(name, bytes), Widen(folder.path() + name);
   };
+  constexpr COLORREF kTop = RGB(255, 255, 0), kBottom = RGB(0, 0, 255);
+  // Run-length encoded: 150 rows of cyan over magenta, a gap skipped in the first colour.
+  constexpr COLORREF kCyan = RGB(0, 255, 255), kMagenta = RGB(255, 0, 255), kGap = RGB(0, 128, 0);
+  const std::string encoded = Rle8BmpFile(800, 500, {kGap, kMagenta, kCyan}, [](int x, int y) {
+    return y < 150 ? 2 : x >= 300 && x < 400 ? -1 : 1;
+  });
   constexpr char kSmall[] = "背景更改失败。背景位图大小应大于700*450";
   constexpr char kDamaged[] = "背景更改失败。无法读取所选的图片文件。";
   const std::pair<std::wstring, const char*> refused[] = {
@@ -125,7 +131,8 @@ TEST_F(Background, CommandRefusesPicturesItCannotShowSayingWhyAndKeepsATakenOneF
       {put("b.bmp", BmpFile(700, 449)), kSmall},
       {put("c.bmp", "BM no picture"), kDamaged},
       {put("d.bmp", BmpFile(700, 450).substr(0, 9000)), kDamaged},
-      {put("e.bmp", BmpFile(32768, 450, 0, false)), "背景更改失败。所选图片太大，无法读取。"}};
+      {put("e.bmp", encoded.substr(0, encoded.size() / 2)), kDamaged},
+      {put("f.bmp", BmpFile(32768, 450, 0, false)), "背景更改失败。所选图片太大，无法读取。"}};
   MainFrame& f = Open();
   const std::optional<std::string> settings = folder.Read("skd.kpd");
   const COLORREF shown = PixelAt(f, 350, 300);
@@ -137,7 +144,6 @@ TEST_F(Background, CommandRefusesPicturesItCannotShowSayingWhyAndKeepsATakenOneF
     EXPECT_EQ(boxes, std::vector<std::string>(!path.empty(), message));
   }
   // A big picture shows its top-left corner right side up, now and at the next start.
-  constexpr COLORREF kTop = RGB(255, 255, 0), kBottom = RGB(0, 0, 255);
   std::string big = BmpFile(1000, 800, kBottom), top = BmpFile(1000, 225, kTop).substr(54);
   answer = put("big.bmp", big.replace(big.size() - top.size(), top.size(), top));
   for (bool restart : {false, true}) {
@@ -145,6 +151,11 @@ TEST_F(Background, CommandRefusesPicturesItCannotShowSayingWhyAndKeepsATakenOneF
     EXPECT_EQ(PixelAt(*frame, 695, 100), kTop) << restart;
     EXPECT_EQ(PixelAt(*frame, 5, 440), kBottom) << restart;
   }
+  answer = put("encoded.bmp", encoded);
+  Command(ID_BACKGROUND);
+  EXPECT_EQ(PixelAt(*frame, 695, 100), kCyan);
+  EXPECT_EQ(PixelAt(*frame, 5, 440), kMagenta);
+  EXPECT_EQ(PixelAt(*frame, 350, 300), kGap);
   EXPECT_EQ(folder.Read("skd.kpd"), EncodeSettings({0, kSkins[0].defaultColors, Narrow(answer)}));
 }
 
