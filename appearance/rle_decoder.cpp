@@ -4,7 +4,7 @@ namespace kelp {
 
 std::uint64_t MaxRleStreamBytes(const BitmapShape& shape) {
   const std::uint64_t width = static_cast<std::uint64_t>(shape.width);
-  return (4 * width + 4) * static_cast<std::uint64_t>(shape.height) + 2;
+  return (4 * width + 2) * static_cast<std::uint64_t>(shape.height) + 2;
 }
 
 RleDecoder::RleDecoder(const BitmapShape& shape)

@@ -11,8 +11,8 @@
 namespace kelp {
 
 // The longest stream a picture of this shape needs: a one-pixel delta (4 bytes)
-// for every pixel, a 4-byte delta for every row and the end. Longer streams only
-// stand still.
+// for every pixel, a line end for every row and the end of the bitmap. Longer
+// streams only stand still.
 std::uint64_t MaxRleStreamBytes(const BitmapShape& shape);
 
 class RleDecoder {

@@ -9,11 +9,11 @@ namespace kelp {
 namespace {
 
 // Palette entry i is 0x100000 + i, so a pixel never written (index 0) is told
-// from black, which stands for an index past the palette.
+// from black, which stands for an index past the colours in use.
 BitmapShape Shape(int width, int height, int bits, int paletteSize = 0) {
   BitmapShape shape{width, height, bits, false, bits == 8 ? kRle8 : kRle4};
   shape.paletteSize = paletteSize ? paletteSize : 1 << bits;
-  for (int i = 0; i < shape.paletteSize; ++i) shape.palette[i] = 0x100000 + i;
+  for (int i = 0; i < 256; ++i) shape.palette[i] = 0x100000 + i;
   return shape;
 }
 
@@ -53,27 +53,35 @@ std::string Bytes(std::initializer_list<int> bytes) {
 
 TEST(RleDecoder, Rle8RunsAbsoluteRunsDeltasLineAndBitmapEnds) {
   bool ended = false;
-  const std::string stream = Bytes({
-      3, 1,   0, 3, 2, 3, 4, 0xEE, 0, 0,  // a run, an odd absolute run and its pad, end of line
-      0, 2,   2, 0, 2, 5, 0, 0,           // a delta right, a run; the rest stays index 0
-      0, 4,   6, 7, 8, 9, 0, 2,    1, 0,  // an even absolute run, no pad; one pixel skipped
-      1, 250, 0, 1, 7, 7,                 // past the palette is black; after the end, nothing
-  });
+  const std::string stream =
+      Bytes({3, 1, 0, 3, 2, 3, 4, 0xEE, 0, 0}) +  // a run, an odd absolute run, its pad, line end
+      Bytes({0, 2, 2, 0, 2, 5, 0, 0}) +           // a delta right, a run; the rest stays 0
+      Bytes({0, 4, 6, 7, 8, 9, 0, 2, 1, 0}) +     // even absolute run, no pad; a pixel skipped
+      Bytes({1, 200, 0, 1, 7, 7});                // past the palette: black; the end, then nothing
   EXPECT_EQ(Decode(Shape(6, 3, 8, 200), stream, &ended),
             (std::vector<std::string>{"67890#", "005500", "111234"}));
   EXPECT_TRUE(ended);
   // A delta up moves to a later row at the same column.
   EXPECT_EQ(Decode(Shape(4, 3, 8), Bytes({1, 1, 0, 2, 1, 2, 1, 2, 0, 1})),
             (std::vector<std::string>{"0020", "0000", "1000"}));
+  // The longest stream that moves on: a one-pixel delta for every pixel, a line end
+  // for every row.
+  std::string longest;
+  for (int y = 0; y < 3; ++y) {
+    for (int x = 0; x < 5; ++x) longest += Bytes({0, 2, 1, 0});
+    longest += Bytes({0, 0});
+  }
+  EXPECT_EQ(Decode(Shape(5, 3, 8), longest, &ended), (std::vector<std::string>(3, "00000")));
+  EXPECT_TRUE(ended);
+  EXPECT_LE(longest.size(), MaxRleStreamBytes(Shape(5, 3, 8)));
 }
 
 TEST(RleDecoder, Rle4AlternatesNibblesAndPadsAbsoluteRunsToWords) {
   bool ended = false;
-  const std::string stream = Bytes({
-      5, 0x12, 0,    3,    0x34, 0x50, 0, 0,           // 1 2 1 2 1, then three nibbles in one word
-      0, 5,    0x67, 0x89, 0xA0, 0xEE, 3, 0xBC, 0, 0,  // five nibbles padded to two words
-      0, 4,    0xDE, 0xF0, 0,    1,                    // four nibbles, one word, then the end
-  });
+  const std::string stream =
+      Bytes({5, 0x12, 0, 3, 0x34, 0x50, 0, 0}) +  // 1 2 1 2 1, three nibbles in one word
+      Bytes({0, 5, 0x67, 0x89, 0xA0, 0xEE, 3, 0xBC, 0, 0}) +  // five nibbles padded to two words
+      Bytes({0, 4, 0xDE, 0xF0, 0, 1});  // four nibbles, one word, then the end
   EXPECT_EQ(Decode(Shape(8, 3, 4), stream, &ended),
             (std::vector<std::string>{"def00000", "6789abcb", "12121345"}));
   EXPECT_TRUE(ended);
