@@ -53,10 +53,12 @@ TEST(BitmapCheck, ReadsUsualHeaders) {
   EXPECT_TRUE(topDown->height == 450 && topDown->topDown);
 
   // Palettes of three-byte entries after a core header, four-byte ones after the others.
-  const std::string core = CoreHeader(1024, 768, 8);
-  ASSERT_TRUE(Parse(core + std::string(256 * 3, '\0')));
-  EXPECT_EQ(Parse(core + std::string(256 * 3, '\0'))->height, 768);
-  EXPECT_FALSE(Parse(core + std::string(256 * 3 - 1, '\0')));
+  const std::string core = CoreHeader(1024, 600, 8) + std::string(256 * 3, '\x01');
+  const auto coreShape = Parse(core);
+  ASSERT_TRUE(coreShape);
+  EXPECT_TRUE(coreShape->width == 1024 && coreShape->height == 600 && coreShape->bitCount == 8);
+  EXPECT_EQ(coreShape->palette[255], 0x010101u);
+  EXPECT_FALSE(Parse(core.substr(0, core.size() - 1)));
 
   std::string v5 = InfoHeader(640, 480, 4) + std::string(124 - 40 + 16 * 4, '\0');
   Put(v5, 14, 124, 4);
@@ -167,8 +169,9 @@ TEST(BitmapCheck, TellsDamagedTooLargeAndTooSmallPicturesApart) {
        {std::string(), std::string("BM no picture"), InfoHeader(800, 600).substr(0, 53),
         CoreHeader(800, 600, 24).substr(0, 25), InfoHeader(0, 600), InfoHeader(-800, 600),
         InfoHeader(800, 0), InfoHeader(800, 600, 7), InfoHeader(800, 600, 24, 0), oddInfo,
-        masked24.substr(0, 60), Encoded(1, 4), Encoded(2, 8), Encoded(1, 24), Encoded(1, 8, -600),
-        Encoded(2, 4, -600)})
+        "BA" + InfoHeader(800, 600).substr(2), "AM" + InfoHeader(800, 600).substr(2),
+        Encoded(3, 16).substr(0, 60), Encoded(1, 4), Encoded(2, 8), Encoded(1, 24),
+        Encoded(1, 8, -600), Encoded(2, 4, -600)})
     EXPECT_EQ(judge(damaged), kUnreadable) << damaged.size();
   for (const std::string& undrawn :
        {Encoded(4, 8), Encoded(5, 24), Encoded(6, 32), Encoded(99, 8), masked24})
