@@ -26,10 +26,6 @@ void Tell(HWND owner, const char* text) {
   MessageBoxW(owner, Widen(text).c_str(), Widen(kAppName).c_str(), MB_OK);
 }
 
-// Run-length encoded pixels are read through in pieces: the shown rows of a
-// bottom-up picture come last in the stream.
-constexpr std::size_t kStreamPieceBytes = 64 * 1024;
-
 struct PictureFile {
   BackgroundVerdict verdict = BackgroundVerdict::kUnreadable;
   Bitmap picture;  // the shown corner of a drawable picture, also of a small one
@@ -46,6 +42,10 @@ Bitmap ReadStoredRows(const OpenedFile& file, const BitmapShape& shape) {
   }
   return ScreenBitmap(width, height, pixels.data());
 }
+
+// Run-length encoded pixels are read through in pieces: the shown rows of a
+// bottom-up picture come last in the stream.
+constexpr std::size_t kStreamPieceBytes = 64 * 1024;
 
 // A stream cut short, by the file's end or by the longest one the shape needs,
 // is a damaged picture.
