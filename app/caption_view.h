@@ -12,6 +12,7 @@ namespace kelp {
 
 struct TitleBar {
   FrameLayout frame;
+  int cyCaption = 0;
   int cyMenu = 0;
   COLORREF colorBtnFace = 0;
   HFONT captionFont = nullptr;

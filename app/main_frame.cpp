@@ -1,24 +1,28 @@
+// The frame: creation and sizing, message routing, and applying the session's reactions.
 #include "app/main_frame.h"
 
-#include "app/caption_view.h"
-#include "appearance/background.h"
-#include "appearance/settings_store.h"
-#include "appearance/skin_table.h"
+#include "app/notices.h"
+#include "app/page_frame_view.h"
 #include "app/tool_button_view.h"
+#include "appearance/background.h"
+#include "appearance/settings_dialog.h"
+#include "appearance/settings_store.h"
+#include "data_files.h"
+#include "pages/about_dialog.h"
 #include "pages/author_page_view.h"
-#include "pages/keyboard_layout_view.h"
 #include "platform/dwm.h"
+#include "platform/files.h"
+#include "platform/same_path.h"
 #include "platform/seams.h"
 #include "platform/sound.h"
-#include "practice/exercise_view.h"
-#include "scores/score_sheet_view.h"
+#include "platform/work_area.h"
+#include "program_texts.h"
 #include "resource_ids.h"
+#include "scores/score_store.h"
 
 #include <imm.h>
 
 #include <algorithm>
-#include <cstdlib>
-#include <ctime>
 
 namespace kelp {
 
@@ -28,38 +32,52 @@ constexpr UINT kTipPeriodMs = 4000;
 constexpr UINT kSlidePeriodMs = 30;
 // Posted at start-up: the files are looked for once the window shows.
 constexpr UINT kCheckDataFiles = WM_APP + 1;
-// Undocumented: the theme engine draws the caption and the frame on these.
+constexpr UINT kSettingsNotSavedMessage = WM_APP + 2;
+// Undocumented: the theme engine draws the caption and the frame on these, and the
+// menu bar on the two after.
 constexpr UINT kThemeDrawsCaption = 0x00AE;
 constexpr UINT kThemeDrawsFrame = 0x00AF;
-constexpr UINT kSettingsNotSavedMessage = WM_APP + 2;
+constexpr UINT kThemeDrawsMenuBar = 0x0091;
+constexpr UINT kThemeDrawsMenuItem = 0x0092;
+// A key message for a key that was already down: auto-repeat.
+constexpr LPARAM kKeyWasDown = 0x40000000;
 
-// The strip's icons are drawn at 32 x 32 on every scaling; the window's icon at the system size.
-HICON LoadProgramIcon(int id, int size = 0) {
-  return static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_ICON,
-                                       size, size, LR_SHARED | (size ? 0 : LR_DEFAULTSIZE)));
+SessionWorld FilesBeside(const std::string& exeDir) {
+  SessionWorld world;
+  world.now = ClockSeconds;
+  world.random = NextRandom;
+  world.readPracticeText = [exeDir](int level, long offset, int count) {
+    const std::string path = exeDir + kLevels[level].textFile;
+    return FileExists(path) ? ReadFileRange(path, offset, count) : std::nullopt;
+  };
+  world.storeScore = [exeDir](int level, float score) { return AppendScore(exeDir, level, score); };
+  world.readHistory = [exeDir](int level) { return ReadScores(exeDir, level); };
+  world.emptyHistories = [exeDir] { return DeleteAllScores(exeDir); };
+  world.storeSettings = [exeDir](const SettingsRecord& s) { return SaveSettings(exeDir, s); };
+  world.samePath = SameFilePath;
+  return world;
+}
+
+Point ClientPoint(LPARAM point) {
+  return {static_cast<short>(LOWORD(point)), static_cast<short>(HIWORD(point))};
 }
 
 }  // namespace
 
-MainFrame::MainFrame() {
+MainFrame::MainFrame() : exeDir_(ExecutableDirectory()) {
   ReadSystemMetrics();
   LoadToolIcons();
   StartupStepDone("icons loaded");
-  const RECT rect = ComputeWindowRect();
   menu_ = LoadMenuW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAIN_MENU));
-  Create(kWindowTitle, WS_CAPTION, WS_EX_CLIENTEDGE, rect);
+  Create(kProgramTitle, WS_CAPTION, WS_EX_CLIENTEDGE, ComputeWindowRect());
   DisableCompositorFrame(hwnd());
   SetMenu(hwnd(), menu_);
   FitClientArea();
   KeepCaptionOnScreen();
-  // No input method for the main window: with a Chinese one on, letters would go
-  // into its composition window instead of reaching the exercise as WM_CHAR.
-  ImmAssociateContextEx(hwnd(), nullptr, 0);
+  TakeNoInputMethod();
   accelerators_ = LoadAcceleratorsW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_ACCELERATORS));
   SendMessageW(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(appIcon_));
   SendMessageW(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(appIcon_));
-  std::srand(static_cast<unsigned>(std::time(nullptr)));
-  exeDir_ = ExecutableDirectory();
   SetTimer(hwnd(), kTipTimer, kTipPeriodMs, nullptr);
   StartupStepDone("window created");
   LoadSettingsAndBackground();
@@ -88,11 +106,11 @@ void MainFrame::ReadSystemMetrics() {
   metrics_.captionFont = CreateSongFont({2 * half, half, 600});
 }
 
-// The strip's order: five levels, score sheet, settings, minimise, exit.
 void MainFrame::LoadToolIcons() {
-  appIcon_ = LoadProgramIcon(IDI_APP);
+  // The strip's icons are drawn at 32 x 32 on every scaling; the window's at the system size.
+  appIcon_ = LoadIconResource(IDI_APP);
   for (int i = 0; i < kToolButtonCount; ++i)
-    toolIcons_[i] = LoadProgramIcon(kToolButtons[i].iconId, kToolIconSize);
+    toolIcons_[i] = LoadIconResource(kToolButtons[i].iconId, kToolIconSize);
 }
 
 // Centred on 700 x 500 (not 450); KeepCaptionOnScreen moves it onto a small screen.
@@ -123,34 +141,36 @@ void MainFrame::FitClientArea() {
 void MainFrame::KeepCaptionOnScreen() {
   RECT window{};
   GetWindowRect(hwnd(), &window);
-  MONITORINFO monitor{};
-  monitor.cbSize = sizeof monitor;
-  if (!GetMonitorInfoW(MonitorFromRect(&window, MONITOR_DEFAULTTONEAREST), &monitor)) return;
-  const RECT& work = monitor.rcWork;
-  const LONG width = window.right - window.left;
-  const LONG height = window.bottom - window.top;
-  const LONG left = std::clamp(window.left, work.left, std::max(work.left, work.right - width));
-  const LONG top = std::clamp(window.top, work.top, std::max(work.top, work.bottom - height));
-  if (left == window.left && top == window.top) return;
-  SetWindowPos(hwnd(), nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  const POINT at = PlaceInWorkArea(MonitorFromRect(&window, MONITOR_DEFAULTTONEAREST), window);
+  if (at.x == window.left && at.y == window.top) return;
+  SetWindowPos(hwnd(), nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-// Metrics, theme or compositor changed: Windows may draw another frame now.
-void MainFrame::OnSystemChange() {
+// Metrics, theme, colours, compositor or displays changed: Windows may draw another
+// frame now. A new display or work area may leave the caption where none can reach it;
+// other changes leave the window where the learner put it.
+void MainFrame::OnSystemChange(UINT message, WPARAM wParam) {
   ReadSystemMetrics();
   DisableCompositorFrame(hwnd());
   FitClientArea();
+  if (message == WM_DISPLAYCHANGE || (message == WM_SETTINGCHANGE && wParam == SPI_SETWORKAREA))
+    KeepCaptionOnScreen();
+}
+
+// No input method for the main window: with a Chinese one on, letters would go into its
+// composition window instead of reaching the exercise as WM_CHAR. The dialogs keep theirs.
+void MainFrame::TakeNoInputMethod() {
+  ImmAssociateContextEx(hwnd(), nullptr, 0);
 }
 
 void MainFrame::LoadSettingsAndBackground() {
-  background_.Reset();
   const LoadedSettings loaded = LoadSettings(exeDir_);
-  settings_ = loaded.settings;
+  session_ = std::make_unique<Session>(FilesBeside(exeDir_), exeDir_, loaded.settings);
   // Said once the window is up, from the message loop.
   if (loaded.defaultsNotSaved) PostMessageW(hwnd(), kSettingsNotSavedMessage, 0, 0);
   StartupStepDone("settings read");
-  background_ = LoadBackgroundPicture(settings_.backgroundPath);
-  captionBitmap_ = LoadCaptionBitmap(settings_.skinIndex);
+  background_ = LoadBackgroundPicture(loaded.settings.backgroundPath);
+  captionBitmap_ = LoadCaptionBitmap(loaded.settings.skinIndex);
   StartupStepDone("pictures loaded");
 }
 
@@ -162,16 +182,44 @@ LRESULT MainFrame::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       OnPaint();
       return 0;
     case WM_TIMER:
-      OnTimer(wParam);
+      if (wParam == kTipTimer) Apply(session_->OnTipTick());
+      if (wParam == kSlideTimer) Apply(session_->OnSlideTick());
       return 0;
     case WM_COMMAND:
-      if (OnCommand(LOWORD(wParam))) return 0;
+      if (const std::optional<Reaction> r = session_->OnCommand(LOWORD(wParam))) {
+        Apply(*r);
+        return 0;
+      }
       break;
     case WM_CHAR:
-      OnChar(static_cast<unsigned>(wParam));
-      break;  // then the default handling
+      Apply(session_->OnChar(static_cast<unsigned>(wParam)));
+      break;           // then the default handling
+    case WM_IME_CHAR:  // no default handling: it would send the character again
+      Apply(session_->OnChar(static_cast<unsigned>(wParam)));
+      return 0;
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+      if (!(lParam & kKeyWasDown)) Apply(session_->OnKeyDown(static_cast<unsigned>(wParam)));
+      break;
+    case WM_KEYUP:
+      Apply(session_->OnKeyUp(static_cast<unsigned>(wParam)));
+      break;
+    case WM_INPUTLANGCHANGEREQUEST:
+    case WM_INPUTLANGCHANGE:
+    case WM_KILLFOCUS:
+      session_->OnKeyboardTaken();
+      break;
+    case WM_IME_STARTCOMPOSITION:
+    case WM_IME_COMPOSITION:
+    case WM_IME_ENDCOMPOSITION:
+      return 0;  // the main window composes nothing
+    case WM_IME_SETCONTEXT:
+      return DefaultProc(message, wParam, lParam & ~static_cast<LPARAM>(ISC_SHOWUIALL));
+    case WM_SETFOCUS:
+      TakeNoInputMethod();
+      break;
     case WM_INITMENU:
-      menuPainter_.OnInitMenu(menu_, settings_.skinIndex);
+      menuPainter_.OnInitMenu(menu_, session_->settings().skinIndex);
       return 0;
     case WM_MEASUREITEM:
       if (wParam != 0) break;
@@ -187,37 +235,44 @@ LRESULT MainFrame::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_NOTIFY:
     case WM_NCPAINT:
     case WM_NCACTIVATE:
+    case WM_EXITMENULOOP:
+    case WM_UPDATEUISTATE:
     case kThemeDrawsCaption:
     case kThemeDrawsFrame:
+    case kThemeDrawsMenuBar:
+    case kThemeDrawsMenuItem:
       return OnCaptionMessage(message, wParam, lParam);
     case WM_THEMECHANGED:
     case WM_SETTINGCHANGE:
     case WM_DWMCOMPOSITIONCHANGED:
-      OnSystemChange();
+    case WM_SYSCOLORCHANGE:
+    case WM_DISPLAYCHANGE:
+      OnSystemChange(message, wParam);
       return OnCaptionMessage(message, wParam, lParam);
     case WM_NCLBUTTONDOWN:
-      if (OnNcLButtonDown(lParam)) return 0;
+      if (OnPowerGlyphPress(lParam)) return 0;
       break;
     case WM_MOUSEMOVE:
-      OnMouseMove(wParam, lParam);
+      Apply(session_->OnMouseMove(static_cast<unsigned>(wParam), ClientPoint(lParam)));
       return 0;
     case WM_LBUTTONDOWN:
-      OnLButtonDown(wParam, lParam);
+      Apply(session_->OnLButtonDown(static_cast<unsigned>(wParam), ClientPoint(lParam)));
       return 0;
     case WM_LBUTTONUP:
-      OnLButtonUp(lParam);
+      Apply(session_->OnLButtonUp(ClientPoint(lParam)));
       return 0;
+    case WM_ACTIVATE:
+      TakeNoInputMethod();
+      if (LOWORD(wParam) != WA_INACTIVE) Apply(session_->OnWindowActivatedOrRestored());
+      break;
+    case WM_SIZE:
+      if (wParam == SIZE_RESTORED) Apply(session_->OnWindowActivatedOrRestored());
+      break;
     case kCheckDataFiles:
       ReportMissingDataFiles();
       return 0;
-    case WM_ACTIVATE:
-      if (LOWORD(wParam) != WA_INACTIVE) OnWindowBack();
-      break;
-    case WM_SIZE:
-      if (wParam == SIZE_RESTORED) OnWindowBack();
-      break;
     case kSettingsNotSavedMessage:
-      ReportSettingsNotSaved();
+      ShowNotice(hwnd(), Notice::kSettingsNotSaved, {}, exeDir_);
       return 0;
     case WM_DESTROY:
       StopSounds();
@@ -228,82 +283,101 @@ LRESULT MainFrame::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   return DefaultProc(message, wParam, lParam);
 }
 
-// The erase covers exactly what was invalidated: the whole page, the strip band
-// during a slide, or the cells a key changed.
-BOOL MainFrame::OnEraseBkgnd(HDC dc) {
-  DrawPictureArea(dc, background_.get(), 0, 0, kClientWidth, kClientHeight,
-                  SkinAt(settings_.skinIndex).plainFill);
-  return TRUE;
+// Pictures first, then the repaints, what is drawn over them, the sound, the timer,
+// and last what opens a window or ends the program: nothing stale shows under it.
+void MainFrame::Apply(const Reaction& r) {
+  ApplyPictures(r);
+  RepaintRegion changed;
+  for (const Rect& rect : r.repaint) changed.Add(ToRECT(rect));
+  changed.RepaintNow(hwnd());
+  if (r.repaintAll) RedrawAll();
+  if (r.invalidateAll) InvalidateRect(hwnd(), nullptr, TRUE);
+  DrawOverlays(r);
+  if (r.drawTip) DrawCurrentTip();
+  if (r.sound) PlaySoundAsync(exeDir_ + r.sound);
+  if (r.slideTimer == SlideTimer::kStart) SetTimer(hwnd(), kSlideTimer, kSlidePeriodMs, nullptr);
+  if (r.slideTimer == SlideTimer::kStop) KillTimer(hwnd(), kSlideTimer);
+  OpenDialog(r.dialog);
+  if (r.notice != Notice::kNone) ShowNotice(hwnd(), r.notice, r.levels, exeDir_);
+  ApplyWindowStep(r.window);
 }
 
-void MainFrame::OnPaint() {
-  PaintDC dc(hwnd());
-  const Palette colors = palette();
-  DrawPageFrame(dc.get(), slide_, colors, {toolIcons_, toolButtons_.offsets().data()});
-  if (framedButton_.button >= 0)
-    DrawToolButtonFrame(dc.get(), framedButton_.button, framedButton_.pressed);
-  if (slide_.state() != StripState::Hidden) return;
-  switch (page_) {
-    case Page::Author:
-      DrawAuthorPage(dc.get(), colors);
-      if (dedicationShown_) DrawDedicationPanel(dc.get(), dedicationPicture_.get());
-      break;
-    case Page::ScoreSheet:
-      DrawScoreSheet(dc.get(), histories_, colors);
-      break;
-    case Page::KeyboardLayout:
-      DrawKeyboardLayoutPage(dc.get(), layoutPicture_.get(), colors);
-      break;
-    default:
-      if (LevelOfPage(page_) >= 0)
-        DrawLevelPage(dc.get(), exercise_, result_, colors, hintPicture_.get());
+// The sound library and files are loaded when a level is chosen, while the strip
+// slides: start-up and the home page do not pay for them.
+void MainFrame::ApplyPictures(const Reaction& r) {
+  if (r.prepareSounds) {
+    const std::string sounds[] = {exeDir_ + kRightKeySound, exeDir_ + kWrongKeySound,
+                                  exeDir_ + kSelectSound};
+    PrepareSounds(sounds, 3);
+  }
+  if (r.pagePicture) {
+    const char* file = session_->pagePictureFile();
+    pagePicture_ = file ? LoadBitmapFile(exeDir_ + file) : Bitmap();
+  }
+  if (r.newBackground || (r.newSettings && !background_)) {
+    background_ = chosenBackground_ ? std::move(chosenBackground_)
+                                    : LoadBackgroundPicture(session_->settings().backgroundPath);
+  }
+  if (r.newSkin) {
+    captionBitmap_ = LoadCaptionBitmap(session_->settings().skinIndex);
+    RedrawWindow(hwnd(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE);
   }
 }
 
-void MainFrame::OnTimer(UINT_PTR id) {
-  if (id == kTipTimer) OnTipTick();
-  if (id != kSlideTimer) return;
-  // A tick queued before the slide ended is stale.
-  if (!slide_.sliding()) {
-    KillTimer(hwnd(), kSlideTimer);
-    return;
+// Drawn straight onto the client area after the repaint: the next repaint of that
+// area leaves them out.
+void MainFrame::DrawOverlays(const Reaction& r) {
+  if (r.framedButton >= 0) {
+    const WindowDC dc(hwnd(), WindowDC::kClient);
+    DrawToolButtonFrame(dc.get(), r.framedButton, r.framePressed);
   }
-  if (!slide_.Tick()) {
-    const RECT band{0, 0, kClientWidth, kSlideBandHeight};
-    RedrawWindow(hwnd(), &band, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
-    return;
+  if (!r.dedication) return;
+  if (!dedicationPicture_) dedicationPicture_ = LoadBitmapResource(IDB_DEDICATION);
+  RepaintRegion panel;
+  panel.Add(DedicationPanelArea(WindowDC(hwnd(), WindowDC::kClient).get()));
+  panel.RepaintNow(hwnd());
+  DrawDedicationPanel(WindowDC(hwnd(), WindowDC::kClient).get(), dedicationPicture_.get());
+}
+
+void MainFrame::OpenDialog(Dialog dialog) {
+  switch (dialog) {
+    case Dialog::kNone:
+      return;
+    case Dialog::kAbout:
+      ShowAboutBox(hwnd());
+      return;
+    case Dialog::kSettings:
+      if (const std::optional<Palette> chosen = RunSettingsDialog(hwnd(), session_->palette()))
+        Apply(session_->OnColorsChosen(*chosen));
+      return;
+    case Dialog::kBackground:
+      if (std::optional<ChosenBackground> chosen = ChooseBackground(hwnd(), session_->settings())) {
+        chosenBackground_ = std::move(chosen->picture);
+        Apply(session_->OnBackgroundChosen(chosen->settings));
+        chosenBackground_.Reset();
+      }
+      return;
   }
-  KillTimer(hwnd(), kSlideTimer);
-  if (slide_.state() == StripState::Hidden) OnPageShown();
-  RedrawAll();
+}
+
+// Ending at once uses nothing of the frame after it; files are replaced atomically,
+// so a score being stored is whole.
+void MainFrame::ApplyWindowStep(WindowStep step) {
+  if (step == WindowStep::kMinimize) SendMessageW(hwnd(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
+  if (step == WindowStep::kClose) PostMessageW(hwnd(), WM_CLOSE, 0, 0);
+  if (step == WindowStep::kEndNow) DestroyWindow(hwnd());
 }
 
 void MainFrame::RedrawAll() {
   RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
 }
 
-void MainFrame::OnMinimize() {
-  SendMessageW(hwnd(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
-}
-
-void MainFrame::OnAppExit() {
-  PostMessageW(hwnd(), WM_CLOSE, 0, 0);
-}
-
-// The sound library and files are loaded when a level is chosen, while the strip
-// slides: start-up and the home page do not pay for them.
-void MainFrame::PrepareKeySounds() {
-  const std::string sounds[] = {exeDir_ + kRightKeySound, exeDir_ + kWrongKeySound,
-                                exeDir_ + kSelectSound};
-  PrepareSounds(sounds, 3);
-}
-
-void MainFrame::StartSlide(bool away) {
-  if (away)
-    slide_.SlideAway();
-  else
-    slide_.SlideBack();
-  SetTimer(hwnd(), kSlideTimer, kSlidePeriodMs, nullptr);
+// A program started from inside its zip, or copied alone, finds none of its files:
+// it says so once and goes on without them.
+void MainFrame::ReportMissingDataFiles() {
+  for (const char* name : kDataFiles)
+    if (FileExists(exeDir_ + name)) return;
+  ShowNotice(hwnd(), Notice::kMissingDataFiles, {}, exeDir_);
 }
 
 }  // namespace kelp

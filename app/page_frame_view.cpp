@@ -1,3 +1,4 @@
+// Painting the frame every page shares: the tool strip or the return hint, and the separator.
 #include "app/page_frame_view.h"
 
 #include "platform/gdi.h"
@@ -9,8 +10,6 @@ namespace {
 
 constexpr int kLabelTop = 35;
 constexpr char kReturnHint[] = "按 [ESC] 键返回";
-constexpr int kHintX = 30;
-constexpr int kHintY = 5;
 
 void DrawSeparator(HDC dc, int y) {
   Draw3dRect(dc, 20, y, 660, 2, RGB(208, 208, 208), RGB(144, 144, 144));
@@ -21,8 +20,8 @@ void DrawSeparator(HDC dc, int y) {
 void DrawToolStrip(HDC dc, int x, int y, const ToolStripLook& look) {
   for (int i = 0; i < kToolButtonCount; ++i) {
     const int d = look.offsets[i];
-    DrawIconEx(dc, x + kToolButtonPitch * i + d, y + d, look.icons[i], kToolIconSize, kToolIconSize, 0,
-               nullptr, DI_NORMAL);
+    DrawIconEx(dc, x + kToolButtonPitch * i + d, y + d, look.icons[i], kToolIconSize, kToolIconSize,
+               0, nullptr, DI_NORMAL);
     DrawTextAt(dc, x + kToolButtons[i].labelOffset + d, y + kLabelTop + d, kToolButtons[i].label);
   }
 }
@@ -37,7 +36,7 @@ void DrawPageFrame(HDC dc, const ToolStripSlide& slide, const Palette& palette,
   SetTextColor(dc, palette.infoText);
   if (slide.state() == StripState::Hidden) {
     DrawSeparator(dc, slide.separatorY());
-    DrawTextAt(dc, kHintX, kHintY, kReturnHint);
+    DrawTextAt(dc, kReturnHintRect.left, kReturnHintRect.top, kReturnHint);
     return;
   }
   // Going away, the separator is drawn over the strip; otherwise under it.

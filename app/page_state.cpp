@@ -1,3 +1,4 @@
+// The tool strip's slide, step by step.
 #include "app/page_state.h"
 
 namespace kelp {

@@ -32,7 +32,6 @@ class ToolStripSlide {
   bool Tick();
 
   StripState state() const { return state_; }
-  int step() const { return step_; }
   bool sliding() const {
     return state_ == StripState::SlidingAway || state_ == StripState::SlidingBack;
   }

@@ -1,3 +1,4 @@
+// The 3-D frame round an entered tool button.
 #include "app/tool_button_view.h"
 
 #include "app/tool_buttons.h"

@@ -1,3 +1,4 @@
+// The tool buttons as the mouse meets them: hits, hover and press, releases.
 #include "app/tool_buttons.h"
 
 namespace kelp {
@@ -59,7 +60,8 @@ ToolRelease ToolButtons::OnLButtonUp(Point point, bool stripShown) {
     release.returnHome = kReturnHintRect.Contains(point);
     return release;
   }
-  release.action = static_cast<ToolAction>(ToolButtonAt(point));
+  if (const int button = ToolButtonAt(point); button >= 0)
+    release.command = kToolButtons[button].command;
   return release;
 }
 

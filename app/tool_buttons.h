@@ -17,19 +17,9 @@ constexpr unsigned kLeftButtonDown = 0x0001;
 // (Shift or Ctrl held too gives the raised look).
 constexpr unsigned kLeftButtonOnly = kLeftButtonDown;
 
-// The action of each button, numbered like the buttons left to right.
-enum class ToolAction {
-  kNone = -1,
-  kLevel0 = 0,  // the five levels, by level index
-  kLevel1,
-  kLevel2,
-  kLevel3,
-  kLevel4,
-  kScoreSheet,
-  kSettings,
-  kMinimize,
-  kExit,
-};
+// Ends the program at once, with no question: the exit button and the power glyph.
+// No menu item carries it.
+constexpr int kEndNowCommand = 0x7F00;
 
 constexpr int kToolButtonCount = 9;
 // Icons and hit rectangles step this far from one button to the next.
@@ -39,13 +29,16 @@ struct ToolButtonInfo {
   const char* label;  // GBK
   int labelOffset;    // from the strip's origin; the icon sits at kToolButtonPitch * index
   int iconId;
+  int command;  // run on a release, as from the menu
 };
 
-// Left to right; button i does ToolAction(i).
+// Left to right.
 inline constexpr ToolButtonInfo kToolButtons[kToolButtonCount] = {
-    {"入门练习", -8, IDI_LEVEL1},     {"中等练习", 63, IDI_LEVEL2}, {"高级练习", 133, IDI_LEVEL3},
-    {"专家练习", 203, IDI_LEVEL4},    {"小键盘", 280, IDI_LEVEL5},  {"成绩单", 350, IDI_SCORE_SHEET},
-    {"设置", 425, IDI_SETTINGS},      {"最小化", 490, IDI_MINIMIZE}, {"退出", 565, IDI_EXIT},
+    {"入门练习", -8, IDI_LEVEL1, ID_LEVEL1},  {"中等练习", 63, IDI_LEVEL2, ID_LEVEL2},
+    {"高级练习", 133, IDI_LEVEL3, ID_LEVEL3}, {"专家练习", 203, IDI_LEVEL4, ID_LEVEL4},
+    {"小键盘", 280, IDI_LEVEL5, ID_LEVEL5},   {"成绩单", 350, IDI_SCORE_SHEET, ID_SCORE_SHEET},
+    {"设置", 425, IDI_SETTINGS, ID_SETTINGS}, {"最小化", 490, IDI_MINIMIZE, ID_MINIMIZE},
+    {"退出", 565, IDI_EXIT, kEndNowCommand},
 };
 
 // Client coordinates; they stay put while the strip slides.
@@ -66,15 +59,13 @@ struct ToolMouseChange {
 
 struct ToolRelease {
   bool returnHome = false;  // the release lay on the return hint of a page
-  ToolAction action = ToolAction::kNone;
+  int command = 0;          // the released button's command, or 0
 };
 
 class ToolButtons {
  public:
-
   // Per button: 0 flat, -1 raised (hover), +1 pressed.
   const std::array<int, kToolButtonCount>& offsets() const { return offsets_; }
-  Point lastMouse() const { return lastMouse_; }
 
   // `stripShown`: the strip is at rest on the home page. Otherwise only the pointer
   // position is remembered.

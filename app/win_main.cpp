@@ -1,7 +1,9 @@
+// The program's entry: the folder check, the window and the message loop.
 #include "app/main_frame.h"
-#include "platform/gbk.h"
+#include "platform/message_box.h"
 #include "platform/message_loop.h"
 #include "platform/seams.h"
+#include "program_texts.h"
 
 #include <windows.h>
 
@@ -17,8 +19,7 @@ constexpr char kNoFolder[] =
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   if (kelp::ExecutableDirectory().empty()) {
-    MessageBoxW(nullptr, kelp::Widen(kNoFolder).c_str(), kelp::Widen("Kelp错误提示").c_str(),
-                MB_OK | MB_ICONERROR);
+    kelp::ShowMessageBox(nullptr, kNoFolder, kelp::kErrorCaption, MB_OK | MB_ICONERROR);
     return 1;
   }
   kelp::MainFrame frame;

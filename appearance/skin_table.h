@@ -1,5 +1,6 @@
 #pragma once
 
+#include "resources/data_files.h"
 #include "resources/resource_ids.h"
 
 #include <array>
@@ -27,7 +28,7 @@ struct SkinInfo {
 };
 
 inline constexpr SkinInfo kSkins[kSkinCount] = {
-    {"bgmain0.kpd",
+    {kSkin0Picture,
      {Rgb(206, 236, 255), Rgb(255, 120, 120), Rgb(255, 255, 255), Rgb(0, 91, 91), Rgb(0, 213, 213),
       Rgb(140, 255, 255), Rgb(215, 255, 255), Rgb(255, 255, 255)},
      Rgb(20, 46, 72),
@@ -36,7 +37,7 @@ inline constexpr SkinInfo kSkins[kSkinCount] = {
      IDB_MENU_BACK_MAIN,
      IDB_MENU_STRIPE_MAIN,
      Rgb(240, 240, 240)},
-    {"bgmain1.kpd",
+    {kSkin1Picture,
      {Rgb(0, 106, 213), Rgb(255, 128, 128), Rgb(0, 0, 0), Rgb(80, 0, 0), Rgb(120, 0, 0),
       Rgb(255, 0, 0), Rgb(255, 120, 120), Rgb(255, 200, 200)},
      Rgb(214, 236, 250),
@@ -45,7 +46,7 @@ inline constexpr SkinInfo kSkins[kSkinCount] = {
      IDB_MENU_BACK_BLUE,
      IDB_MENU_STRIPE_MAIN,
      Rgb(255, 255, 255)},
-    {"bgmain2.kpd",
+    {kSkin2Picture,
      {Rgb(166, 228, 255), Rgb(255, 255, 135), Rgb(0, 0, 0), Rgb(0, 0, 64), Rgb(0, 0, 255),
       Rgb(0, 128, 192), Rgb(128, 217, 255), Rgb(200, 235, 255)},
      Rgb(196, 98, 128),
@@ -54,7 +55,7 @@ inline constexpr SkinInfo kSkins[kSkinCount] = {
      IDB_MENU_BACK_ROSE,
      IDB_MENU_STRIPE_ROSE,
      Rgb(120, 50, 20)},
-    {"bgmain3.kpd",
+    {kSkin3Picture,
      {Rgb(175, 175, 175), Rgb(255, 217, 217), Rgb(255, 255, 255), Rgb(75, 75, 75),
       Rgb(110, 110, 110), Rgb(160, 160, 160), Rgb(205, 205, 205), Rgb(255, 255, 255)},
      Rgb(40, 40, 44),

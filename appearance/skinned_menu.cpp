@@ -203,8 +203,7 @@ void SkinnedMenu::DrawCheckMark(HDC dc, const RECT& item) const {
 
 // Drawn one pixel up and left of its resting place while highlighted.
 void SkinnedMenu::DrawIcon(HDC dc, unsigned iconId, const RECT& item, bool raised) const {
-  const auto icon = static_cast<HICON>(LoadImageW(Instance(), MAKEINTRESOURCEW(iconId), IMAGE_ICON,
-                                                  kIconSize, kIconSize, LR_SHARED));
+  const HICON icon = LoadIconResource(static_cast<int>(iconId), kIconSize);
   if (!icon) return;
   const int shift = raised ? 2 : 1;
   DrawIconEx(dc, item.left + kIconBox.left - shift, item.top + kIconBox.top - shift, icon,

@@ -55,12 +55,12 @@ DWORD GdiObjectsOfProcess() {
 void TypingFigures(MainFrame& frame, int level) {
   SendCommand(frame, ID_LEVEL1 + level);
   FinishSlide(frame);
-  const int length = frame.exercise().length();
+  const int length = frame.session().exercise().length();
   const int exercises = 2000 / length;
   std::vector<double> all, first50, last50;
   for (int exercise = 0; exercise < exercises; ++exercise) {
     for (int k = 0; k < length; ++k) {
-      const char key = k % 7 == 0 ? '#' : frame.exercise().passageAt(k);
+      const char key = k % 7 == 0 ? '#' : frame.session().exercise().passageAt(k);
       const double ms = TimeIt([&] { TypeKey(frame, key); });
       all.push_back(ms);
       if (k < length / 4) first50.push_back(ms);
@@ -80,10 +80,10 @@ void TypingFigures(MainFrame& frame, int level) {
   const DWORD gdiBefore = GdiObjectsOfProcess();
   const int wrappersBefore = LiveGdiHandles();
   for (int k = 0; k < 10000; ++k) {
-    const int typed = frame.exercise().cursor() + 1;
-    TypeKey(frame, frame.exercise().phase() == Phase::Result ? '\r'
-                   : k % 11 == 0                             ? '\b'
-                                                             : frame.exercise().passageAt(typed));
+    const int typed = frame.session().exercise().cursor() + 1;
+    TypeKey(frame, frame.session().exercise().phase() == Phase::Result ? '\r'
+                   : k % 11 == 0                                       ? '\b'
+                                 : frame.session().exercise().passageAt(typed));
   }
   // Wine reports no GDI count (0); the wrappers' own count of live handles then tells.
   std::printf("%-34s system %lu -> %lu, held by wrappers %d -> %d\n",
@@ -103,12 +103,13 @@ int main() {
   TheSeams().startupStep = nullptr;
   for (const auto& [step, at] : steps)
     std::printf("start-up: %-24s %7.3f ms\n", step, Milliseconds(at - entry));
-  std::printf("%-34s %7.3f ms\n", "start-up to first complete paint", Milliseconds(painted - entry));
+  std::printf("%-34s %7.3f ms\n", "start-up to first complete paint",
+              Milliseconds(painted - entry));
 
   std::vector<double> slideFrames;
   for (int round = 0; round < 20; ++round) {
     SendCommand(*frame, ID_LEVEL2);
-    while (frame->slide().state() == StripState::SlidingAway)
+    while (frame->session().slide().state() == StripState::SlidingAway)
       slideFrames.push_back(TimeIt([&] { SendMessageW(frame->hwnd(), WM_TIMER, kSlideTimer, 0); }));
     SendCommand(*frame, ID_HOME);
     FinishSlide(*frame);
@@ -119,7 +120,7 @@ int main() {
   for (int round = 0; round < 5; ++round) {
     slideAway.push_back(TimeIt([&] {
       SendCommand(*frame, ID_LEVEL3);
-      while (frame->slide().state() == StripState::SlidingAway) PumpFor(*frame, 1);
+      while (frame->session().slide().state() == StripState::SlidingAway) PumpFor(*frame, 1);
     }));
     SendCommand(*frame, ID_HOME);
     FinishSlide(*frame);
@@ -130,7 +131,10 @@ int main() {
     SendCommand(*frame, level);
     FinishSlide(*frame);
     std::vector<double> readyPaints;
-    for (int i = 0; i < 50; ++i) readyPaints.push_back(TimeIt([&] { frame->RedrawAll(); }));
+    for (int i = 0; i < 50; ++i)
+      readyPaints.push_back(TimeIt([&] {
+        RedrawWindow(frame->hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+      }));
     PrintSpread(level == ID_LEVEL1 ? "ready page paint, level 0" : "ready page paint, level 2",
                 readyPaints);
   }
@@ -142,11 +146,15 @@ int main() {
                 {ID_AUTHOR, "author page paint"},
                 {ID_SCORE_SHEET, "score sheet paint, 5 x 30 scores"}};
   for (int level = 0; level < 5; ++level)
-    for (int i = 0; i < 30; ++i) AppendScore(folder.path(), level, float((i * 37 + level * 11) % 101));
+    for (int i = 0; i < 30; ++i)
+      AppendScore(folder.path(), level, float((i * 37 + level * 11) % 101));
   for (const auto& page : kPages) {
     SendCommand(*frame, page.command);
     std::vector<double> paints;
-    for (int i = 0; i < 50; ++i) paints.push_back(TimeIt([&] { frame->RedrawAll(); }));
+    for (int i = 0; i < 50; ++i)
+      paints.push_back(TimeIt([&] {
+        RedrawWindow(frame->hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+      }));
     PrintSpread(page.name, paints);
   }
 

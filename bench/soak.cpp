@@ -92,7 +92,7 @@ long TypeExercise(MainFrame& frame, int level) {
   SendCommand(frame, ID_LEVEL1 + level);
   FinishSlide(frame);
   long keys = 0;
-  const Exercise& exercise = frame.exercise();
+  const Exercise& exercise = frame.session().exercise();
   while (exercise.passageShown()) {
     const int next = exercise.cursor() + 1;
     TypeChar(frame, next % 7 == 6 ? '~' : exercise.passageAt(next));

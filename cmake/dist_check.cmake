@@ -77,18 +77,45 @@ foreach(name IN LISTS files)
     fail("${name} differs from ${BIN}/${name}")
   endif()
 endforeach()
-# Readme.txt: UTF-8 with a byte-order mark, for Notepad on any locale; it
-# opens with unzipping, SmartScreen and checking the sums.
+# The zip's name, the program's machine and its manifest name one architecture.
+if(ZIP MATCHES "-win32\\.zip$")
+  set(machine 4c01)
+  set(manifest_arch x86)
+else()
+  set(machine 6486)
+  set(manifest_arch amd64)
+endif()
+file(READ ${folder}/kelp.exe pe_offset OFFSET 60 LIMIT 4 HEX)
+string(REGEX REPLACE "(..)(..)(..)(..)" "0x\\4\\3\\2\\1" pe_offset ${pe_offset})
+math(EXPR pe_offset "${pe_offset} + 4")
+file(READ ${folder}/kelp.exe pe_machine OFFSET ${pe_offset} LIMIT 2 HEX)
+file(STRINGS ${folder}/kelp.exe manifest REGEX "processorArchitecture=\"(x86|amd64)\"")
+if(NOT pe_machine STREQUAL machine OR NOT manifest MATCHES "\"${manifest_arch}\"")
+  fail("kelp.exe is not the program of ${manifest_arch} (machine ${pe_machine}, manifest ${manifest})")
+endif()
+
+# Readme.txt: UTF-8 with a byte-order mark and CR LF, for Notepad on any locale; it
+# opens with which zip to take, unblocking, unzipping, unsigned-program prompts and
+# checking the sums.
 if(EXISTS ${folder}/Readme.txt)
   file(READ ${folder}/Readme.txt head LIMIT 3 HEX)
   file(READ ${folder}/Readme.txt text)
-  string(FIND "${text}" "[Before you start]" before)
-  string(FIND "${text}" "SmartScreen" smartscreen)
-  string(FIND "${text}" "SHA256SUMS" sums)
   string(FIND "${text}" "[About]" about)
-  if(NOT head STREQUAL "efbbbf" OR before LESS 0
-     OR smartscreen GREATER about OR sums GREATER about)
-    fail("Readme.txt is not UTF-8 with a BOM opening with how to start")
+  # file(READ) drops carriage returns: the line ends are read byte by byte.
+  file(READ ${folder}/Readme.txt bytes HEX)
+  string(REGEX REPLACE "(..)" " \\1" bytes "${bytes}")
+  string(REPLACE " 0d 0a" "" bytes "${bytes}")
+  string(FIND "${bytes}" " 0a" bare_lf)
+  if(NOT head STREQUAL "efbbbf" OR bare_lf GREATER -1 OR about LESS 0)
+    fail("Readme.txt is not UTF-8 with a BOM and CR LF")
   endif()
+  foreach(words "32 位 Windows 请用 win32 版；不知道的话，win32 版在所有 Windows 上都能运行"
+                "解除锁定" "Unblock" "SmartScreen" "Smart App Control"
+                "certutil -hashfile kelp.exe SHA256" "SHA256SUMS")
+    string(FIND "${text}" "${words}" at)
+    if(at LESS 0 OR at GREATER about)
+      fail("Readme.txt does not say \"${words}\" before [About]")
+    endif()
+  endforeach()
 endif()
 message(STATUS "${ZIP} is right; unpacked into ${UNZIP_TO}")

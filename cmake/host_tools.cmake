@@ -29,7 +29,7 @@ add_custom_command(OUTPUT ${KELP_TOOLS_DIR}/check_practice_text${KELP_HOST_EXE}
 # data/Level<n>.txt through the practice-text check; the generator makes the rest.
 set(KELP_DATA_LIST ${CMAKE_SOURCE_DIR}/resources/data_files.h)
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${KELP_DATA_LIST})
-file(STRINGS ${KELP_DATA_LIST} KELP_DATA_LINES REGEX "^ +\"[^\"]+\",$")
+file(STRINGS ${KELP_DATA_LIST} KELP_DATA_LINES REGEX "^inline constexpr char k[A-Za-z0-9]+\\[\\] = \"[^\"]+\";$")
 set(KELP_DATA_FILES)
 set(KELP_DATA_ARTWORK)
 set(KELP_TEXT_FILES)

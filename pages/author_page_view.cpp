@@ -35,27 +35,33 @@ constexpr PageLine kAuthorLines[] = {
 constexpr int kDedicationTextX = 170;
 constexpr int kDedicationTextTop = 100;
 constexpr int kDedicationLineStep = 25;
-constexpr int kDedicationCardMargin = 10;
 constexpr std::string_view kDedicationLines[] = {
     "For Xiaotang, who sat beside me", "through every night this program",
     "took, and never once complained", "about the clatter of the keys.",
     "Every 3 I type is for you.",      "                   -- Zhou",
 };
 
-// One plain card behind the picture and the lines, so the author page under it
-// does not show between the lines or where the picture falls short of its area.
-RECT DedicationCard(HDC dc) {
-  RECT card = kDedicationPictureArea;
+// The system's defaults, as on a fresh client DC: each line an opaque strip of its own.
+void SelectDefaultTextStyle(HDC dc) {
+  SelectObject(dc, GetStockObject(SYSTEM_FONT));
+  SetTextColor(dc, RGB(0, 0, 0));
+  SetBkColor(dc, RGB(255, 255, 255));
+  SetBkMode(dc, OPAQUE);
+}
+
+// The picture's area and the strip behind each line.
+RECT DedicationArea(HDC dc) {
+  RECT area = kDedicationPictureArea;
   int y = kDedicationTextTop;
   for (std::string_view line : kDedicationLines) {
     const std::wstring text = Widen(line);
     SIZE extent{};
     GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
-    card.right = std::max<int>(card.right, kDedicationTextX + extent.cx + kDedicationCardMargin);
-    card.bottom = std::max<int>(card.bottom, y + extent.cy);
+    area.right = std::max<int>(area.right, kDedicationTextX + extent.cx);
+    area.bottom = std::max<int>(area.bottom, y + extent.cy);
     y += kDedicationLineStep;
   }
-  return card;
+  return area;
 }
 
 }  // namespace
@@ -68,21 +74,15 @@ void DrawAuthorPage(HDC dc, const Palette& palette) {
 
 RECT DedicationPanelArea(HDC dc) {
   const int saved = SaveDC(dc);
-  SelectObject(dc, GetStockObject(SYSTEM_FONT));
-  const RECT card = DedicationCard(dc);
+  SelectDefaultTextStyle(dc);
+  const RECT area = DedicationArea(dc);
   RestoreDC(dc, saved);
-  return card;
+  return area;
 }
 
 void DrawDedicationPanel(HDC dc, HBITMAP picture) {
   const int saved = SaveDC(dc);
-  SelectObject(dc, GetStockObject(SYSTEM_FONT));
-  SetTextColor(dc, RGB(0, 0, 0));
-  SetBkColor(dc, kDedicationPlainFill);
-  SetBkMode(dc, OPAQUE);
-
-  const RECT card = DedicationCard(dc);
-  FillSolid(dc, card.left, card.top, card.right, card.bottom, kDedicationPlainFill);
+  SelectDefaultTextStyle(dc);
   const RECT& area = kDedicationPictureArea;
   const SIZE size = BitmapSize(picture);
   BlitBitmap(dc, picture, area.left, area.top, std::min<int>(size.cx, area.right - area.left),

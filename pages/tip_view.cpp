@@ -21,14 +21,14 @@ int TipPixels(HDC dc, int cyMenu) {
 void DrawTip(HDC windowDc, const FrameLayout& frame, int cyMenu, std::string_view gbkTip,
              COLORREF face, COLORREF text) {
   const int saved = SaveDC(windowDc);
-  const Font font = CreateSongFont({-TipPixels(windowDc, cyMenu), 0, 400});
-  if (font) SelectObject(windowDc, font.get());
+  if (const HFONT font = SongFont({-TipPixels(windowDc, cyMenu), 0, 400}))
+    SelectObject(windowDc, font);
   SetBkMode(windowDc, OPAQUE);
   SetBkColor(windowDc, face);
   SetTextColor(windowDc, text);
   const Rect r = TipRect(frame);
   FillSolid(windowDc, r.left, r.top, r.right, r.bottom, face);
-  RECT box{r.left, r.top, r.right, r.bottom};
+  RECT box = ToRECT(r);
   const std::wstring wide = Widen(gbkTip);
   DrawTextW(windowDc, wide.c_str(), static_cast<int>(wide.size()), &box,
             DT_RIGHT | DT_VCENTER | DT_SINGLELINE);

@@ -14,8 +14,6 @@ extern const std::array<std::string_view, kTipCount> kTipTexts;
 
 class TipRotation {
  public:
-  // The tip last drawn, 0 to 12.
-  int index() const { return index_; }
   std::string_view Current() const;
 
   // A tick of the tip timer: the next tip, after the last one the first again.

@@ -26,8 +26,7 @@ class FrameWindow {
 
  protected:
   virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
-  // Default processing; a subclass may hook it.
-  virtual LRESULT DefaultProc(UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT DefaultProc(UINT message, WPARAM wParam, LPARAM lParam);
 
  private:
   static void RegisterFrameClass();

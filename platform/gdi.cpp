@@ -42,6 +42,11 @@ Bitmap LoadBitmapResource(int id) {
                                                 IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR)));
 }
 
+HICON LoadIconResource(int id, int size) {
+  return static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_ICON,
+                                       size, size, LR_SHARED | (size ? 0 : LR_DEFAULTSIZE)));
+}
+
 Bitmap ScreenBitmap(int width, int height, const std::uint32_t* pixels) {
   BITMAPINFO info{};
   info.bmiHeader.biSize = sizeof info.bmiHeader;

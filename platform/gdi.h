@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/geometry.h"
+
 #include <windows.h>
 
 #include <cstdint>
@@ -8,6 +10,10 @@
 
 // Scoped owners for GDI objects and device contexts.
 namespace kelp {
+
+inline RECT ToRECT(const Rect& r) {
+  return {r.left, r.top, r.right, r.bottom};
+}
 
 // GDI objects and DCs held by the wrappers below right now (for leak checks).
 int& LiveGdiHandles();
@@ -142,6 +148,9 @@ Font CreateSongFont(FontSpec shape);
 HFONT SongFont(FontSpec shape);
 Bitmap LoadBitmapFile(std::string_view gbkPath);
 Bitmap LoadBitmapResource(int id);
+// An icon of the program's resources at `size` pixels, or at the system's icon size for
+// 0; shared, so never destroyed.
+HICON LoadIconResource(int id, int size = 0);
 // A bitmap in the screen's format from 32-bit pixels (0x00RRGGBB), rows top down.
 Bitmap ScreenBitmap(int width, int height, const std::uint32_t* pixels);
 SIZE BitmapSize(HBITMAP bitmap);

@@ -1,6 +1,6 @@
 #include "platform/modal_dialog.h"
 
-#include <algorithm>
+#include "platform/work_area.h"
 
 namespace kelp {
 
@@ -13,21 +13,20 @@ INT_PTR ModalDialog::Run(HWND owner) {
 // own without a shown owner).
 void ModalDialog::CenterOnOwner() {
   const HWND owner = GetWindow(hwnd_, GW_OWNER);
-  MONITORINFO monitor{};
-  monitor.cbSize = sizeof monitor;
-  GetMonitorInfoW(MonitorFromWindow(owner ? owner : hwnd_, MONITOR_DEFAULTTONEAREST), &monitor);
-  const RECT screen = monitor.rcWork;
-  RECT area = screen;
+  const HMONITOR monitor = MonitorFromWindow(owner ? owner : hwnd_, MONITOR_DEFAULTTONEAREST);
+  MONITORINFO info{};
+  info.cbSize = sizeof info;
+  GetMonitorInfoW(monitor, &info);
+  RECT area = info.rcWork;
   if (owner && IsWindowVisible(owner) && !IsIconic(owner)) GetWindowRect(owner, &area);
   RECT own{};
   GetWindowRect(hwnd_, &own);
   const LONG width = own.right - own.left;
   const LONG height = own.bottom - own.top;
-  const LONG left = std::clamp((area.left + area.right - width) / 2, screen.left,
-                               std::max(screen.left, screen.right - width));
-  const LONG top = std::clamp((area.top + area.bottom - height) / 2, screen.top,
-                              std::max(screen.top, screen.bottom - height));
-  SetWindowPos(hwnd_, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  const LONG left = (area.left + area.right - width) / 2;
+  const LONG top = (area.top + area.bottom - height) / 2;
+  const POINT at = PlaceInWorkArea(monitor, {left, top, left + width, top + height});
+  SetWindowPos(hwnd_, nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 bool ModalDialog::OnCommand(WORD id, WORD) {

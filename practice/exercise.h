@@ -43,8 +43,6 @@ class Exercise {
   std::string_view passage() const { return {passage_, static_cast<size_t>(length())}; }
   std::string_view typed() const { return {typed_, static_cast<size_t>(length())}; }
   int elapsedSeconds() const { return static_cast<int>(endTime_ - startTime_); }
-  long long startTime() const { return startTime_; }
-  long long endTime() const { return endTime_; }
 
  private:
   int level_ = 0;

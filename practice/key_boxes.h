@@ -1,14 +1,12 @@
 #pragma once
 
+#include "platform/geometry.h"
+
 #include <optional>
 
 // Where each hinted key lies in client coordinates. The keyboard pictures are
 // drawn by tools/ from these same tables, so a frame always sits on its key.
 namespace kelp {
-
-struct KeyBox {
-  int left, top, right, bottom;
-};
 
 struct KeyRow {
   const char* keys;  // left to right
@@ -18,7 +16,7 @@ struct KeyRow {
 
 struct SingleKey {
   char key;
-  KeyBox box;
+  Rect box;
 };
 
 constexpr int kKeyPitch = 45;
@@ -49,12 +47,12 @@ constexpr int kHintPictureY = 180;
 constexpr int kHintPictureWidth = 700;
 constexpr int kHintPictureHeight = 300;
 
-constexpr KeyBox RowKeyBox(const KeyRow& row, int index) {
+constexpr Rect RowKeyBox(const KeyRow& row, int index) {
   const int left = row.left + kKeyPitch * index;
   return {left, row.top, left + kKeySize, row.top + kKeySize};
 }
 
 // The box framed for the next character, or nothing for keys without a hint.
-std::optional<KeyBox> FindKeyBox(unsigned char c);
+std::optional<Rect> FindKeyBox(unsigned char c);
 
 }  // namespace kelp

@@ -16,7 +16,7 @@ void DrawHintPicture(HDC dc, int level, HBITMAP picture) {
                   kHintPictureHeight, kPlainArea);
 }
 
-void HighlightKey(HDC dc, const KeyBox& box) {
+void HighlightKey(HDC dc, const Rect& box) {
   int inset = 0;
   for (COLORREF color : kKeyRings) {
     Draw3dRect(dc, box.left + inset, box.top + inset, box.right - box.left - 2 * inset,

@@ -9,6 +9,6 @@ namespace kelp {
 
 // A missing picture, or the part of the area a small picture leaves, is filled plainly.
 void DrawHintPicture(HDC dc, int level, HBITMAP picture);
-void HighlightKey(HDC dc, const KeyBox& box);
+void HighlightKey(HDC dc, const Rect& box);
 
 }  // namespace kelp

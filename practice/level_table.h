@@ -1,6 +1,8 @@
 #pragma once
 
+#include "platform/geometry.h"
 #include "platform/level_count.h"
+#include "resources/data_files.h"
 
 // Per-level constants and the character-cell geometry of the practice pages.
 namespace kelp {
@@ -11,6 +13,16 @@ constexpr int kPassageTop = 35;
 constexpr int kTypedRowGap = 25;
 constexpr int kRowPitch = 90;
 
+// Which verdicts a level's result line takes.
+enum class VerdictColumn { kBeginner, kMiddle, kKeypad };
+
+// The level's line on the score sheet: its legend label, where it stands, its swatch.
+struct LegendEntry {
+  const char* label;
+  int x;
+  int swatchWidth;
+};
+
 struct LevelInfo {
   const char* pageTitle;
   const char* textFile;
@@ -20,15 +32,73 @@ struct LevelInfo {
   int firstCellX;
   const char* hintPicture;  // nullptr: no keyboard picture
   int hintPictureX;
-  int resultY;  // the result line sits under the typed rows
+  int resultY;        // the result line sits under the typed rows
+  float speedFactor;  // score points per letter a minute, before the cap at 100
+  VerdictColumn verdicts;
+  LegendEntry legend;
 };
 
 inline constexpr LevelInfo kLevels[kLevelCount] = {
-    {"入门练习", "Level1.kpd", 3333, 100, 40, 77, "kb1.kpd", 15, 90},
-    {"中等练习", "Level2.kpd", 3133, 200, 200, 25, nullptr, 0, 410},
-    {"高级练习", "Level3.kpd", 3799, 200, 200, 25, nullptr, 0, 410},
-    {"专家级练习", "Level4.kpd", 3433, 200, 200, 25, nullptr, 0, 410},
-    {"小键盘练习", "Level5.kpd", 1333, 100, 40, 80, "kb2.kpd", 150, 90},
+    {"入门练习",
+     kLevel1Text,
+     3333,
+     100,
+     40,
+     77,
+     kLetterKeysPicture,
+     15,
+     90,
+     0.71428573f,
+     VerdictColumn::kBeginner,
+     {"[入门练习]", 100, 60}},
+    {"中等练习",
+     kLevel2Text,
+     3133,
+     200,
+     200,
+     25,
+     nullptr,
+     0,
+     410,
+     0.45454547f,
+     VerdictColumn::kMiddle,
+     {"[中等练习]", 180, 60}},
+    {"高级练习",
+     kLevel3Text,
+     3799,
+     200,
+     200,
+     25,
+     nullptr,
+     0,
+     410,
+     0.3846154f,
+     VerdictColumn::kMiddle,
+     {"[高级练习]", 260, 60}},
+    {"专家级练习",
+     kLevel4Text,
+     3433,
+     200,
+     200,
+     25,
+     nullptr,
+     0,
+     410,
+     0.35714287f,
+     VerdictColumn::kMiddle,
+     {"[专家级练习]", 340, 72}},
+    {"小键盘练习",
+     kLevel5Text,
+     1333,
+     100,
+     40,
+     80,
+     kKeypadPicture,
+     150,
+     90,
+     0.5f,
+     VerdictColumn::kKeypad,
+     {"[小键盘练习]", 430, 72}},
 };
 
 struct CellPosition {
@@ -44,10 +114,6 @@ constexpr CellPosition CellAt(const LevelInfo& level, int k) {
   const int y = kPassageTop + kRowPitch * row;
   return {x, y, y + kTypedRowGap};
 }
-
-struct CellRect {
-  int left, top, right, bottom;
-};
 
 // The rectangles a keystroke repaints lie on the four-row grid for every level;
 // they also cover the one-line levels, whose cells start further right.
@@ -66,20 +132,39 @@ constexpr int GridTypedTop(int row) {
 }
 
 // After a printable key: the new character and the new cursor mark.
-constexpr CellRect KeyRepaintRect(int n) {
+constexpr Rect KeyRepaintRect(int n) {
   const int left = kGridLeft + kCellPitch * GridColumn(n), top = GridTypedTop(n / kRowLength);
   return {left, top, left + kKeyRepaintWidth, top + kRepaintHeight};
 }
 
-// After a Backspace: the start of the next typed row (where the removed character
-// stood when it began a row), then the removed character and the old cursor mark.
-constexpr CellRect BackspaceRowStartRect(int n) {
+// The first two cells of the typed row after row n div 50.
+constexpr Rect NextRowStartRect(int n) {
   const int top = GridTypedTop(n / kRowLength + 1);
   return {kGridLeft, top, kGridLeft + kRowStartRepaintWidth, top + kRepaintHeight};
 }
-constexpr CellRect BackspaceRepaintRect(int n) {
+
+// After a Backspace: the removed character and the old cursor mark.
+constexpr Rect BackspaceRepaintRect(int n) {
   const int left = kGridLeft + kCellPitch * GridColumn(n), top = GridTypedTop(n / kRowLength);
   return {left, top, left + kBackspaceRepaintWidth, top + kRepaintHeight};
+}
+
+// The rectangles one keystroke repaints; n is the cursor after it.
+struct KeystrokeRepaint {
+  Rect rects[2];
+  int count;
+};
+
+// A key that fills a row's last cell moves the cursor mark to the next row.
+constexpr KeystrokeRepaint PrintableKeyRepaint(int n) {
+  if (GridColumn(n) == kRowLength - 1) return {{KeyRepaintRect(n), NextRowStartRect(n)}, 2};
+  return {{KeyRepaintRect(n), {}}, 1};
+}
+
+// The next row's start holds the removed character and the old mark when the
+// removed character began a row.
+constexpr KeystrokeRepaint BackspaceRepaint(int n) {
+  return {{NextRowStartRect(n), BackspaceRepaintRect(n)}, 2};
 }
 
 // The byte as drawn in a cell: untypeable bytes show as '?'.

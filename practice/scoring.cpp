@@ -9,8 +9,14 @@ namespace {
 struct VerdictBand {
   float below;  // applies when the score is below this
   const char* beginner;
-  const char* middle;  // levels 1 to 3
+  const char* middle;
   const char* keypad;
+
+  const char* For(VerdictColumn column) const {
+    return column == VerdictColumn::kBeginner ? beginner
+           : column == VerdictColumn::kKeypad ? keypad
+                                              : middle;
+  }
 };
 
 // Tested in order; the lowest band that matches wins.
@@ -28,13 +34,16 @@ constexpr VerdictBand kVerdicts[] = {
 }  // namespace
 
 Figures ComputeFigures(int level, int correctCount, int elapsedSeconds) {
-  const LevelScoring& scoring = kScoring[level];
+  const LevelInfo& info = kLevels[level];
+  // Every cell counts the same share of 100 %; speed is letters a minute.
+  const float accuracyPerCell = 100.0f / static_cast<float>(info.exerciseLength);
+  const float speedNumerator = 60.0f * static_cast<float>(info.exerciseLength);
   Figures figures;
-  figures.accuracy = static_cast<float>(correctCount) * scoring.accuracyPerCell;
+  figures.accuracy = static_cast<float>(correctCount) * accuracyPerCell;
   figures.underOneSecond = elapsedSeconds <= 0;
   const int seconds = figures.underOneSecond ? 1 : elapsedSeconds;
-  figures.speed = scoring.speedNumerator / static_cast<float>(seconds);
-  float score = figures.speed * scoring.speedFactor;
+  figures.speed = speedNumerator / static_cast<float>(seconds);
+  float score = figures.speed * info.speedFactor;
   if (score > 100) score = 100;
   figures.score = static_cast<float>(static_cast<double>(score * figures.accuracy) * 0.01);
   return figures;
@@ -43,8 +52,7 @@ Figures ComputeFigures(int level, int correctCount, int elapsedSeconds) {
 const char* Verdict(int level, float score) {
   const char* verdict = nullptr;
   for (const VerdictBand& band : kVerdicts) {
-    if (score < band.below)
-      verdict = level == 0 ? band.beginner : level == 4 ? band.keypad : band.middle;
+    if (score < band.below) verdict = band.For(kLevels[level].verdicts);
   }
   return verdict;
 }

@@ -12,7 +12,9 @@ int ScoreY(float score) {
 }
 
 int DrawnRecordCount(std::size_t records) {
-  return static_cast<int>(std::min<std::size_t>(records, kChartRecordCount));
+  std::size_t shown = 1;
+  while (RecordX(static_cast<int>(shown) - 1) < kClientWidth) ++shown;
+  return static_cast<int>(std::min(records, shown));
 }
 
 }  // namespace kelp

@@ -1,10 +1,11 @@
 #pragma once
 
 #include "platform/geometry.h"
+#include "scores/score_history.h"
 
 #include <cstddef>
 
-// Where the score sheet puts a record: exercises 1 to 30 across, scores 0 to 100 up,
+// Where the score sheet puts a record: exercises 1 to kHistoryCapacity across, scores 0 to 100 up,
 // three pixels a point. Page coordinates of the 700 x 450 client area.
 namespace kelp {
 
@@ -13,7 +14,6 @@ constexpr int kChartPixelsPerPoint = 3;
 constexpr int kChartFirstX = 70;  // the first record
 constexpr int kChartRecordPitch = 20;
 constexpr int kChartStrokeStartX = 65;  // a lone record still shows as a short stroke
-constexpr int kChartRecordCount = 30;   // the exercise scale
 
 // Beyond this many points either way a record lies far off the page anyway; the
 // clamp keeps the conversion to pixels defined for any float a file can hold.
@@ -27,9 +27,9 @@ constexpr int RecordX(int record) {
   return kChartFirstX + kChartRecordPitch * record;
 }
 
-// How many of a history's records the chart draws: the first 30, the ones the
-// program keeps. Records past them come from another writer and are left out, so
-// the line ends on the newest score the program stored.
+// How many of a history's records the chart draws: all of them up to the first that
+// lies past the page's right edge, the line toward it included. Histories another
+// writer made longer than 30 records run on right of the axis.
 int DrawnRecordCount(std::size_t records);
 
 }  // namespace kelp

@@ -1,6 +1,7 @@
 #include "scores/score_sheet_view.h"
 
 #include "platform/gdi.h"
+#include "practice/level_table.h"
 #include "scores/score_sheet.h"
 
 #include <string>
@@ -18,16 +19,6 @@ constexpr int kScaleStep = 30;  // ten points
 constexpr int kExerciseTickY = 354;
 constexpr int kLineWidth = 2;
 
-struct LegendEntry {
-  const char* label;
-  int x;
-  int swatchWidth;
-};
-
-constexpr LegendEntry kLegend[kLevelCount] = {
-    {"[入门练习]", 100, 60},   {"[中等练习]", 180, 60},   {"[高级练习]", 260, 60},
-    {"[专家级练习]", 340, 72}, {"[小键盘练习]", 430, 72},
-};
 constexpr int kSwatchY = 390;
 constexpr int kSwatchHeight = 5;
 constexpr int kLegendLabelY = 400;
@@ -46,7 +37,7 @@ void DrawAxesAndScales(HDC dc, COLORREF dark) {
     bar(kAxisRightX - 3, y, 6, 2);
     DrawTextAt(dc, 30, y - 3, std::to_string(10 * k));
   }
-  for (int n = 1; n <= kChartRecordCount; ++n) {
+  for (int n = 1; n <= kHistoryCapacity; ++n) {
     const int x = RecordX(n - 1);
     bar(x, kExerciseTickY, 2, -6);
     DrawTextAt(dc, x - 5, kExerciseTickY - 1, std::to_string(n));
@@ -57,7 +48,7 @@ void DrawAxesAndScales(HDC dc, COLORREF dark) {
 
 void DrawLegend(HDC dc, const Palette& palette) {
   for (int level = 0; level < kLevelCount; ++level) {
-    const LegendEntry& entry = kLegend[level];
+    const LegendEntry& entry = kLevels[level].legend;
     FillSolid(dc, entry.x, kSwatchY, entry.x + entry.swatchWidth, kSwatchY + kSwatchHeight,
               palette.level[level]);
     DrawTextAt(dc, entry.x, kLegendLabelY, entry.label);

@@ -15,7 +15,7 @@ for view in $(ls */*_view.cpp 2>/dev/null); do
 done
 
 # OnPaint hands the views const models only.
-sed -n '/^void MainFrame::OnPaint()/,/^}/p' app/main_frame.cpp |
+sed -n '/^void MainFrame::OnPaint()/,/^}/p' app/frame_paint.cpp |
   grep -qE 'SetTimer|KillTimer|MessageBox|Load|Read|Write|Start|Finish|Tick|Type\(' &&
   fail "MainFrame::OnPaint does more than draw"
 

@@ -80,12 +80,56 @@ void SendCommand(const MainFrame& frame, int id) {
 }
 
 void FinishSlide(MainFrame& frame) {
-  for (int tick = 0; tick < 40 && frame.slide().sliding(); ++tick)
+  for (int tick = 0; tick < 40 && frame.session().slide().sliding(); ++tick)
     SendMessageW(frame.hwnd(), WM_TIMER, kSlideTimer, 0);
 }
 
 COLORREF PixelAt(const MainFrame& frame, int x, int y) {
   return GetPixel(WindowDC(frame.hwnd(), WindowDC::kClient).get(), x, y);
+}
+
+namespace {
+
+void** ImportSlot(const char* dll, const char* function) {
+  auto* base = reinterpret_cast<BYTE*>(GetModuleHandleW(nullptr));
+  const auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS*>(
+      base + reinterpret_cast<const IMAGE_DOS_HEADER*>(base)->e_lfanew);
+  const IMAGE_DATA_DIRECTORY& imports =
+      nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
+  for (auto* d = reinterpret_cast<const IMAGE_IMPORT_DESCRIPTOR*>(base + imports.VirtualAddress);
+       d->Name; ++d) {
+    if (lstrcmpiA(reinterpret_cast<const char*>(base + d->Name), dll) != 0) continue;
+    auto* names = reinterpret_cast<const IMAGE_THUNK_DATA*>(base + d->OriginalFirstThunk);
+    auto* slots = reinterpret_cast<IMAGE_THUNK_DATA*>(base + d->FirstThunk);
+    for (; names->u1.AddressOfData; ++names, ++slots) {
+      if (IMAGE_SNAP_BY_ORDINAL(names->u1.Ordinal)) continue;
+      const auto* name =
+          reinterpret_cast<const IMAGE_IMPORT_BY_NAME*>(base + names->u1.AddressOfData);
+      if (lstrcmpA(reinterpret_cast<const char*>(name->Name), function) == 0)
+        return reinterpret_cast<void**>(&slots->u1.Function);
+    }
+  }
+  return nullptr;
+}
+
+void WriteSlot(void** slot, void* value) {
+  DWORD old = 0;
+  VirtualProtect(slot, sizeof *slot, PAGE_READWRITE, &old);
+  *slot = value;
+  VirtualProtect(slot, sizeof *slot, old, &old);
+}
+
+}  // namespace
+
+ImportPatch::ImportPatch(const char* dll, const char* function, void* replacement)
+    : slot_(ImportSlot(dll, function)) {
+  if (!slot_) return;
+  original_ = *slot_;
+  WriteSlot(slot_, replacement);
+}
+
+ImportPatch::~ImportPatch() {
+  if (slot_) WriteSlot(slot_, original_);
 }
 
 MessageBoxWatcher::MessageBoxWatcher(std::function<void()> whileOpen)

@@ -51,6 +51,20 @@ void SendCommand(const MainFrame& frame, int id);
 void FinishSlide(MainFrame& frame);
 COLORREF PixelAt(const MainFrame& frame, int x, int y);
 
+// Points this program's import of `function` from `dll` at `replacement` while it lives.
+class ImportPatch {
+ public:
+  ImportPatch(const char* dll, const char* function, void* replacement);
+  ~ImportPatch();
+  ImportPatch(const ImportPatch&) = delete;
+  ImportPatch& operator=(const ImportPatch&) = delete;
+  void* original() const { return original_; }
+
+ private:
+  void** slot_ = nullptr;
+  void* original_ = nullptr;
+};
+
 struct SeenMessageBox {
   std::string caption;
   std::string text;

@@ -6,6 +6,9 @@
 #include "platform/gbk.h"
 #include "tests/frame_test.h"
 
+#include <colordlg.h>
+#include <dlgs.h>
+
 #include <numeric>
 
 namespace kelp::test {
@@ -22,11 +25,12 @@ class DialogScript {
   static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam) {
     wchar_t name[8] = {};
     if (code == HCBT_ACTIVATE && GetClassNameW(HWND(wParam), name, 8) && !wcscmp(name, L"#32770"))
-      SetTimer(HWND(wParam), 0x5C, 30, [](HWND dialog, UINT, UINT_PTR id, DWORD) {
-        KillTimer(dialog, id);
-        if (handler) handler(dialog);
-      });
+      SetTimer(HWND(wParam), 0x5C, 30, Answer);
     return CallNextHookEx(nullptr, code, wParam, lParam);
+  }
+  static void CALLBACK Answer(HWND dialog, UINT, UINT_PTR id, DWORD) {
+    KillTimer(dialog, id);
+    if (handler) handler(dialog);
   }
   static inline std::function<void(HWND)> handler;
   HHOOK hook_ = SetWindowsHookExW(WH_CBT, Hook, nullptr, GetCurrentThreadId());
@@ -78,8 +82,8 @@ TEST_F(Settings, DialogStoresThePickedColourOnlyOnOk) {
     DialogScript script([&](HWND dialog) {
       if (GetDlgItem(dialog, IDC_PICK_STANDARD))
         return PressButton(dialog, opened++ ? close : IDC_PICK_STANDARD + index);
-      for (int i = 0; i < 3; ++i)  // the colour dialog's red, green and blue edits
-        SetDlgItemInt(dialog, 706 + i, 0x70 + i, FALSE);
+      for (int edit : {COLOR_RED, COLOR_GREEN, COLOR_BLUE})
+        SetDlgItemInt(dialog, edit, 0x70 + edit - COLOR_RED, FALSE);
       PressButton(dialog, pick ? IDOK : IDCANCEL);
     });
     folder.Remove("skd.kpd");

@@ -141,14 +141,16 @@ std::vector<Damage> Damages() {
 std::atomic<const char*> g_current{nullptr};
 std::atomic<DWORD> g_started{0};
 
+LONG WINAPI ReportCrash(EXCEPTION_POINTERS* exception) {
+  std::fprintf(stderr, "corpus: CRASH (code %08lx) in variant \"%s\"\n",
+               exception->ExceptionRecord->ExceptionCode, g_current.load());
+  return EXCEPTION_EXECUTE_HANDLER;
+}
+
 using MalformedFileCorpus = FrameTest;
 
 TEST_F(MalformedFileCorpus, NoCrashHangGarbageOrDataLoss) {
-  SetUnhandledExceptionFilter([](EXCEPTION_POINTERS* exception) -> LONG {
-    std::fprintf(stderr, "corpus: CRASH (code %08lx) in variant \"%s\"\n",
-                 exception->ExceptionRecord->ExceptionCode, g_current.load());
-    return EXCEPTION_EXECUTE_HANDLER;
-  });
+  SetUnhandledExceptionFilter(ReportCrash);
   std::thread([] {
     for (DWORD started = 0; !started || GetTickCount() - started < 30000; started = g_started)
       Sleep(500);
@@ -183,7 +185,7 @@ TEST_F(MalformedFileCorpus, NoCrashHangGarbageOrDataLoss) {
     const int gdiBefore = LiveGdiHandles();
     std::string garbled, lost;  // where
     MessageBoxWatcher watcher;
-    const Exercise& exercise = Open().exercise();
+    const Exercise& exercise = Open().session().exercise();
     for (int level = 0; level < kLevelCount; ++level) {
       Command(ID_LEVEL1 + level);
       FinishSlide(*frame);
@@ -240,8 +242,9 @@ TEST_F(MalformedFileCorpus, NoCrashHangGarbageOrDataLoss) {
     SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);  // for the folder's cleanup
     RemoveDirectoryW(path.c_str());
     losses += !lost.empty(), garbage += !garbled.empty(), leaks += leaked != 0;
-    EXPECT_TRUE(lost.empty() && garbled.empty() && !leaked)
-        << name << ": lost" << lost << ", garbage" << garbled << ", GDI objects left " << leaked;
+    EXPECT_EQ(lost, "") << name << ": lost";
+    EXPECT_EQ(garbled, "") << name << ": garbage";
+    EXPECT_EQ(leaked, 0) << name << ": GDI objects left";
   }
   std::printf(
       "corpus: %zu variants, 0 crashes, 0 hangs, %d data losses (%d with garbage, %d "

@@ -44,7 +44,8 @@ void RunProgram(const std::wstring& exe) {
   EXPECT_EQ(DecodeSettings(settings, {}).backgroundPath, Narrow(folder + L"bgmain0.kpd"));
   for (HWND window : shown) PostMessageW(window, WM_COMMAND, ID_APP_EXIT, 0);
   DWORD code = WaitForSingleObject(process.hProcess, 10000);
-  EXPECT_TRUE(GetExitCodeProcess(process.hProcess, &code) && code == 0) << code;
+  EXPECT_TRUE(GetExitCodeProcess(process.hProcess, &code)) << code;
+  EXPECT_EQ(code, 0) << code;
   TerminateProcess(process.hProcess, 1);  // fails harmlessly once it has ended
   CloseHandle(process.hThread);
   CloseHandle(process.hProcess);

@@ -50,10 +50,10 @@ TEST_F(StartUp, FolderTakingNoFileKeepsTheProgramRunningAndTheOldFiles) {
     return Count({30, y + 15, 200, y + 27}, kSkins[skin].defaultColors[2]);
   };
   Type(passage);
-  ASSERT_EQ(f.exercise().phase(), Phase::Result);
+  ASSERT_EQ(f.session().exercise().phase(), Phase::Result);
   EXPECT_GT(note(DefaultSettings(folder.path()).skinIndex), 20);
   Type("\r");
-  EXPECT_EQ(f.exercise().phase(), Phase::Ready);
+  EXPECT_EQ(f.session().exercise().phase(), Phase::Ready);
   Command(ID_SKIN_BLACK);
   Command(ID_SETTINGS);
   ASSERT_EQ(watcher.seen().size(), 4u);  // the first start's note, the skin's, the dialog, its note

@@ -43,6 +43,28 @@ class Canvas {
   ScopedSelect select_;
 };
 
+// The client area of a window as 32-bit pixels, top row first.
+inline std::vector<std::uint32_t> ClientPixels(HWND window) {
+  RECT client{};
+  GetClientRect(window, &client);
+  const WindowDC source(window, WindowDC::kClient);
+  Bitmap copy(CreateCompatibleBitmap(source.get(), client.right, client.bottom));
+  MemoryDC dc(source.get());
+  {
+    ScopedSelect select(dc.get(), copy.get());
+    BitBlt(dc.get(), 0, 0, client.right, client.bottom, source.get(), 0, 0, SRCCOPY);
+  }
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = client.right;
+  info.bmiHeader.biHeight = -client.bottom;  // top row first
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  std::vector<std::uint32_t> pixels(static_cast<std::size_t>(client.right) * client.bottom);
+  GetDIBits(dc.get(), copy.get(), 0, client.bottom, pixels.data(), &info, DIB_RGB_COLORS);
+  return pixels;
+}
+
 // One pixel of a bitmap.
 inline COLORREF BitmapPixel(HBITMAP bitmap, int x, int y) {
   MemoryDC dc(nullptr);

@@ -1,6 +1,7 @@
 // Page backgrounds of the four skins, 700 x 450. The text area in the middle
 // stays calm; decoration keeps to the edges and corners.
 
+#include "resources/data_files.h"
 #include <cmath>
 
 #include "tools/art_canvas.h"
@@ -137,10 +138,10 @@ Image FactoryBackground() {
 }  // namespace
 
 bool WriteBackgrounds(const std::string& dir) {
-  bool ok = WriteBmp(PathIn(dir, "bgmain0.kpd"), MainBackground());
-  ok &= WriteBmp(PathIn(dir, "bgmain1.kpd"), CartoonBackground());
-  ok &= WriteBmp(PathIn(dir, "bgmain2.kpd"), RoseBackground());
-  ok &= WriteBmp(PathIn(dir, "bgmain3.kpd"), FactoryBackground());
+  bool ok = WriteBmp(PathIn(dir, kelp::kSkin0Picture), MainBackground());
+  ok &= WriteBmp(PathIn(dir, kelp::kSkin1Picture), CartoonBackground());
+  ok &= WriteBmp(PathIn(dir, kelp::kSkin2Picture), RoseBackground());
+  ok &= WriteBmp(PathIn(dir, kelp::kSkin3Picture), FactoryBackground());
   return ok;
 }
 

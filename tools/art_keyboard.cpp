@@ -1,6 +1,7 @@
 // Keyboard pictures: kb1 (letters), kb2 (numeric keypad) and kb0 (the whole
 // layout). The keys that the program frames are placed from practice/key_boxes.h.
 
+#include "resources/data_files.h"
 #include <cmath>
 #include <string>
 #include <string_view>
@@ -161,7 +162,7 @@ constexpr int kLeft = 2, kRight = 682;  // outer edges of the letter keyboard
 
 void AddRow(std::vector<Key>& keys, const kelp::KeyRow& row, int dx, int dy) {
   for (int i = 0; row.keys[i]; ++i) {
-    const kelp::KeyBox box = kelp::RowKeyBox(row, i);
+    const kelp::Rect box = kelp::RowKeyBox(row, i);
     keys.push_back(MainKey(box.left - dx, box.top - dy, kelp::kKeyPitch, row.keys[i]));
   }
 }
@@ -173,7 +174,7 @@ void AddRun(std::vector<Key>& keys, int x, int y, std::string_view chars) {
   }
 }
 
-kelp::KeyBox SingleBox(char c) {
+kelp::Rect SingleBox(char c) {
   for (const kelp::SingleKey& key : kelp::kSingleKeys)
     if (key.key == c) return key.box;
   return {};
@@ -186,7 +187,7 @@ std::vector<Key> LetterKeys() {
   const int rowQ = rows[0].top - dy, rowA = rows[1].top - dy, rowZ = rows[2].top - dy;
   const int rowNum = rowQ - pitch;
   const int one = q - pitch / 2 - 1;  // the digit row starts half a key left of the top letter row
-  const kelp::KeyBox space = SingleBox(' ');
+  const kelp::Rect space = SingleBox(' ');
   const int spaceL = space.left - dx, spaceR = space.right - dx, rowSpace = space.top - dy;
 
   std::vector<Key> keys;
@@ -239,17 +240,17 @@ std::vector<Key> KeypadKeys() {
   std::vector<Key> keys;
   for (const kelp::KeyRow& row : kelp::kKeypadRows)
     for (int i = 0; row.keys[i]; ++i) {
-      const kelp::KeyBox box = kelp::RowKeyBox(row, i);
+      const kelp::Rect box = kelp::RowKeyBox(row, i);
       keys.push_back(
           KeypadKey(box.left - dx, box.top - dy, kelp::kKeyPitch, kelp::kKeyPitch, row.keys[i]));
     }
   for (char c : std::string_view("0./*-+")) {
-    const kelp::KeyBox box = SingleBox(c);
+    const kelp::Rect box = SingleBox(c);
     keys.push_back(
         KeypadKey(box.left - dx, box.top - dy, box.right - box.left, box.bottom - box.top, c));
   }
   // Num Lock left of "/", Enter below "+" and two rows high.
-  const kelp::KeyBox slash = SingleBox('/'), plus = SingleBox('+');
+  const kelp::Rect slash = SingleBox('/'), plus = SingleBox('+');
   keys.push_back({slash.left - kelp::kKeyPitch - dx, slash.top - dy, kelp::kKeyPitch,
                   kelp::kKeyPitch, "Num\nLock", Finger::kIndex});
   keys.push_back({plus.left - dx, plus.bottom - dy, plus.right - plus.left, 2 * kelp::kKeyPitch,
@@ -406,9 +407,9 @@ Image FullKeyboard() {
 }  // namespace
 
 bool WriteKeyboards(const std::string& dir) {
-  bool ok = WriteBmp(PathIn(dir, "kb1.kpd"), LetterKeyboard());
-  ok &= WriteBmp(PathIn(dir, "kb2.kpd"), Keypad());
-  ok &= WriteBmp(PathIn(dir, "kb0.kpd"), FullKeyboard());
+  bool ok = WriteBmp(PathIn(dir, kelp::kLetterKeysPicture), LetterKeyboard());
+  ok &= WriteBmp(PathIn(dir, kelp::kKeypadPicture), Keypad());
+  ok &= WriteBmp(PathIn(dir, kelp::kLayoutPicture), FullKeyboard());
   return ok;
 }
 

@@ -1,5 +1,6 @@
 // Short key and button sounds, 16-bit mono PCM at 22050 Hz.
 
+#include "resources/data_files.h"
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -113,9 +114,9 @@ bool WriteWav(const std::string& path, const Samples& samples) {
 }  // namespace
 
 bool WriteSounds(const std::string& dir) {
-  bool ok = WriteWav(PathIn(dir, "KP.WAV"), KeyPress());
-  ok &= WriteWav(PathIn(dir, "ERR.WAV"), WrongKey());
-  ok &= WriteWav(PathIn(dir, "SEL1.WAV"), Hover());
+  bool ok = WriteWav(PathIn(dir, kelp::kRightKeySound), KeyPress());
+  ok &= WriteWav(PathIn(dir, kelp::kWrongKeySound), WrongKey());
+  ok &= WriteWav(PathIn(dir, kelp::kSelectSound), Hover());
   return ok;
 }
 

@@ -26,11 +26,12 @@ TEST(Exercise, ClockStartsAtTheFirstKeyAndStopsAtTheFortieth) {
     Exercise exercise = Ready(level);
     EXPECT_EQ(exercise.phase(), Phase::Ready);
     EXPECT_TRUE(exercise.Type('a', 105).right);
-    EXPECT_TRUE(exercise.phase() == Phase::Typing && exercise.startTime() == 105);
+    EXPECT_EQ(exercise.phase(), Phase::Typing);
     for (int i = 1; i < 39; ++i) EXPECT_FALSE(exercise.Type(kPassage[i], 110).finished);
     EXPECT_EQ(exercise.typedCount(), 39);
     EXPECT_TRUE(exercise.Type('2', 121).finished);
-    EXPECT_TRUE(exercise.phase() == Phase::Finished && exercise.elapsedSeconds() == 16);
+    EXPECT_EQ(exercise.phase(), Phase::Finished);
+    EXPECT_EQ(exercise.elapsedSeconds(), 16);  // from the first key, not from the passage
     // Nothing is stored past the last cell.
     const KeyOutcome ignored = exercise.Type('x', 122);
     EXPECT_FALSE(ignored.stored || ignored.finished);
@@ -52,10 +53,12 @@ TEST(ExerciseResult, EveryLevelIsScoredByItsOwnRules) {
     result.Evaluate(exercise.passage(), exercise.typed(), exercise.level(),
                     exercise.elapsedSeconds());
     const Figures expected = ComputeFigures(level, length - 2, 30);
-    EXPECT_TRUE(result.level == level && result.correctCount == length - 2) << level;
-    EXPECT_TRUE(result.speed == expected.speed && result.accuracy == expected.accuracy &&
-                result.score == expected.score && result.scoreSaved)
-        << level;
+    EXPECT_EQ(result.level, level) << level;
+    EXPECT_EQ(result.correctCount, length - 2) << level;
+    EXPECT_EQ(result.speed, expected.speed) << level;
+    EXPECT_EQ(result.accuracy, expected.accuracy) << level;
+    EXPECT_EQ(result.score, expected.score) << level;
+    EXPECT_TRUE(result.scoreSaved) << level;
     EXPECT_EQ(result.resultText, FormatResultLine(level, expected));
     exercise.RequestStart(kLevelCount);  // no such level: the last one stays
     EXPECT_EQ(exercise.level(), level);
@@ -78,7 +81,8 @@ TEST(Exercise, KeysBeforeThePassageAndBackspaceAtTheStartAreIgnored) {
   EXPECT_FALSE(exercise.Backspace());
   exercise.Type('z', 1);
   EXPECT_TRUE(exercise.Backspace());
-  EXPECT_TRUE(exercise.cursor() == -1 && exercise.typedCount() == 0);
+  EXPECT_EQ(exercise.cursor(), -1);
+  EXPECT_EQ(exercise.typedCount(), 0);
 }
 
 // A wrong space is stored as typed: where the passage has "-" it still counts as wrong.
@@ -86,7 +90,8 @@ TEST(Exercise, WrongSpaceOverADashCountsAsWrongAndShowsAsDash) {
   Exercise exercise = Ready();
   const std::string typed = "ab cd ef";  // cell 5 is "-" in the passage
   for (char c : typed) exercise.Type(c, 1);
-  EXPECT_TRUE(!exercise.rightAt(5) && exercise.typedAt(5) == ' ');
+  EXPECT_FALSE(exercise.rightAt(5));
+  EXPECT_EQ(exercise.typedAt(5), ' ');
   EXPECT_EQ(DisplayedTypedChar(exercise.typedAt(5), exercise.passageAt(5)), '-');
   EXPECT_EQ(DisplayedTypedChar(' ', ' '), ' ');
   for (int i = 8; i < 40; ++i) exercise.Type(kPassage[i], 1);
@@ -115,7 +120,8 @@ TEST(ToolStripSlide, StripMovesOneWayFromRestToRestInItsTicks) {
     EXPECT_EQ(slide.separatorY(), away ? kHiddenSeparatorY : kShownSeparatorY);
     EXPECT_LT(strip, away ? -kSlideBandHeight / 2 : kStripRestY + 1);
   }
-  EXPECT_TRUE(slide.stripY() == kStripRestY && !slide.sliding());
+  EXPECT_EQ(slide.stripY(), kStripRestY);
+  EXPECT_FALSE(slide.sliding());
   EXPECT_EQ(LevelOfPage(Page::Home) + LevelOfPage(Page::ScoreSheet), -2);
   for (int level = 0; level < kLevelCount; ++level) EXPECT_EQ(LevelOfPage(LevelPage(level)), level);
 }

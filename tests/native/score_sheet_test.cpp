@@ -27,21 +27,25 @@ TEST(ScoreSheet, GarbageScoresLieOffThePageNeverWrapAround) {
   for (float low : {-inf, -1e30f, -FLT_MAX, -5000.0f, nan, -nan}) {
     EXPECT_GT(ScoreY(low), kPageHeight) << low;
   }
-  EXPECT_TRUE(ScoreY(inf) == ScoreY(1e30f) && ScoreY(-inf) == ScoreY(-1e30f));
+  EXPECT_EQ(ScoreY(inf), ScoreY(1e30f));
+  EXPECT_EQ(ScoreY(-inf), ScoreY(-1e30f));
   EXPECT_EQ(ScoreY(nan), ScoreY(-inf));
   // Far off, yet small enough for GDI's coordinate range.
-  EXPECT_TRUE(ScoreY(inf) > -100000 && ScoreY(-inf) < 100000);
+  EXPECT_TRUE(ScoreY(inf) > -100000);
+  EXPECT_TRUE(ScoreY(-inf) < 100000);
 }
 
-// Records another program wrote past the 30th are left off the chart.
-TEST(ScoreSheet, TheFirstThirtyRecordsAreCharted) {
-  for (std::size_t records : {0, 29, 30, 32, 1000000})
-    EXPECT_EQ(DrawnRecordCount(records), std::min<std::size_t>(records, 30)) << records;
-  // Left to right, from the stroke's start to inside the page.
+// Records another program wrote past the 30th run on right of the axis, up to the first
+// beyond the page's edge, whose line still enters the page.
+TEST(ScoreSheet, EveryRecordOnThePageIsChartedTheLastOnesRightOfTheAxis) {
+  for (std::size_t records : {0, 1, 29, 30, 32, 33}) EXPECT_EQ(DrawnRecordCount(records), records);
+  for (std::size_t records : {34, 1000000}) EXPECT_EQ(DrawnRecordCount(records), 33) << records;
+  EXPECT_EQ(RecordX(30), 670);
+  EXPECT_EQ(RecordX(31), 690);
+  EXPECT_GT(RecordX(32), kClientWidth);
   EXPECT_LT(kChartStrokeStartX, RecordX(0));
-  for (int record = 1; record < kChartRecordCount; ++record)
+  for (int record = 1; record < kHistoryCapacity; ++record)
     EXPECT_EQ(RecordX(record) - RecordX(record - 1), kChartRecordPitch);
-  EXPECT_LT(RecordX(kChartRecordCount - 1), kClientWidth);
 }
 
 }  // namespace

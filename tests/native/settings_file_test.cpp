@@ -21,8 +21,9 @@ TEST(SettingsFile, EveryLineFeedIsStoredAsCrLfAndReadBackAndThePathStopsAtALineE
 
   const SettingsRecord read = DecodeSettings(stored, DefaultSettings("X:\\"));
   // 26 (end of file in text mode) survives too.
-  EXPECT_TRUE(read.skinIndex == 2 && read.colors == settings.colors &&
-              read.backgroundPath == settings.backgroundPath);
+  EXPECT_EQ(read.skinIndex, 2);
+  EXPECT_EQ(read.colors, settings.colors);
+  EXPECT_EQ(read.backgroundPath, settings.backgroundPath);
   // The path stops at the first line end.
   EXPECT_EQ(DecodeSettings(stored + "\r\n", {}).backgroundPath, "C:\\pics\\sea.bmp");
   EXPECT_EQ(DecodeSettings(stored + "\nsecond line", {}).backgroundPath, "C:\\pics\\sea.bmp");

@@ -30,9 +30,9 @@ TEST(SkinChoice, SameSkinWithItsOwnPictureChangesNothingAnotherTakesItsPictureAn
     const SettingsRecord current{(skin + 1) % kSkinCount, {1, 2, 3, 4, 5, 6, 7, 8}, "C:\\my.bmp"};
     const std::optional<SkinChange> change = ChooseSkin(current, skin, kDir, IgnoringCase);
     ASSERT_TRUE(change) << skin;
-    EXPECT_TRUE(change->settings.skinIndex == skin && change->captionChanged &&
-                change->settings.colors == kSkins[skin].defaultColors)
-        << skin;
+    EXPECT_EQ(change->settings.skinIndex, skin);
+    EXPECT_TRUE(change->captionChanged) << skin;
+    EXPECT_EQ(change->settings.colors, kSkins[skin].defaultColors) << skin;
     EXPECT_EQ(change->settings.backgroundPath, "D:\\T\\bgmain" + std::to_string(skin) + ".kpd");
   }
 }
@@ -48,9 +48,9 @@ TEST(SkinChoice, PathIsComparedByTheSystemsRule) {
     const SettingsRecord current{1, {1, 2, 3, 4, 5, 6, 7, 8}, path};
     const std::optional<SkinChange> change = ChooseSkin(current, 1, kDir, IgnoringCase);
     ASSERT_TRUE(change) << path;
-    EXPECT_TRUE(change->settings.backgroundPath == "D:\\T\\bgmain1.kpd" &&
-                change->settings.colors == kSkins[1].defaultColors && !change->captionChanged)
-        << path;
+    EXPECT_EQ(change->settings.backgroundPath, "D:\\T\\bgmain1.kpd") << path;
+    EXPECT_EQ(change->settings.colors, kSkins[1].defaultColors) << path;
+    EXPECT_FALSE(change->captionChanged) << path;
   }
 }
 
