@@ -4,7 +4,8 @@
 #include "appearance/rle_decoder.h"
 #include "platform/file_dialog.h"
 #include "platform/files.h"
-#include "platform/gbk.h"
+#include "platform/message_box.h"
+#include "program_texts.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -14,7 +15,6 @@ namespace kelp {
 
 namespace {
 
-constexpr char kAppName[] = "Kelp专业打字练习III(最终版)";
 constexpr char kTooSmall[] = "背景更改失败。背景位图大小应大于700*450";
 constexpr char kUnreadable[] = "背景更改失败。无法读取所选的图片文件。";
 constexpr char kTooLarge[] = "背景更改失败。所选图片太大，无法读取。";
@@ -22,8 +22,8 @@ constexpr char kNoGbkPath[] =
     "背景更改失败。所选图片的路径中含有无法保存的字符，请将图片改名或移到其他文件夹后再选。";
 constexpr char kNotSaved[] = "未知错误！背景更改失败。";
 
-void Tell(HWND owner, const char* text) {
-  MessageBoxW(owner, Widen(text).c_str(), Widen(kAppName).c_str(), MB_OK);
+void ShowRefusal(HWND owner, const char* text) {
+  ShowMessageBox(owner, text, kProgramTitle, MB_OK);
 }
 
 struct PictureFile {
@@ -87,7 +87,7 @@ PictureFile ReadPictureFile(const std::string& gbkPath) {
 std::optional<ChosenBackground> ChooseBackground(HWND owner, const SettingsRecord& current) {
   bool pathWithoutGbkForm = false;
   const std::optional<std::string> path = AskForBitmapPath(owner, &pathWithoutGbkForm);
-  if (pathWithoutGbkForm) Tell(owner, kNoGbkPath);
+  if (pathWithoutGbkForm) ShowRefusal(owner, kNoGbkPath);
   if (!path) return std::nullopt;
   // The page under the closed dialog is drawn again before the picture is read.
   if (owner) UpdateWindow(owner);
@@ -98,9 +98,9 @@ std::optional<ChosenBackground> AcceptBackground(HWND owner, const SettingsRecor
                                                  const std::string& gbkPath) {
   PictureFile file = ReadPictureFile(gbkPath);
   if (file.verdict != BackgroundVerdict::kTaken) {
-    Tell(owner, file.verdict == BackgroundVerdict::kTooSmall   ? kTooSmall
-                : file.verdict == BackgroundVerdict::kTooLarge ? kTooLarge
-                                                               : kUnreadable);
+    ShowRefusal(owner, file.verdict == BackgroundVerdict::kTooSmall   ? kTooSmall
+                       : file.verdict == BackgroundVerdict::kTooLarge ? kTooLarge
+                                                                      : kUnreadable);
     return std::nullopt;
   }
   ChosenBackground chosen{current, std::move(file.picture)};
@@ -114,7 +114,7 @@ Bitmap LoadBackgroundPicture(const std::string& gbkPath) {
 }
 
 void ReportBackgroundNotSaved(HWND owner) {
-  Tell(owner, kNotSaved);
+  ShowRefusal(owner, kNotSaved);
 }
 
 }  // namespace kelp

@@ -104,7 +104,8 @@ TEST_F(Settings, DeleteAllScoresEmptiesTheHistoriesAndNamesOnlyOneThatStayed) {
   EXPECT_EQ(folder.Read("Lev0Data.kpd"), "");
   ASSERT_EQ(watcher.seen().size(), 1u);
   const std::string& text = watcher.seen()[0].text;
-  EXPECT_TRUE(text.find("Lev3") != std::string::npos && text.find("Lev0") == std::string::npos);
+  EXPECT_TRUE(text.find("Lev3") != std::string::npos);
+  EXPECT_EQ(text.find("Lev0"), std::string::npos);
 }
 
 TEST_F(Background, CommandRefusesPicturesItCannotShowSayingWhyAndKeepsATakenOneForGood) {
@@ -114,8 +115,8 @@ TEST_F(Background, CommandRefusesPicturesItCannotShowSayingWhyAndKeepsATakenOneF
     wchar_t text[512] = {};
     const bool box = GetDlgItemTextW(dialog, 0xFFFF, text, 512);
     if (box) boxes.push_back(Narrow(text));
-    SetDlgItemTextW(dialog, 0x47C, answer.c_str());  // the file name's combo box and edit
-    SetDlgItemTextW(dialog, 0x480, answer.c_str());
+    SetDlgItemTextW(dialog, cmb13, answer.c_str());  // the file name's combo box and edit
+    SetDlgItemTextW(dialog, edt1, answer.c_str());
     PressButton(dialog, box || !answer.empty() ? IDOK : IDCANCEL);
   });
   const auto put = [&](const std::string& name, const std::string& bytes) {
@@ -216,7 +217,8 @@ TEST_F(Fonts, ChineseLabelsAndTheCaptionDrawRealGlyphs) {
     };
     const std::vector<COLORREF> blank = ink(L""), missing = ink(L"\xE000");
     for (const wchar_t* text : {L"入", L"门", L"练", L"习", L"中"})
-      EXPECT_TRUE(apart(ink(text), blank) > 10 && apart(ink(text), missing) > 10) << Narrow(text);
+      EXPECT_GT(apart(ink(text), blank), 10) << Narrow(text);
+    EXPECT_GT(apart(ink(text), missing), 10) << Narrow(text);
     EXPECT_GT(apart(ink(L"入"), ink(L"门")), 10);
   }
 }

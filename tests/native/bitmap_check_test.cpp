@@ -46,17 +46,22 @@ std::optional<BitmapShape> Parse(std::string_view bytes, std::uint64_t fileSize 
 TEST(BitmapCheck, ReadsUsualHeaders) {
   const auto shape = Parse(InfoHeader(800, 600));
   ASSERT_TRUE(shape);
-  EXPECT_TRUE(shape->width == 800 && shape->height == 600 && shape->bitCount == 24);
+  EXPECT_EQ(shape->width, 800);
+  EXPECT_EQ(shape->height, 600);
+  EXPECT_EQ(shape->bitCount, 24);
   EXPECT_FALSE(shape->topDown);
   const auto topDown = Parse(InfoHeader(700, -450, 32));
   ASSERT_TRUE(topDown);
-  EXPECT_TRUE(topDown->height == 450 && topDown->topDown);
+  EXPECT_EQ(topDown->height, 450);
+  EXPECT_TRUE(topDown->topDown);
 
   // Palettes of three-byte entries after a core header, four-byte ones after the others.
   const std::string core = CoreHeader(1024, 600, 8) + std::string(256 * 3, '\x01');
   const auto coreShape = Parse(core);
   ASSERT_TRUE(coreShape);
-  EXPECT_TRUE(coreShape->width == 1024 && coreShape->height == 600 && coreShape->bitCount == 8);
+  EXPECT_EQ(coreShape->width, 1024);
+  EXPECT_EQ(coreShape->height, 600);
+  EXPECT_EQ(coreShape->bitCount, 8);
   EXPECT_EQ(coreShape->palette[255], 0x010101u);
   EXPECT_FALSE(Parse(core.substr(0, core.size() - 1)));
 
@@ -138,13 +143,15 @@ TEST(BitmapCheck, DecodesTheShownRowsOfEveryDrawableFormat) {
 TEST(BitmapCheck, HugePictureShowsOnlyItsTopLeftCorner) {
   const auto shape = Parse(InfoHeader(8000, 8000));
   ASSERT_TRUE(shape);
-  EXPECT_TRUE(ShownWidth(*shape) == 700 && ShownHeight(*shape) == 450);
+  EXPECT_EQ(ShownWidth(*shape), 700);
+  EXPECT_EQ(ShownHeight(*shape), 450);
   EXPECT_EQ(RowBytesFor(*shape, 700), 2100u);
   EXPECT_EQ(ShownRowOffset(*shape, 0), 54u + 7999u * 24000u);
   EXPECT_EQ(ShownRowOffset(*shape, 449), 54u + 7550u * 24000u);
   const auto small = Parse(InfoHeader(300, -200, 8) + std::string(1024, '\0'));
   ASSERT_TRUE(small);
-  EXPECT_TRUE(ShownWidth(*small) == 300 && ShownHeight(*small) == 200);
+  EXPECT_EQ(ShownWidth(*small), 300);
+  EXPECT_EQ(ShownHeight(*small), 200);
   EXPECT_EQ(ShownRowOffset(*small, 1), 54u + 300u);
 }
 

@@ -151,7 +151,8 @@ TEST(RleDecoder, KeepsOnlyTheShownCornerOfALargePicture) {
     const int y = 599 - row;
     EXPECT_EQ(shown[0], 0x100000u + 1 + y % 5) << row;
     EXPECT_EQ(shown[689], 0x100000u + 1 + y % 5) << row;
-    EXPECT_TRUE(shown[690] == 0x100009 && shown[699] == 0x100009) << row;
+    EXPECT_EQ(shown[690], 0x100009) << row;
+    EXPECT_EQ(shown[699], 0x100009) << row;
   }
 }
 
