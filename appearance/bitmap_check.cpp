@@ -11,8 +11,6 @@ constexpr std::size_t kFileHeaderSize = 14;
 constexpr std::uint32_t kCoreHeaderSize = 12;
 constexpr std::uint32_t kInfoHeaderSize = 40;
 constexpr std::uint32_t kLargestInfoHeaderSize = 124;  // BITMAPV5HEADER
-constexpr std::uint32_t kUncompressed = 0;             // BI_RGB
-constexpr std::uint32_t kBitFields = 3;                // BI_BITFIELDS
 constexpr std::size_t kMasksOffset = kFileHeaderSize + kInfoHeaderSize;
 // A picture far beyond any screen is refused.
 constexpr std::int64_t kMaxSide = 32767;
@@ -71,8 +69,9 @@ std::uint32_t Component(std::uint32_t value, std::uint32_t mask) {
 
 }  // namespace
 
-std::optional<BitmapShape> ParseBitmapHeader(std::string_view bytes, std::uint64_t fileSize) {
-  if (bytes.size() < kFileHeaderSize + 4 || bytes[0] != 'B' || bytes[1] != 'M') return std::nullopt;
+BitmapHeader ReadBitmapHeader(std::string_view bytes, std::uint64_t fileSize) {
+  BitmapHeader result;
+  if (bytes.size() < kFileHeaderSize + 4 || bytes[0] != 'B' || bytes[1] != 'M') return result;
   const std::uint32_t infoSize = ReadUnsigned(bytes, kFileHeaderSize, 4);
   std::int64_t width = 0;
   std::int64_t height = 0;
@@ -80,13 +79,13 @@ std::optional<BitmapShape> ParseBitmapHeader(std::string_view bytes, std::uint64
   std::uint32_t colorsUsed = 0;
   BitmapShape shape;
   if (infoSize == kCoreHeaderSize) {
-    if (bytes.size() < kFileHeaderSize + kCoreHeaderSize) return std::nullopt;
+    if (bytes.size() < kFileHeaderSize + kCoreHeaderSize) return result;
     width = ReadUnsigned(bytes, 18, 2);
     height = ReadUnsigned(bytes, 20, 2);
     planes = ReadUnsigned(bytes, 22, 2);
     shape.bitCount = static_cast<int>(ReadUnsigned(bytes, 24, 2));
   } else if (infoSize >= kInfoHeaderSize && infoSize <= kLargestInfoHeaderSize) {
-    if (bytes.size() < kFileHeaderSize + kInfoHeaderSize) return std::nullopt;
+    if (bytes.size() < kFileHeaderSize + kInfoHeaderSize) return result;
     width = ReadSigned32(bytes, 18);
     height = ReadSigned32(bytes, 22);
     planes = ReadUnsigned(bytes, 26, 2);
@@ -94,28 +93,35 @@ std::optional<BitmapShape> ParseBitmapHeader(std::string_view bytes, std::uint64
     shape.compression = ReadUnsigned(bytes, 30, 4);
     colorsUsed = ReadUnsigned(bytes, 46, 4);
   } else {
-    return std::nullopt;
+    return result;
   }
   if (height < 0) {
     shape.topDown = true;
     height = -height;  // 64-bit: INT32_MIN cannot overflow here
   }
-  if (planes != 1 || !IsUsualBitCount(shape.bitCount)) return std::nullopt;
-  if (width <= 0 || height <= 0 || width > kMaxSide || height > kMaxSide) return std::nullopt;
+  if (planes != 1 || !IsUsualBitCount(shape.bitCount) || width <= 0 || height == 0) return result;
+  // Run-length encoded pixels have one bit count each and are stored bottom-up.
+  if ((shape.compression == kRle8 && shape.bitCount != 8) ||
+      (shape.compression == kRle4 && shape.bitCount != 4) ||
+      (IsRunLengthEncoded(shape) && shape.topDown))
+    return result;
   const std::int64_t rowBytes = (width * shape.bitCount + 31) / 32 * 4;
-  const std::int64_t pixelBytes = rowBytes * height;
-  if (pixelBytes > kMaxPixelBytes) return std::nullopt;
+  if (width > kMaxSide || height > kMaxSide || rowBytes * height > kMaxPixelBytes) {
+    result.verdict = HeaderVerdict::kTooLarge;
+    return result;
+  }
   // A compressed picture's size is known only by decoding it.
   const bool sizeKnown = shape.compression == kUncompressed || shape.compression == kBitFields;
   shape.pixelOffset = ReadUnsigned(bytes, 10, 4);
-  if (sizeKnown && shape.pixelOffset + static_cast<std::uint64_t>(pixelBytes) > fileSize)
-    return std::nullopt;
-  if (!ReadPalette(bytes, infoSize, colorsUsed, shape) || !ReadMasks(bytes, shape))
-    return std::nullopt;
+  if (sizeKnown && shape.pixelOffset + static_cast<std::uint64_t>(rowBytes * height) > fileSize)
+    return result;
+  if (!ReadPalette(bytes, infoSize, colorsUsed, shape) || !ReadMasks(bytes, shape)) return result;
   shape.width = static_cast<int>(width);
   shape.height = static_cast<int>(height);
   shape.rowBytes = static_cast<std::uint64_t>(rowBytes);
-  return shape;
+  result.verdict = HeaderVerdict::kValid;
+  result.shape = shape;
+  return result;
 }
 
 bool IsLargeEnoughForBackground(const BitmapShape& shape) {
@@ -123,8 +129,20 @@ bool IsLargeEnoughForBackground(const BitmapShape& shape) {
 }
 
 bool IsDrawable(const BitmapShape& shape) {
-  return shape.compression == kUncompressed ||
+  return shape.compression == kUncompressed || IsRunLengthEncoded(shape) ||
          (shape.compression == kBitFields && (shape.bitCount == 16 || shape.bitCount == 32));
+}
+
+bool IsRunLengthEncoded(const BitmapShape& shape) {
+  return shape.compression == kRle8 || shape.compression == kRle4;
+}
+
+BackgroundVerdict JudgeBackground(const BitmapHeader& header) {
+  if (header.verdict == HeaderVerdict::kTooLarge) return BackgroundVerdict::kTooLarge;
+  if (header.verdict != HeaderVerdict::kValid) return BackgroundVerdict::kUnreadable;
+  if (!IsLargeEnoughForBackground(header.shape)) return BackgroundVerdict::kTooSmall;
+  if (!IsDrawable(header.shape)) return BackgroundVerdict::kUnreadable;
+  return BackgroundVerdict::kTaken;
 }
 
 int ShownWidth(const BitmapShape& shape) {

@@ -104,38 +104,51 @@ TEST_F(Settings, DeleteAllScoresEmptiesTheHistoriesAndNamesOnlyOneThatStayed) {
   EXPECT_EQ(folder.Read("Lev0Data.kpd"), "");
   ASSERT_EQ(watcher.seen().size(), 1u);
   const std::string& text = watcher.seen()[0].text;
-  EXPECT_TRUE(text.find("Lev3") != std::string::npos && text.find("Lev0") == std::string::npos);
+  EXPECT_TRUE(text.find("Lev3") != std::string::npos);
+  EXPECT_EQ(text.find("Lev0"), std::string::npos);
 }
 
-TEST_F(Background, CommandRefusesSmallPicturesSayingSoAndKeepsATakenOneForGood) {
+TEST_F(Background, CommandRefusesPicturesItCannotShowSayingWhyAndKeepsATakenOneForGood) {
   std::wstring answer;  // typed into the file dialog; it is cancelled when empty
   std::vector<std::string> boxes;
   DialogScript script([&](HWND dialog) {
     wchar_t text[512] = {};
     const bool box = GetDlgItemTextW(dialog, 0xFFFF, text, 512);
     if (box) boxes.push_back(Narrow(text));
-    SetDlgItemTextW(dialog, 0x47C, answer.c_str());  // the file name's combo box and edit
-    SetDlgItemTextW(dialog, 0x480, answer.c_str());
+    SetDlgItemTextW(dialog, cmb13, answer.c_str());  // the file name's combo box and edit
+    SetDlgItemTextW(dialog, edt1, answer.c_str());
     PressButton(dialog, box || !answer.empty() ? IDOK : IDCANCEL);
   });
   const auto put = [&](const std::string& name, const std::string& bytes) {
     return folder.Write(name, bytes), Widen(folder.path() + name);
   };
-  const std::wstring refused[] = {L"", put("a.bmp", BmpFile(699, 450)),
-                                  put("b.bmp", BmpFile(700, 449)), put("c.bmp", "BM no picture")};
+  constexpr COLORREF kTop = RGB(255, 255, 0), kBottom = RGB(0, 0, 255);
+  // Run-length encoded: 150 rows of cyan over magenta, a gap skipped in the first colour.
+  constexpr COLORREF kCyan = RGB(0, 255, 255), kMagenta = RGB(255, 0, 255), kGap = RGB(0, 128, 0);
+  const std::string encoded = Rle8BmpFile(800, 500, {kGap, kMagenta, kCyan}, [](int x, int y) {
+    return y < 150 ? 2 : x >= 300 && x < 400 ? -1 : 1;
+  });
+  constexpr char kSmall[] = "背景更改失败。背景位图大小应大于700*450";
+  constexpr char kDamaged[] = "背景更改失败。无法读取所选的图片文件。";
+  const std::pair<std::wstring, const char*> refused[] = {
+      {L"", ""},  // cancelled
+      {put("a.bmp", BmpFile(699, 450)), kSmall},
+      {put("b.bmp", BmpFile(700, 449)), kSmall},
+      {put("c.bmp", "BM no picture"), kDamaged},
+      {put("d.bmp", BmpFile(700, 450).substr(0, 9000)), kDamaged},
+      {put("e.bmp", encoded.substr(0, encoded.size() / 2)), kDamaged},
+      {put("f.bmp", BmpFile(32768, 450, 0, false)), "背景更改失败。所选图片太大，无法读取。"}};
   MainFrame& f = Open();
   const std::optional<std::string> settings = folder.Read("skd.kpd");
   const COLORREF shown = PixelAt(f, 350, 300);
-  for (const std::wstring& path : refused) {  // the first one cancelled
+  for (const auto& [path, message] : refused) {
     answer = path, boxes.clear();
     Command(ID_BACKGROUND);
     EXPECT_EQ(folder.Read("skd.kpd"), settings) << Narrow(path);
     EXPECT_EQ(PixelAt(f, 350, 300), shown) << Narrow(path);
-    EXPECT_EQ(boxes,
-              std::vector<std::string>(!path.empty(), "背景更改失败。背景位图大小应大于700*450"));
+    EXPECT_EQ(boxes, std::vector<std::string>(!path.empty(), message));
   }
   // A big picture shows its top-left corner right side up, now and at the next start.
-  constexpr COLORREF kTop = RGB(255, 255, 0), kBottom = RGB(0, 0, 255);
   std::string big = BmpFile(1000, 800, kBottom), top = BmpFile(1000, 225, kTop).substr(54);
   answer = put("big.bmp", big.replace(big.size() - top.size(), top.size(), top));
   for (bool restart : {false, true}) {
@@ -143,6 +156,11 @@ TEST_F(Background, CommandRefusesSmallPicturesSayingSoAndKeepsATakenOneForGood) 
     EXPECT_EQ(PixelAt(*frame, 695, 100), kTop) << restart;
     EXPECT_EQ(PixelAt(*frame, 5, 440), kBottom) << restart;
   }
+  answer = put("encoded.bmp", encoded);
+  Command(ID_BACKGROUND);
+  EXPECT_EQ(PixelAt(*frame, 695, 100), kCyan);
+  EXPECT_EQ(PixelAt(*frame, 5, 440), kMagenta);
+  EXPECT_EQ(PixelAt(*frame, 350, 300), kGap);
   EXPECT_EQ(folder.Read("skd.kpd"), EncodeSettings({0, kSkins[0].defaultColors, Narrow(answer)}));
 }
 
@@ -199,7 +217,8 @@ TEST_F(Fonts, ChineseLabelsAndTheCaptionDrawRealGlyphs) {
     };
     const std::vector<COLORREF> blank = ink(L""), missing = ink(L"\xE000");
     for (const wchar_t* text : {L"入", L"门", L"练", L"习", L"中"})
-      EXPECT_TRUE(apart(ink(text), blank) > 10 && apart(ink(text), missing) > 10) << Narrow(text);
+      EXPECT_GT(apart(ink(text), blank), 10) << Narrow(text);
+    EXPECT_GT(apart(ink(text), missing), 10) << Narrow(text);
     EXPECT_GT(apart(ink(L"入"), ink(L"门")), 10);
   }
 }

@@ -14,7 +14,7 @@ declare -A sources=(
   [settings]="appearance/settings_file.cpp"
   [score_history]="scores/score_history.cpp"
   [passage]="practice/exercise.cpp practice/exercise_result.cpp practice/scoring.cpp"
-  [bitmap]="appearance/bitmap_check.cpp"
+  [bitmap]="appearance/bitmap_check.cpp appearance/rle_decoder.cpp"
 )
 "$root/tests/fuzz/seeds.sh" "$out/seeds"
 for target in settings score_history passage bitmap; do

@@ -37,24 +37,33 @@ std::string CoreHeader(int width, int height, int bits) {
 
 constexpr std::uint64_t kRoomy = std::uint64_t{1} << 30;
 
-std::optional<BitmapShape> Parse(std::string_view bytes) {
-  return ParseBitmapHeader(bytes, kRoomy);
+std::optional<BitmapShape> Parse(std::string_view bytes, std::uint64_t fileSize = kRoomy) {
+  const BitmapHeader header = ReadBitmapHeader(bytes, fileSize);
+  if (header.verdict != HeaderVerdict::kValid) return std::nullopt;
+  return header.shape;
 }
 
 TEST(BitmapCheck, ReadsUsualHeaders) {
   const auto shape = Parse(InfoHeader(800, 600));
   ASSERT_TRUE(shape);
-  EXPECT_TRUE(shape->width == 800 && shape->height == 600 && shape->bitCount == 24);
+  EXPECT_EQ(shape->width, 800);
+  EXPECT_EQ(shape->height, 600);
+  EXPECT_EQ(shape->bitCount, 24);
   EXPECT_FALSE(shape->topDown);
   const auto topDown = Parse(InfoHeader(700, -450, 32));
   ASSERT_TRUE(topDown);
-  EXPECT_TRUE(topDown->height == 450 && topDown->topDown);
+  EXPECT_EQ(topDown->height, 450);
+  EXPECT_TRUE(topDown->topDown);
 
   // Palettes of three-byte entries after a core header, four-byte ones after the others.
-  const std::string core = CoreHeader(1024, 768, 8);
-  ASSERT_TRUE(Parse(core + std::string(256 * 3, '\0')));
-  EXPECT_EQ(Parse(core + std::string(256 * 3, '\0'))->height, 768);
-  EXPECT_FALSE(Parse(core + std::string(256 * 3 - 1, '\0')));
+  const std::string core = CoreHeader(1024, 600, 8) + std::string(256 * 3, '\x01');
+  const auto coreShape = Parse(core);
+  ASSERT_TRUE(coreShape);
+  EXPECT_EQ(coreShape->width, 1024);
+  EXPECT_EQ(coreShape->height, 600);
+  EXPECT_EQ(coreShape->bitCount, 8);
+  EXPECT_EQ(coreShape->palette[255], 0x010101u);
+  EXPECT_FALSE(Parse(core.substr(0, core.size() - 1)));
 
   std::string v5 = InfoHeader(640, 480, 4) + std::string(124 - 40 + 16 * 4, '\0');
   Put(v5, 14, 124, 4);
@@ -62,30 +71,18 @@ TEST(BitmapCheck, ReadsUsualHeaders) {
   EXPECT_FALSE(Parse(v5.substr(0, v5.size() - 1)));
 }
 
-TEST(BitmapCheck, RefusesAbsurdOrBrokenHeaders) {
-  for (const std::string& bad :
-       {std::string(), InfoHeader(800, 600).substr(0, 53), CoreHeader(800, 600, 24).substr(0, 25),
-        InfoHeader(0, 600), InfoHeader(-800, 600), InfoHeader(800, INT32_MIN),
-        InfoHeader(30000, 30000, 32), InfoHeader(800, 600, 7), InfoHeader(800, 600, 24, 0)})
-    EXPECT_FALSE(Parse(bad)) << bad.size();
-  EXPECT_TRUE(Parse(InfoHeader(1, 32767)));  // the tallest side GDI draws
-  std::string oddInfo = InfoHeader(800, 600);
-  Put(oddInfo, 14, 39, 4);
-  EXPECT_FALSE(Parse(oddInfo));
-}
-
 TEST(BitmapCheck, UncompressedPixelsMustLieInsideTheFile) {
   const std::string header = InfoHeader(701, 450);  // rows of 2104 bytes after 54 header bytes
   const std::uint64_t whole = 54 + 2104 * 450;
-  EXPECT_TRUE(ParseBitmapHeader(header, whole));
-  EXPECT_FALSE(ParseBitmapHeader(header, whole - 1));
+  EXPECT_TRUE(Parse(header, whole));
+  EXPECT_FALSE(Parse(header, whole - 1));
   std::string farOffset = header;
   Put(farOffset, 10, 0xFFFFFFFF, 4);
-  EXPECT_FALSE(ParseBitmapHeader(farOffset, whole));
+  EXPECT_FALSE(Parse(farOffset, whole));
   // Run-length encoded: the size shows only when decoding.
   std::string encoded = InfoHeader(800, 600, 8) + std::string(1024, '\0');
   Put(encoded, 30, 1, 4);
-  EXPECT_TRUE(ParseBitmapHeader(encoded, 2000));
+  EXPECT_TRUE(Parse(encoded, 2000));
 }
 
 // A 2 x 2 picture, shown rows top first: each format, stored bottom-up and top-down.
@@ -125,7 +122,7 @@ TEST(BitmapCheck, DecodesTheShownRowsOfEveryDrawableFormat) {
       Put(file, 46, c.bits <= 8 ? static_cast<std::uint32_t>(c.between.size() / 4) : 0, 4);
       Put(file, 10, static_cast<std::uint32_t>(54 + c.between.size()), 4);
       file += c.between + (topDown ? c.top + c.bottom : c.bottom + c.top);
-      const auto shape = ParseBitmapHeader(file, file.size());
+      const auto shape = Parse(file, file.size());
       ASSERT_TRUE(shape) << c.bits;
       ASSERT_TRUE(IsDrawable(*shape)) << c.bits;
       std::uint32_t shown[2][2] = {};
@@ -146,36 +143,62 @@ TEST(BitmapCheck, DecodesTheShownRowsOfEveryDrawableFormat) {
 TEST(BitmapCheck, HugePictureShowsOnlyItsTopLeftCorner) {
   const auto shape = Parse(InfoHeader(8000, 8000));
   ASSERT_TRUE(shape);
-  EXPECT_TRUE(ShownWidth(*shape) == 700 && ShownHeight(*shape) == 450);
+  EXPECT_EQ(ShownWidth(*shape), 700);
+  EXPECT_EQ(ShownHeight(*shape), 450);
   EXPECT_EQ(RowBytesFor(*shape, 700), 2100u);
   EXPECT_EQ(ShownRowOffset(*shape, 0), 54u + 7999u * 24000u);
   EXPECT_EQ(ShownRowOffset(*shape, 449), 54u + 7550u * 24000u);
   const auto small = Parse(InfoHeader(300, -200, 8) + std::string(1024, '\0'));
   ASSERT_TRUE(small);
-  EXPECT_TRUE(ShownWidth(*small) == 300 && ShownHeight(*small) == 200);
+  EXPECT_EQ(ShownWidth(*small), 300);
+  EXPECT_EQ(ShownHeight(*small), 200);
   EXPECT_EQ(ShownRowOffset(*small, 1), 54u + 300u);
 }
 
-TEST(BitmapCheck, OnlyUncompressedOrMaskedPicturesAreDrawn) {
-  for (std::uint32_t compression : {1u, 2u, 4u, 5u, 6u, 99u}) {
-    std::string encoded = InfoHeader(800, 600, 8) + std::string(1024, '\0');
-    Put(encoded, 30, compression, 4);
-    const auto shape = ParseBitmapHeader(encoded, 5000);
-    ASSERT_TRUE(shape) << compression;
-    EXPECT_FALSE(IsDrawable(*shape)) << compression;
-  }
-  std::string masked24 = InfoHeader(800, 600, 24) + std::string(12, '\xff');
-  Put(masked24, 30, 3, 4);
-  ASSERT_TRUE(Parse(masked24));
-  EXPECT_FALSE(IsDrawable(*Parse(masked24)));
-  EXPECT_FALSE(Parse(masked24.substr(0, 60)));  // masks cut short
-  EXPECT_TRUE(IsDrawable(*Parse(InfoHeader(800, 600, 16))));
+std::string Encoded(std::uint32_t compression, int bits, std::int32_t height = 600) {
+  std::string bytes = InfoHeader(800, height, bits) + std::string(1024, '\0');
+  Put(bytes, 30, compression, 4);
+  return bytes;
 }
 
-TEST(BitmapCheck, BackgroundMustCoverThePage) {
-  EXPECT_TRUE(IsLargeEnoughForBackground({700, 450, 24, false}));
-  EXPECT_FALSE(IsLargeEnoughForBackground({699, 450, 24, false}) ||
-               IsLargeEnoughForBackground({700, 449, 24, false}));
+// What the learner is told: damaged (and formats not drawn) apart from too large
+// apart from too small.
+TEST(BitmapCheck, TellsDamagedTooLargeAndTooSmallPicturesApart) {
+  using enum BackgroundVerdict;
+  const auto judge = [](const std::string& bytes, std::uint64_t fileSize = kRoomy) {
+    return JudgeBackground(ReadBitmapHeader(bytes, fileSize));
+  };
+  std::string oddInfo = InfoHeader(800, 600);
+  Put(oddInfo, 14, 39, 4);
+  std::string masked24 = InfoHeader(800, 600, 24) + std::string(12, '\xff');
+  Put(masked24, 30, 3, 4);
+  for (const std::string& damaged :
+       {std::string(), std::string("BM no picture"), InfoHeader(800, 600).substr(0, 53),
+        CoreHeader(800, 600, 24).substr(0, 25), InfoHeader(0, 600), InfoHeader(-800, 600),
+        InfoHeader(800, 0), InfoHeader(800, 600, 7), InfoHeader(800, 600, 24, 0), oddInfo,
+        "BA" + InfoHeader(800, 600).substr(2), "AM" + InfoHeader(800, 600).substr(2),
+        Encoded(3, 16).substr(0, 60), Encoded(1, 4), Encoded(2, 8), Encoded(1, 24),
+        Encoded(1, 8, -600), Encoded(2, 4, -600)})
+    EXPECT_EQ(judge(damaged), kUnreadable) << damaged.size();
+  for (const std::string& undrawn :
+       {Encoded(4, 8), Encoded(5, 24), Encoded(6, 32), Encoded(99, 8), masked24})
+    EXPECT_EQ(judge(undrawn), kUnreadable) << undrawn.size();
+  EXPECT_EQ(judge(InfoHeader(800, 600), 54 + 2400 * 600 - 1), kUnreadable);  // pixels cut short
+
+  for (const std::string& huge :
+       {InfoHeader(32768, 450), InfoHeader(700, -32768), InfoHeader(800, INT32_MIN),
+        InfoHeader(30000, 30000, 32), InfoHeader(16384, 4097, 32), CoreHeader(700, 65535, 24),
+        Encoded(1, 8, 0x7FFFFFFF)})
+    EXPECT_EQ(judge(huge), kTooLarge) << huge.size();
+  EXPECT_EQ(judge(InfoHeader(16384, 4096, 32)), kTaken);  // 256 MiB of pixels, the most held
+  EXPECT_EQ(judge(InfoHeader(32767, 450, 1) + std::string(8, '\0')), kTaken);
+
+  for (const std::string& small : {InfoHeader(699, 450), InfoHeader(700, 449), InfoHeader(1, 32767),
+                                   Encoded(1, 8, 449), Encoded(4, 8, 300)})
+    EXPECT_EQ(judge(small), kTooSmall) << small.size();
+  for (const std::string& taken : {InfoHeader(700, 450), InfoHeader(700, -450, 16), Encoded(1, 8),
+                                   Encoded(2, 4), Encoded(3, 16), Encoded(3, 32)})
+    EXPECT_EQ(judge(taken), kTaken) << taken.size();
 }
 
 }  // namespace
