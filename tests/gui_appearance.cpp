@@ -216,9 +216,10 @@ TEST_F(Fonts, ChineseLabelsAndTheCaptionDrawRealGlyphs) {
                                 std::not_equal_to<>());
     };
     const std::vector<COLORREF> blank = ink(L""), missing = ink(L"\xE000");
-    for (const wchar_t* text : {L"入", L"门", L"练", L"习", L"中"})
+    for (const wchar_t* text : {L"入", L"门", L"练", L"习", L"中"}) {
       EXPECT_GT(apart(ink(text), blank), 10) << Narrow(text);
-    EXPECT_GT(apart(ink(text), missing), 10) << Narrow(text);
+      EXPECT_GT(apart(ink(text), missing), 10) << Narrow(text);
+    }
     EXPECT_GT(apart(ink(L"入"), ink(L"门")), 10);
   }
 }
