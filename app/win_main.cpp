@@ -2,6 +2,7 @@
 #include "platform/gbk.h"
 #include "platform/message_loop.h"
 #include "platform/seams.h"
+#include "platform/system_library.h"
 
 #include <windows.h>
 
@@ -16,6 +17,7 @@ constexpr char kNoFolder[] =
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+  kelp::SearchDllsInSystemFolderOnly();
   if (kelp::ExecutableDirectory().empty()) {
     MessageBoxW(nullptr, kelp::Widen(kNoFolder).c_str(), kelp::Widen("Kelp错误提示").c_str(),
                 MB_OK | MB_ICONERROR);
