@@ -10,7 +10,7 @@ constexpr char kSettingsFile[] = "skd.kpd";
 
 LoadedSettings LoadSettings(const std::string& exeDir) {
   const SettingsRecord defaults = DefaultSettings(exeDir);
-  const FileRead stored = TryReadWholeFile(exeDir + kSettingsFile);
+  const FileRead stored = TryReadFileStart(exeDir + kSettingsFile, kSettingsReadLimit);
   if (stored.status == FileStatus::kRead) return {DecodeSettings(stored.bytes, defaults)};
   if (stored.status == FileStatus::kMissing) return {defaults, !SaveSettings(exeDir, defaults)};
   return {defaults};

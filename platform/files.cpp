@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <utility>
 
@@ -65,6 +66,19 @@ bool RetryWhileBusy(Step step) {
   }
 }
 
+// Our own temporary file, marked read-only, hidden or system by whatever copied or
+// touched it: no protection of the learner's, but Windows refuses to rewrite such a
+// file, and a history renamed from it would refuse every later score.
+constexpr DWORD kRefusingAttributes =
+    FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+
+void ClearRefusingAttributes(const std::wstring& path) {
+  const DWORD attributes = GetFileAttributesW(path.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & kRefusingAttributes)) return;
+  const DWORD cleared = attributes & ~kRefusingAttributes;
+  SetFileAttributesW(path.c_str(), cleared ? cleared : FILE_ATTRIBUTE_NORMAL);
+}
+
 bool ReadExactly(HANDLE file, char* buffer, DWORD count) {
   DWORD done = 0;
   while (done < count) {
@@ -75,7 +89,8 @@ bool ReadExactly(HANDLE file, char* buffer, DWORD count) {
   return true;
 }
 
-FileRead ReadWhole(const std::string& path, long long limit, bool waitWhileBusy) {
+// A file larger than `limit` is kTooLarge, or with `cut` read up to the limit.
+FileRead ReadWhole(const std::string& path, long long limit, bool waitWhileBusy, bool cut) {
   HANDLE opened = INVALID_HANDLE_VALUE;
   const auto open = [&] {
     opened = OpenForReading(path);
@@ -91,8 +106,8 @@ FileRead ReadWhole(const std::string& path, long long limit, bool waitWhileBusy)
   }
   LARGE_INTEGER size{};
   if (!GetFileSizeEx(file.get(), &size)) return {FileStatus::kUnreadable, {}};
-  if (size.QuadPart > limit) return {FileStatus::kTooLarge, {}};
-  std::string bytes(static_cast<size_t>(size.QuadPart), '\0');
+  if (size.QuadPart > limit && !cut) return {FileStatus::kTooLarge, {}};
+  std::string bytes(static_cast<size_t>(std::min(size.QuadPart, limit)), '\0');
   if (!bytes.empty() && !ReadExactly(file.get(), bytes.data(), static_cast<DWORD>(bytes.size())))
     return {FileStatus::kUnreadable, {}};
   return {FileStatus::kRead, std::move(bytes)};
@@ -101,11 +116,15 @@ FileRead ReadWhole(const std::string& path, long long limit, bool waitWhileBusy)
 }  // namespace
 
 FileRead TryReadWholeFile(const std::string& path, long long limit) {
-  return ReadWhole(path, limit, false);
+  return ReadWhole(path, limit, false, false);
+}
+
+FileRead TryReadFileStart(const std::string& path, long long limit) {
+  return ReadWhole(path, limit, false, true);
 }
 
 FileRead ReadWholeFileToReplace(const std::string& path) {
-  return ReadWhole(path, kWholeFileLimit, true);
+  return ReadWhole(path, kWholeFileLimit, true, false);
 }
 
 std::optional<std::string> ReadWholeFile(const std::string& path) {
@@ -160,6 +179,7 @@ bool WriteFileAtomically(const std::string& path, const std::string& bytes) {
   const FileLock lock(path);
   if (lock.timedOut()) return false;
   const std::wstring temporary = Widen(TemporaryPathOf(path));
+  ClearRefusingAttributes(temporary);
   HANDLE created = INVALID_HANDLE_VALUE;
   RetryWhileBusy([&] {
     created = CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
@@ -187,9 +207,11 @@ std::string TemporaryPathOf(const std::string& path) {
   return path + ".tmp";
 }
 
+// The restored history takes no read-only mark from the temporary file.
 bool RestoreFromTemporary(const std::string& path) {
-  return MoveFileExW(Widen(TemporaryPathOf(path)).c_str(), Widen(path).c_str(),
-                     MOVEFILE_WRITE_THROUGH) != 0;
+  const std::wstring temporary = Widen(TemporaryPathOf(path));
+  ClearRefusingAttributes(temporary);
+  return MoveFileExW(temporary.c_str(), Widen(path).c_str(), MOVEFILE_WRITE_THROUGH) != 0;
 }
 
 // Object names take no backslash after the namespace and end at MAX_PATH, so the

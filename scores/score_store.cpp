@@ -19,7 +19,7 @@ bool MayNeedRecovery(const std::string& path) {
 // back from the temporary file. The caller holds the history's FileLock.
 void RecoverHistory(const std::string& path) {
   if (!MayNeedRecovery(path) || TryReadWholeFile(path).status != FileStatus::kMissing) return;
-  const FileRead temporary = TryReadWholeFile(TemporaryPathOf(path));
+  const FileRead temporary = TryReadWholeFile(TemporaryPathOf(path), kFullHistorySize);
   if (temporary.status == FileStatus::kRead && IsRecoverableHistory(temporary.bytes))
     RestoreFromTemporary(path);
 }
