@@ -41,8 +41,6 @@ constexpr CommandRoute kCommandRoutes[] = {
 };
 
 constexpr char kErrorCaption[] = "Kelp错误提示";
-constexpr char kSettingsNotSaved[] =
-    "设置未能保存：无法写入 skd.kpd。\n当前设置在本次运行中仍然有效，但下次启动时不会保留。";
 constexpr char kLayoutPictureFile[] = "kb0.kpd";
 
 const CommandRoute* FindRoute(WORD id) {
@@ -126,6 +124,7 @@ void MainFrame::ReturnToHomePage() {
 
 void MainFrame::OnDeleteAllScores() {
   const std::vector<int> failed = DeleteAllScores(exeDir_);
+  owedScores_.SettleAll();
   ReadHistories();
   RedrawAll();
   if (failed.empty()) return;
@@ -155,13 +154,12 @@ void MainFrame::ReportMissingDataFiles() {
 }
 
 // Choosing the skin in use changes nothing. A settings file that cannot be
-// written leaves the new look in memory and says so; the program goes on.
+// written leaves the new look in memory, to be stored later.
 void MainFrame::OnSkin(int skin) {
   const std::optional<SkinChange> change = ChooseSkin(settings_, skin, exeDir_, SameFilePath);
   if (!change) return;
-  const bool saved = SaveSettings(exeDir_, change->settings);
+  settingsOwed_ = !SaveSettings(exeDir_, change->settings);
   ApplySettings(change->settings, change->captionChanged);
-  if (!saved) ReportSettingsNotSaved();
 }
 
 // The picture is checked and read before anything changes; a file that cannot
@@ -173,24 +171,36 @@ void MainFrame::OnChooseBackground() {
     ReportBackgroundNotSaved(hwnd());
     return;
   }
+  settingsOwed_ = false;
   ApplySettings(chosen->settings, false, std::move(chosen->picture));
 }
 
-// OK writes the file even when nothing changed; Cancel changes nothing.
+// OK writes the file even when nothing changed; Cancel changes nothing. A file that
+// cannot be written is stored later.
 void MainFrame::OnSettings() {
   const std::optional<Palette> chosen = RunSettingsDialog(hwnd(), palette());
   if (!chosen) return;
   SettingsRecord settings = settings_;
   settings.colors = ColorBlockOf(*chosen);
-  const bool saved = SaveSettings(exeDir_, settings);
+  settingsOwed_ = !SaveSettings(exeDir_, settings);
   ApplySettings(settings, false);
-  if (!saved) ReportSettingsNotSaved();
 }
 
-// Shown after the new values are in use: they stay for the rest of the run.
-void MainFrame::ReportSettingsNotSaved() {
-  MessageBoxW(hwnd(), Widen(kSettingsNotSaved).c_str(), Widen(kWindowTitle).c_str(),
-              MB_OK | MB_ICONWARNING);
+// As the program ends, what could not be stored yet is tried once more; what still
+// cannot be is lost, and named when `tellWhatIsLost`. The window is going: the box
+// has no owner.
+void MainFrame::StoreOwedFiles(bool tellWhatIsLost) {
+  std::string lost;
+  if (settingsOwed_) settingsOwed_ = !SaveSettings(exeDir_, settings_);
+  if (settingsOwed_) lost += "\n" + exeDir_ + kSettingsFileName + "（当前设置）";
+  for (int level = 0; level < kLevelCount; ++level) {
+    const std::size_t count = owedScores_.Of(level).size();
+    if (!StoreOwedScores(exeDir_, owedScores_, level))
+      lost += "\n" + exeDir_ + ScoreFileName(level) + "（" + std::to_string(count) + " 个成绩）";
+  }
+  if (!tellWhatIsLost || lost.empty()) return;
+  const std::string text = "以下内容未能保存，Kelp 退出后将会丢失：" + lost;
+  MessageBoxW(nullptr, Widen(text).c_str(), Widen(kErrorCaption).c_str(), MB_OK | MB_ICONWARNING);
 }
 
 void MainFrame::ApplySettings(const SettingsRecord& settings, bool captionChanged, Bitmap picture) {

@@ -86,7 +86,8 @@ void MainFrame::OnBackspace() {
 void MainFrame::FinishExercise() {
   const int level = exercise_.level();
   result_.Evaluate(exercise_.passage(), exercise_.typed(), level, exercise_.elapsedSeconds());
-  result_.scoreSaved = AppendScore(exeDir_, level, result_.score);
+  owedScores_.Add(level, result_.score);
+  result_.scoreSaved = StoreOwedScores(exeDir_, owedScores_, level);
   exercise_.ShowResult();
 }
 

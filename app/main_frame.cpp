@@ -31,7 +31,6 @@ constexpr UINT kCheckDataFiles = WM_APP + 1;
 // Undocumented: the theme engine draws the caption and the frame on these.
 constexpr UINT kThemeDrawsCaption = 0x00AE;
 constexpr UINT kThemeDrawsFrame = 0x00AF;
-constexpr UINT kSettingsNotSavedMessage = WM_APP + 2;
 
 // The strip's icons are drawn at 32 x 32 on every scaling; the window's icon at the system size.
 HICON LoadProgramIcon(int id, int size = 0) {
@@ -146,8 +145,7 @@ void MainFrame::LoadSettingsAndBackground() {
   background_.Reset();
   const LoadedSettings loaded = LoadSettings(exeDir_);
   settings_ = loaded.settings;
-  // Said once the window is up, from the message loop.
-  if (loaded.defaultsNotSaved) PostMessageW(hwnd(), kSettingsNotSavedMessage, 0, 0);
+  settingsOwed_ = loaded.defaultsNotSaved;
   StartupStepDone("settings read");
   background_ = LoadBackgroundPicture(settings_.backgroundPath);
   captionBitmap_ = LoadCaptionBitmap(settings_.skinIndex);
@@ -216,11 +214,12 @@ LRESULT MainFrame::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SIZE:
       if (wParam == SIZE_RESTORED) OnWindowBack();
       break;
-    case kSettingsNotSavedMessage:
-      ReportSettingsNotSaved();
+    case WM_ENDSESSION:
+      if (wParam) StoreOwedFiles(false);
       return 0;
     case WM_DESTROY:
       StopSounds();
+      StoreOwedFiles(true);
       SetMenu(hwnd(), nullptr);  // the menu is ours to destroy
       PostQuitMessage(0);
       return 0;

@@ -12,6 +12,7 @@
 #include "platform/gdi.h"
 #include "practice/exercise.h"
 #include "practice/exercise_result.h"
+#include "scores/owed_scores.h"
 #include "resource_ids.h"
 
 #include <windows.h>
@@ -110,7 +111,7 @@ class MainFrame : public FrameWindow {
   void ReadPageFiles();
   void OnWindowBack();
   void ReadHistories();
-  void ReportSettingsNotSaved();
+  void StoreOwedFiles(bool tellWhatIsLost);
   void StartPassage();
   void ReportMissingText(int level);
   void ReportMissingDataFiles();
@@ -123,6 +124,8 @@ class MainFrame : public FrameWindow {
   void OnDigitThree();
 
   std::string exeDir_;
+  OwedScores owedScores_;
+  bool settingsOwed_ = false;  // settings_ are not in skd.kpd yet
   SettingsRecord settings_;
   Bitmap background_;
   Bitmap hintPicture_;

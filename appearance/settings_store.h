@@ -7,6 +7,8 @@
 // skd.kpd beside the program.
 namespace kelp {
 
+inline constexpr char kSettingsFileName[] = "skd.kpd";
+
 struct LoadedSettings {
   SettingsRecord settings;
   bool defaultsNotSaved = false;  // the file was missing and could not be created

@@ -44,7 +44,7 @@ int main(int argc, char** argv) {
       !SaveSettings(folder, SettingsOfStep(last)))
     ++failures;
   for (int step = last + 1, done = 0; steps < 0 || done < steps; ++step, ++done) {
-    if (!AppendScore(folder, step % kHistories, ScoreOfStep(step))) ++failures;
+    if (!AppendScores(folder, step % kHistories, {ScoreOfStep(step)})) ++failures;
     if (!SaveSettings(folder, SettingsOfStep(step))) ++failures;
   }
   std::printf("store_loop: %d failed writes\n", failures);

@@ -43,26 +43,43 @@ bool IsAbsolute(const std::string& path) {
   return path.size() >= 2 && path[0] == '\\' && path[1] == '\\';
 }
 
-// Virus scanners, synced folders and the search indexer open a file for a
-// moment; these errors are what the other opener causes.
-constexpr int kTries = 5;
-constexpr DWORD kPauseMs = 60;
-// Longer than the worst replacement of another copy: three steps of kTries.
-constexpr DWORD kLockWaitMs = 2000;
+// Virus scanners, cloud-sync clients and the search indexer hold a file for half a
+// second or more; these errors are what the other opener causes.
+constexpr ULONGLONG kBusyWaitMs = 2000;
+constexpr DWORD kFirstPauseMs = 20;
+constexpr DWORD kLongestPauseMs = 250;
+// Longer than the worst replacement of another copy: a read and a write, each
+// waiting up to kBusyWaitMs.
+constexpr DWORD kLockWaitMs = 5000;
 
 bool IsBusy(DWORD error) {
   return error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION ||
          error == ERROR_ACCESS_DENIED;
 }
 
-// Runs `step` until it succeeds, fails for another reason or has had its tries;
-// GetLastError() then tells the last failure.
-template <typename Step>
-bool RetryWhileBusy(Step step) {
-  for (int attempt = 1;; ++attempt) {
+// Access to a file is denied while another program holds it or it is being deleted,
+// but also where waiting cannot help: a folder in its place, or nothing there at all
+// (a folder that takes no new file).
+bool MayBecomeFree(const std::wstring& path, DWORD error) {
+  if (error != ERROR_ACCESS_DENIED) return IsBusy(error);
+  const DWORD attributes = GetFileAttributesW(path.c_str());
+  if (attributes != INVALID_FILE_ATTRIBUTES) return !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+  const DWORD why = GetLastError();
+  return why != ERROR_FILE_NOT_FOUND && why != ERROR_PATH_NOT_FOUND;
+}
+
+// Runs `step` until it succeeds, fails for a reason `mayPass` rejects, or kBusyWaitMs
+// have passed since `start`; GetLastError() then tells the last failure.
+template <typename Step, typename MayPass>
+bool RetryWhileBusy(Step step, MayPass mayPass, ULONGLONG start = GetTickCount64()) {
+  for (DWORD pause = kFirstPauseMs;; pause = std::min(2 * pause, kLongestPauseMs)) {
     if (step()) return true;
-    if (attempt == kTries || !IsBusy(GetLastError())) return false;
-    Sleep(kPauseMs);
+    const DWORD error = GetLastError();
+    if (!mayPass(error) || GetTickCount64() - start >= kBusyWaitMs) {
+      SetLastError(error);
+      return false;
+    }
+    Sleep(pause);
   }
 }
 
@@ -96,8 +113,11 @@ FileRead ReadWhole(const std::string& path, long long limit, bool waitWhileBusy,
     opened = OpenForReading(path);
     return opened != INVALID_HANDLE_VALUE;
   };
-  if (waitWhileBusy) RetryWhileBusy(open);
-  else open();
+  const std::wstring widePath = Widen(path);
+  if (waitWhileBusy)
+    RetryWhileBusy(open, [&](DWORD error) { return MayBecomeFree(widePath, error); });
+  else
+    open();
   FileHandle file(opened);
   if (!file.valid()) {
     const DWORD error = GetLastError();
@@ -181,11 +201,15 @@ bool WriteFileAtomically(const std::string& path, const std::string& bytes) {
   const std::wstring temporary = Widen(TemporaryPathOf(path));
   ClearRefusingAttributes(temporary);
   HANDLE created = INVALID_HANDLE_VALUE;
-  RetryWhileBusy([&] {
+  const auto create = [&] {
     created = CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                           FILE_ATTRIBUTE_NORMAL, nullptr);
     return created != INVALID_HANDLE_VALUE;
-  });
+  };
+  // Both steps wait within one kBusyWaitMs.
+  const ULONGLONG start = GetTickCount64();
+  const auto mayBecomeFree = [&](DWORD error) { return MayBecomeFree(temporary, error); };
+  RetryWhileBusy(create, mayBecomeFree, start);
   FileHandle file(created);
   if (!file.valid()) return false;
   DWORD written = 0;
@@ -194,11 +218,11 @@ bool WriteFileAtomically(const std::string& path, const std::string& bytes) {
       written == bytes.size() && FlushFileBuffers(file.get());
   file.Close();
   // A target held open by another program cannot be replaced until it lets go.
-  if (complete && RetryWhileBusy([&] {
-        return MoveFileExW(temporary.c_str(), target.c_str(),
-                           MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
-      }))
-    return true;
+  const auto rename = [&] {
+    return MoveFileExW(temporary.c_str(), target.c_str(),
+                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+  };
+  if (complete && RetryWhileBusy(rename, IsBusy, start)) return true;
   DeleteFileW(temporary.c_str());
   return false;
 }

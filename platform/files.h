@@ -56,10 +56,11 @@ class OpenedFile {
 
 // Replaces the file whole: a temporary file beside it, then a rename over it,
 // under the file's FileLock. A step that meets a sharing, lock or access error
-// is tried again for about 250 ms. False, with the old file and no temporary
-// file left, when the path is not absolute (a drive or UNC path), names a folder
-// or a read-only file (the learner's own protection), or when any step fails. A
-// read-only, hidden or system temporary file is rewritten.
+// is tried again for about 2 s, unless waiting cannot help (a folder in the
+// temporary file's place, a folder that takes no new file). False, with the old
+// file and no temporary file left, when the path is not absolute (a drive or UNC
+// path), names a folder or a read-only file (the learner's own protection), or
+// when any step fails. A read-only, hidden or system temporary file is rewritten.
 bool WriteFileAtomically(const std::string& path, const std::string& bytes);
 // The temporary file WriteFileAtomically writes beside `path`.
 std::string TemporaryPathOf(const std::string& path);

@@ -20,6 +20,12 @@ std::string AppendedHistory(std::string_view old, float score) {
   return bytes;
 }
 
+std::string AppendedHistory(std::string_view old, const std::vector<float>& scores) {
+  std::string bytes(old);
+  for (float score : scores) bytes = AppendedHistory(bytes, score);
+  return bytes;
+}
+
 std::vector<float> ParseHistory(std::string_view bytes) {
   std::vector<float> scores;
   for (std::size_t offset = 0; offset + kScoreRecordSize <= bytes.size();

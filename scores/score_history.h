@@ -20,6 +20,8 @@ std::string ScoreFileName(int level);
 // the end of a damaged file is dropped first; a history of 30 records or more
 // drops its oldest record, and whole records beyond the 30th slot are kept.
 std::string AppendedHistory(std::string_view old, float score);
+// The same for `scores`, one after the other.
+std::string AppendedHistory(std::string_view old, const std::vector<float>& scores);
 std::vector<float> ParseHistory(std::string_view bytes);
 // Whether a temporary file found without its history may stand in for it: only
 // what the program writes, 1 to 30 whole records of scores the evaluation can

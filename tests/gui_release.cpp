@@ -81,7 +81,7 @@ TEST(AtomicWrite, TwoCopiesStoringIntoOneFolderLoseNothing) {
     for (--waiting; waiting;) Sleep(0);  // both start together
     for (int step = 0; step < kScores * kLevelCount; ++step) {
       failures +=
-          !AppendScore(folder.path(), step % kLevelCount, tag * 100.0f + step / kLevelCount);
+          !AppendScores(folder.path(), step % kLevelCount, {tag * 100.0f + step / kLevelCount});
       failures += !SaveSettings(folder.path(), {tag, {}, std::to_string(step)});
     }
   };

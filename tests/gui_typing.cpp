@@ -6,6 +6,7 @@
 #include "tests/frame_test.h"
 
 #include <algorithm>
+#include <optional>
 #include <thread>
 
 namespace kelp::test {
@@ -159,22 +160,51 @@ TEST_F(Typing, InterruptedHistoriesComeBackOnlyAsTheProgramWroteThem) {
         << level;
     const DWORD restored = GetFileAttributesW(Widen(folder.path() + ScoreFileName(store)).c_str());
     EXPECT_TRUE(taken ? !(restored & kMarked) : restored == INVALID_FILE_ATTRIBUTES) << level;
-    EXPECT_TRUE(AppendScore(folder.path(), store, 55.5f)) << level;
+    EXPECT_TRUE(AppendScores(folder.path(), store, {55.5f})) << level;
     EXPECT_EQ(folder.Read(ScoreFileName(store)), AppendedHistory(taken ? bytes : "", 55.5f))
         << level;
     EXPECT_FALSE(FileExists(path)) << level;
   }
 }
 
-// A history held open for a moment by another program still takes the score.
-TEST_F(Typing, HeldHistoriesLoseNoScore) {
-  folder.Write("Lev1Data.kpd", AppendedHistory("", 20.5f));
-  const HANDLE held = CreateFileW(Widen(folder.path() + "Lev1Data.kpd").c_str(), GENERIC_READ,
-                                  FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-  ASSERT_NE(held, INVALID_HANDLE_VALUE);
-  std::jthread holder([held] { Sleep(100), CloseHandle(held); });
-  EXPECT_TRUE(AppendScore(folder.path(), 1, 55.5f));
-  EXPECT_EQ(ReadScores(folder.path(), 1), (std::vector<float>{20.5f, 55.5f}));
+// A history held without delete sharing for a second is stored once it is let go; held
+// for six, the scores stay with the window, go with the next score of their level or,
+// for the other level, as the window closes. Nothing is said: nothing was lost.
+TEST_F(Typing, HistoriesHeldForSecondsLoseNoScore) {
+  auto hold = [&](int level, int milliseconds) {
+    const HANDLE held =
+        CreateFileW(Widen(folder.path() + ScoreFileName(level)).c_str(), GENERIC_READ,
+                    FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    EXPECT_NE(held, INVALID_HANDLE_VALUE);
+    return std::jthread([=] { Sleep(milliseconds), CloseHandle(held); });
+  };
+  for (int level : {0, 4}) folder.Write(ScoreFileName(level), AppendedHistory("", 20.5f));
+  {
+    const std::jthread holder = hold(0, 1000);
+    EXPECT_TRUE(AppendScores(folder.path(), 0, {40.0f}));
+  }
+  EXPECT_EQ(ReadScores(folder.path(), 0), (std::vector<float>{20.5f, 40.0f}));
+  const std::string passage = "+0.,+0.,+0.,+0.,+0.,+0.,+0.,+0.,+0.,+0.,";
+  folder.Write(kLevels[4].textFile, passage + std::string(4000, '1'));
+  std::optional<MessageBoxWatcher> watcher(std::in_place);
+  std::jthread holders[] = {hold(0, 6000), hold(4, 6000)};
+  StartLevel(ID_LEVEL1, kLevels[0].textFile, passage);
+  const int y = kLevels[0].resultY;
+  const COLORREF info = Colors().infoText;
+  for (int command : {ID_LEVEL1, ID_LEVEL5}) {
+    Command(command);
+    Type(passage);
+    EXPECT_GT(Count({30, y + 15, 400, y + 27}, info), 20) << command;
+  }
+  for (std::jthread& holder : holders) holder.join();
+  Command(ID_LEVEL1);
+  Type("\r" + passage);
+  EXPECT_EQ(Count({30, y + 15, 400, y + 27}, info), 0);
+  EXPECT_EQ(ReadScores(folder.path(), 0).size(), 4u);
+  EXPECT_EQ(ReadScores(folder.path(), 4).size(), 1u);
+  frame.reset();
+  EXPECT_EQ(ReadScores(folder.path(), 4).size(), 2u);
+  EXPECT_TRUE(watcher->seen().empty());
 }
 
 // The key of the next character is framed; other characters and the result page frame

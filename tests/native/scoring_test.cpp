@@ -1,4 +1,5 @@
 #include "practice/scoring.h"
+#include "scores/owed_scores.h"
 #include "scores/score_history.h"
 
 #include <cstring>
@@ -81,6 +82,8 @@ TEST(ScoreHistory, DamagedLengthsLoseOnlyThePartialRecordAndOverlongTailsStay) {
   const std::vector<float> parsed = ParseHistory(Records(1, 2));
   ASSERT_EQ(parsed.size(), 2u);
   EXPECT_EQ(parsed[1], 2.37f);
+  // Scores kept for later go in one after the other, the oldest first.
+  EXPECT_EQ(AppendedHistory(Records(1, 29), {40.0f, 41.0f}), Records(2, 29) + Floats({40, 41}));
 }
 
 // A temporary file stands in for a lost history only as what the program writes:
@@ -98,6 +101,21 @@ TEST(ScoreHistory, OnlyWholeHistoriesOfPossibleScoresAreRecovered) {
         Floats({50.0f, nan}), Floats({inf}), Floats({-inf, 1.0f}), Floats({100.01f}),
         Floats({-0.01f, 3.0f}), Floats({9e27f})})
     EXPECT_FALSE(IsRecoverableHistory(foreign)) << foreign.size();
+}
+
+TEST(OwedScores, KeepTheLatestThirtyOfEachLevelUntilSettled) {
+  OwedScores owed;
+  EXPECT_TRUE(owed.empty());
+  std::vector<float> latest;
+  for (int i = 1; i <= 32; ++i) owed.Add(2, static_cast<float>(i)), latest.push_back(i);
+  owed.Add(4, 9.0f);
+  EXPECT_EQ(owed.Of(2), std::vector<float>(latest.begin() + 2, latest.end()));
+  EXPECT_EQ(owed.Of(4), std::vector<float>{9.0f});
+  owed.Settle(2);
+  EXPECT_TRUE(owed.Of(2).empty() && !owed.empty());
+  owed.Add(0, 1.0f);
+  owed.SettleAll();
+  EXPECT_TRUE(owed.empty());
 }
 
 }  // namespace
