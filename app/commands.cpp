@@ -123,13 +123,13 @@ void MainFrame::ReturnToHomePage() {
 }
 
 void MainFrame::OnDeleteAllScores() {
-  const std::vector<int> failed = DeleteAllScores(exeDir_);
+  const std::vector<int> failed = DeleteAllScores(dataDir_);
   owedScores_.SettleAll();
   ReadHistories();
   RedrawAll();
   if (failed.empty()) return;
   std::string text = "以下成绩文件无法删除：";
-  for (int level : failed) text += "\n" + exeDir_ + ScoreFileName(level);
+  for (int level : failed) text += "\n" + dataDir_ + ScoreFileName(level);
   MessageBoxW(hwnd(), Widen(text).c_str(), Widen(kErrorCaption).c_str(), MB_OK | MB_ICONERROR);
 }
 
@@ -158,7 +158,7 @@ void MainFrame::ReportMissingDataFiles() {
 void MainFrame::OnSkin(int skin) {
   const std::optional<SkinChange> change = ChooseSkin(settings_, skin, exeDir_, SameFilePath);
   if (!change) return;
-  settingsOwed_ = !SaveSettings(exeDir_, change->settings);
+  settingsOwed_ = !SaveSettings(dataDir_, change->settings);
   ApplySettings(change->settings, change->captionChanged);
 }
 
@@ -167,7 +167,7 @@ void MainFrame::OnSkin(int skin) {
 void MainFrame::OnChooseBackground() {
   std::optional<ChosenBackground> chosen = ChooseBackground(hwnd(), settings_);
   if (!chosen) return;
-  if (!SaveSettings(exeDir_, chosen->settings)) {
+  if (!SaveSettings(dataDir_, chosen->settings)) {
     ReportBackgroundNotSaved(hwnd());
     return;
   }
@@ -182,8 +182,13 @@ void MainFrame::OnSettings() {
   if (!chosen) return;
   SettingsRecord settings = settings_;
   settings.colors = ColorBlockOf(*chosen);
-  settingsOwed_ = !SaveSettings(exeDir_, settings);
+  settingsOwed_ = !SaveSettings(dataDir_, settings);
   ApplySettings(settings, false);
+}
+
+void MainFrame::ReportLearnerFolder() {
+  const std::string text = "Kelp 所在的文件夹不能写入，你的设置和成绩将保存在：\n" + dataDir_;
+  MessageBoxW(hwnd(), Widen(text).c_str(), Widen(kWindowTitle).c_str(), MB_OK | MB_ICONINFORMATION);
 }
 
 // As the program ends, what could not be stored yet is tried once more; what still
@@ -191,12 +196,12 @@ void MainFrame::OnSettings() {
 // has no owner.
 void MainFrame::StoreOwedFiles(bool tellWhatIsLost) {
   std::string lost;
-  if (settingsOwed_) settingsOwed_ = !SaveSettings(exeDir_, settings_);
-  if (settingsOwed_) lost += "\n" + exeDir_ + kSettingsFileName + "（当前设置）";
+  if (settingsOwed_) settingsOwed_ = !SaveSettings(dataDir_, settings_);
+  if (settingsOwed_) lost += "\n" + dataDir_ + kSettingsFileName + "（当前设置）";
   for (int level = 0; level < kLevelCount; ++level) {
     const std::size_t count = owedScores_.Of(level).size();
-    if (!StoreOwedScores(exeDir_, owedScores_, level))
-      lost += "\n" + exeDir_ + ScoreFileName(level) + "（" + std::to_string(count) + " 个成绩）";
+    if (!StoreOwedScores(dataDir_, owedScores_, level))
+      lost += "\n" + dataDir_ + ScoreFileName(level) + "（" + std::to_string(count) + " 个成绩）";
   }
   if (!tellWhatIsLost || lost.empty()) return;
   const std::string text = "以下内容未能保存，Kelp 退出后将会丢失：" + lost;
@@ -219,7 +224,7 @@ void MainFrame::ApplySettings(const SettingsRecord& settings, bool captionChange
 
 // The score sheet draws what the files hold when it is shown.
 void MainFrame::ReadHistories() {
-  for (int level = 0; level < kLevelCount; ++level) histories_[level] = ReadScores(exeDir_, level);
+  for (int level = 0; level < kLevelCount; ++level) histories_[level] = ReadScores(dataDir_, level);
 }
 
 }  // namespace kelp

@@ -87,7 +87,7 @@ void MainFrame::FinishExercise() {
   const int level = exercise_.level();
   result_.Evaluate(exercise_.passage(), exercise_.typed(), level, exercise_.elapsedSeconds());
   owedScores_.Add(level, result_.score);
-  result_.scoreSaved = StoreOwedScores(exeDir_, owedScores_, level);
+  result_.scoreSaved = StoreOwedScores(dataDir_, owedScores_, level);
   exercise_.ShowResult();
 }
 

@@ -8,9 +8,11 @@
 #include "pages/author_page_view.h"
 #include "pages/keyboard_layout_view.h"
 #include "platform/dwm.h"
+#include "platform/learner_folder.h"
 #include "platform/seams.h"
 #include "platform/sound.h"
 #include "practice/exercise_view.h"
+#include "scores/score_history.h"
 #include "scores/score_sheet_view.h"
 #include "resource_ids.h"
 
@@ -31,11 +33,18 @@ constexpr UINT kCheckDataFiles = WM_APP + 1;
 // Undocumented: the theme engine draws the caption and the frame on these.
 constexpr UINT kThemeDrawsCaption = 0x00AE;
 constexpr UINT kThemeDrawsFrame = 0x00AF;
+constexpr UINT kLearnerFolderMessage = WM_APP + 2;
 
 // The strip's icons are drawn at 32 x 32 on every scaling; the window's icon at the system size.
 HICON LoadProgramIcon(int id, int size = 0) {
   return static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_ICON,
                                        size, size, LR_SHARED | (size ? 0 : LR_DEFAULTSIZE)));
+}
+
+std::vector<std::string> LearnerFileNames() {
+  std::vector<std::string> names{kSettingsFileName};
+  for (int level = 0; level < kLevelCount; ++level) names.push_back(ScoreFileName(level));
+  return names;
 }
 
 }  // namespace
@@ -59,6 +68,9 @@ MainFrame::MainFrame() {
   SendMessageW(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(appIcon_));
   std::srand(static_cast<unsigned>(std::time(nullptr)));
   exeDir_ = ExecutableDirectory();
+  const LearnerFolder learnerFolder = FindLearnerFolder(exeDir_, LearnerFileNames());
+  dataDir_ = learnerFolder.path;
+  if (learnerFolder.madeNow) PostMessageW(hwnd(), kLearnerFolderMessage, 0, 0);
   SetTimer(hwnd(), kTipTimer, kTipPeriodMs, nullptr);
   StartupStepDone("window created");
   LoadSettingsAndBackground();
@@ -143,7 +155,7 @@ void MainFrame::OnSystemChange() {
 
 void MainFrame::LoadSettingsAndBackground() {
   background_.Reset();
-  const LoadedSettings loaded = LoadSettings(exeDir_);
+  const LoadedSettings loaded = LoadSettings(dataDir_, exeDir_);
   settings_ = loaded.settings;
   settingsOwed_ = loaded.defaultsNotSaved;
   StartupStepDone("settings read");
@@ -214,6 +226,9 @@ LRESULT MainFrame::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SIZE:
       if (wParam == SIZE_RESTORED) OnWindowBack();
       break;
+    case kLearnerFolderMessage:
+      ReportLearnerFolder();
+      return 0;
     case WM_ENDSESSION:
       if (wParam) StoreOwedFiles(false);
       return 0;

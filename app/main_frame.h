@@ -111,6 +111,7 @@ class MainFrame : public FrameWindow {
   void ReadPageFiles();
   void OnWindowBack();
   void ReadHistories();
+  void ReportLearnerFolder();
   void StoreOwedFiles(bool tellWhatIsLost);
   void StartPassage();
   void ReportMissingText(int level);
@@ -124,6 +125,7 @@ class MainFrame : public FrameWindow {
   void OnDigitThree();
 
   std::string exeDir_;
+  std::string dataDir_;  // the learner's files: exeDir_, or a folder of theirs when it takes none
   OwedScores owedScores_;
   bool settingsOwed_ = false;  // settings_ are not in skd.kpd yet
   SettingsRecord settings_;

@@ -81,7 +81,7 @@ TEST_F(Settings, APathLineLongerThanAnyPathIsReadNoFurtherThanAPathReaches) {
   g_readFile = reinterpret_cast<decltype(&ReadFile)>(patch.original());
   ASSERT_TRUE(g_readFile);
   g_bytesAskedFor = 0;
-  const LoadedSettings loaded = LoadSettings(folder.path());
+  const LoadedSettings loaded = LoadSettings(folder.path(), folder.path());
   EXPECT_LE(g_bytesAskedFor, kSettingsReadLimit);
   EXPECT_TRUE(loaded.settings.skinIndex == 2 && loaded.settings.colors == stored.colors);
   EXPECT_EQ(loaded.settings.backgroundPath, "");

@@ -4,6 +4,7 @@
 #include "scores/score_store.h"
 #include "tests/frame_test.h"
 
+#include <cstdlib>
 #include <optional>
 
 namespace kelp::test {
@@ -83,6 +84,44 @@ TEST_F(StartUp, FolderTakingNoTemporaryFileKeepsScoresAndSettingsForLater) {
             std::string::npos)
       << watcher->seen()[0].text;
   EXPECT_EQ(ReadScores(folder.path(), 0).size(), 4u);
+}
+
+// Run by locked_folder.sh with the program's folder made immutable: the learner's
+// files go to Kelp\ in the local application data folder, where the old ones are
+// copied, and the learner is told once where that is; scores and settings are stored
+// there without a note. Pictures and texts still come from the program's folder.
+TEST_F(StartUp, LockedProgramFolderKeepsTheLearnersFilesInTheirOwnFolder) {
+  const char* locked = std::getenv("KELP_LOCKED_FOLDER");
+  if (!locked) GTEST_SKIP() << "run by tests/locked_folder.sh";
+  TheSeams().dataDirectory = locked;
+  const std::string own = folder.localAppData() + "Kelp\\";
+  const std::optional<std::string> settings = ReadWholeFile(locked + std::string("skd.kpd"));
+  ASSERT_TRUE(settings && ReadWholeFile(locked + std::string("Lev0Data.kpd")));
+  for (int run = 0; run < 2; ++run) {
+    MessageBoxWatcher watcher;
+    MainFrame& f = Open();
+    if (run == 0) {
+      ASSERT_EQ(watcher.seen().size(), 1u);
+      EXPECT_NE(watcher.seen()[0].text.find(own), std::string::npos) << watcher.seen()[0].text;
+      EXPECT_EQ(ReadWholeFile(own + "skd.kpd"), settings);
+      EXPECT_EQ(ReadScores(own, 0), ReadScores(locked, 0));
+    }
+    const COLORREF info =
+        PaletteOf(DecodeSettings(ReadWholeFile(own + "skd.kpd").value_or(""), {}).colors).infoText;
+    Command(ID_LEVEL1);
+    FinishSlide(f);
+    const std::string passage(f.exercise().passage());
+    Type(passage);
+    // The result line in the stored colours, no note under it.
+    const int y = kLevels[0].resultY;
+    EXPECT_GT(Count({30, y, 400, y + 12}, info), 20) << run;
+    EXPECT_EQ(Count({30, y + 15, 400, y + 27}, info), 0) << run;
+    EXPECT_EQ(ReadScores(own, 0).size(), ReadScores(locked, 0).size() + 1 + run);
+    Command(kSkins[run].command);
+    EXPECT_EQ(DecodeSettings(ReadWholeFile(own + "skd.kpd").value_or(""), {}).skinIndex, run);
+    frame.reset();
+    EXPECT_EQ(watcher.seen().size(), run == 0 ? 1u : 0u);  // told once, nothing lost
+  }
 }
 
 }  // namespace
