@@ -12,12 +12,14 @@
 #include "pages/author_page_view.h"
 #include "platform/dwm.h"
 #include "platform/files.h"
+#include "platform/learner_folder.h"
 #include "platform/same_path.h"
 #include "platform/seams.h"
 #include "platform/sound.h"
 #include "platform/work_area.h"
 #include "program_texts.h"
 #include "resource_ids.h"
+#include "scores/score_history.h"
 #include "scores/score_store.h"
 
 #include <imm.h>
@@ -32,7 +34,7 @@ constexpr UINT kTipPeriodMs = 4000;
 constexpr UINT kSlidePeriodMs = 30;
 // Posted at start-up: the files are looked for once the window shows.
 constexpr UINT kCheckDataFiles = WM_APP + 1;
-constexpr UINT kSettingsNotSavedMessage = WM_APP + 2;
+constexpr UINT kLearnerFolderMessage = WM_APP + 2;
 // Undocumented: the theme engine draws the caption and the frame on these, and the
 // menu bar on the two after.
 constexpr UINT kThemeDrawsCaption = 0x00AE;
@@ -42,7 +44,9 @@ constexpr UINT kThemeDrawsMenuItem = 0x0092;
 // A key message for a key that was already down: auto-repeat.
 constexpr LPARAM kKeyWasDown = 0x40000000;
 
-SessionWorld FilesBeside(const std::string& exeDir) {
+// The practice texts beside the program, the learner's files in `dataDir`. A score its
+// history does not take now is owed, and goes in with the next one of its level.
+SessionWorld FilesOf(const std::string& exeDir, const std::string& dataDir, OwedScores& owed) {
   SessionWorld world;
   world.now = ClockSeconds;
   world.random = NextRandom;
@@ -50,12 +54,24 @@ SessionWorld FilesBeside(const std::string& exeDir) {
     const std::string path = exeDir + kLevels[level].textFile;
     return FileExists(path) ? ReadFileRange(path, offset, count) : std::nullopt;
   };
-  world.storeScore = [exeDir](int level, float score) { return AppendScore(exeDir, level, score); };
-  world.readHistory = [exeDir](int level) { return ReadScores(exeDir, level); };
-  world.emptyHistories = [exeDir] { return DeleteAllScores(exeDir); };
-  world.storeSettings = [exeDir](const SettingsRecord& s) { return SaveSettings(exeDir, s); };
+  world.storeScore = [dataDir, &owed](int level, float score) {
+    owed.Add(level, score);
+    return StoreOwedScores(dataDir, owed, level);
+  };
+  world.readHistory = [dataDir](int level) { return ReadScores(dataDir, level); };
+  world.emptyHistories = [dataDir, &owed] {
+    owed.SettleAll();
+    return DeleteAllScores(dataDir);
+  };
+  world.storeSettings = [dataDir](const SettingsRecord& s) { return SaveSettings(dataDir, s); };
   world.samePath = SameFilePath;
   return world;
+}
+
+std::vector<std::string> LearnerFileNames() {
+  std::vector<std::string> names{kSettingsFileName};
+  for (int level = 0; level < kLevelCount; ++level) names.push_back(ScoreFileName(level));
+  return names;
 }
 
 Point ClientPoint(LPARAM point) {
@@ -78,6 +94,9 @@ MainFrame::MainFrame() : exeDir_(ExecutableDirectory()) {
   accelerators_ = LoadAcceleratorsW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_ACCELERATORS));
   SendMessageW(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(appIcon_));
   SendMessageW(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(appIcon_));
+  const LearnerFolder learnerFolder = FindLearnerFolder(exeDir_, LearnerFileNames());
+  dataDir_ = learnerFolder.path;
+  if (learnerFolder.madeNow) PostMessageW(hwnd(), kLearnerFolderMessage, 0, 0);
   SetTimer(hwnd(), kTipTimer, kTipPeriodMs, nullptr);
   StartupStepDone("window created");
   LoadSettingsAndBackground();
@@ -164,10 +183,9 @@ void MainFrame::TakeNoInputMethod() {
 }
 
 void MainFrame::LoadSettingsAndBackground() {
-  const LoadedSettings loaded = LoadSettings(exeDir_);
-  session_ = std::make_unique<Session>(FilesBeside(exeDir_), exeDir_, loaded.settings);
-  // Said once the window is up, from the message loop.
-  if (loaded.defaultsNotSaved) PostMessageW(hwnd(), kSettingsNotSavedMessage, 0, 0);
+  const LoadedSettings loaded = LoadSettings(dataDir_, exeDir_);
+  session_ = std::make_unique<Session>(FilesOf(exeDir_, dataDir_, owedScores_), exeDir_,
+                                       loaded.settings, loaded.defaultsNotSaved);
   StartupStepDone("settings read");
   background_ = LoadBackgroundPicture(loaded.settings.backgroundPath);
   captionBitmap_ = LoadCaptionBitmap(loaded.settings.skinIndex);
@@ -271,11 +289,15 @@ LRESULT MainFrame::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case kCheckDataFiles:
       ReportMissingDataFiles();
       return 0;
-    case kSettingsNotSavedMessage:
-      ShowNotice(hwnd(), Notice::kSettingsNotSaved, {}, exeDir_);
+    case kLearnerFolderMessage:
+      ShowNotice(hwnd(), Notice::kLearnerFolder, {}, dataDir_);
+      return 0;
+    case WM_ENDSESSION:
+      if (wParam) StoreOwedFiles(false);
       return 0;
     case WM_DESTROY:
       StopSounds();
+      StoreOwedFiles(true);
       SetMenu(hwnd(), nullptr);  // the menu is ours to destroy
       PostQuitMessage(0);
       return 0;
@@ -298,7 +320,7 @@ void MainFrame::Apply(const Reaction& r) {
   if (r.slideTimer == SlideTimer::kStart) SetTimer(hwnd(), kSlideTimer, kSlidePeriodMs, nullptr);
   if (r.slideTimer == SlideTimer::kStop) KillTimer(hwnd(), kSlideTimer);
   OpenDialog(r.dialog);
-  if (r.notice != Notice::kNone) ShowNotice(hwnd(), r.notice, r.levels, exeDir_);
+  if (r.notice != Notice::kNone) ShowNotice(hwnd(), r.notice, r.levels, dataDir_);
   ApplyWindowStep(r.window);
 }
 
@@ -370,6 +392,21 @@ void MainFrame::ApplyWindowStep(WindowStep step) {
 
 void MainFrame::RedrawAll() {
   RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+}
+
+// As the program ends, what could not be stored yet is tried once more; what still
+// cannot be is lost, and named when `tellWhatIsLost`.
+void MainFrame::StoreOwedFiles(bool tellWhatIsLost) {
+  std::string lost;
+  if (session_->settingsOwed() && SaveSettings(dataDir_, session_->settings()))
+    session_->SettingsStored();
+  if (session_->settingsOwed()) lost += "\n" + dataDir_ + kSettingsFileName + "（当前设置）";
+  for (int level = 0; level < kLevelCount; ++level) {
+    const std::size_t count = owedScores_.Of(level).size();
+    if (!StoreOwedScores(dataDir_, owedScores_, level))
+      lost += "\n" + dataDir_ + ScoreFileName(level) + "（" + std::to_string(count) + " 个成绩）";
+  }
+  if (tellWhatIsLost && !lost.empty()) ShowWhatIsLost(lost);
 }
 
 // A program started from inside its zip, or copied alone, finds none of its files:

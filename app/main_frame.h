@@ -4,6 +4,7 @@
 #include "appearance/skinned_menu.h"
 #include "platform/frame_window.h"
 #include "platform/gdi.h"
+#include "scores/owed_scores.h"
 
 #include <windows.h>
 
@@ -64,8 +65,11 @@ class MainFrame : public FrameWindow {
   void DrawCurrentTip();
   bool OnPowerGlyphPress(LPARAM screenPoint);
   void ReportMissingDataFiles();
+  void StoreOwedFiles(bool tellWhatIsLost);
 
   std::string exeDir_;
+  std::string dataDir_;  // the learner's files: exeDir_, or a folder of theirs when it takes none
+  OwedScores owedScores_;
   std::unique_ptr<Session> session_;
   Bitmap background_;
   Bitmap chosenBackground_;  // read by the background dialog, in use once stored

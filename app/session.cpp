@@ -90,8 +90,12 @@ const Session::CommandRow* Session::FindCommand(int id) {
   return nullptr;
 }
 
-Session::Session(SessionWorld world, std::string exeDir, const SettingsRecord& settings)
-    : world_(std::move(world)), exeDir_(std::move(exeDir)), settings_(settings) {}
+Session::Session(SessionWorld world, std::string exeDir, const SettingsRecord& settings,
+                 bool settingsOwed)
+    : world_(std::move(world)),
+      exeDir_(std::move(exeDir)),
+      settings_(settings),
+      settingsOwed_(settingsOwed) {}
 
 bool Session::HandlesCommand(int id) {
   return SkinOfCommand(id) || FindCommand(id);
@@ -186,15 +190,14 @@ Reaction Session::DeleteAllScores() {
 }
 
 // Choosing the skin in use changes nothing. A settings file that cannot be written
-// leaves the new look in use and says so.
+// leaves the new look in use, to be stored later.
 Reaction Session::ChooseSkin(int skin) {
   Reaction r;
   const std::optional<SkinChange> change =
       kelp::ChooseSkin(settings_, skin, exeDir_, world_.samePath);
   if (!change) return r;
-  const bool saved = world_.storeSettings(change->settings);
+  settingsOwed_ = !world_.storeSettings(change->settings);
   ApplySettings(r, change->settings, change->captionChanged);
-  if (!saved) r.notice = Notice::kSettingsNotSaved;
   return r;
 }
 
@@ -206,19 +209,20 @@ Reaction Session::OnBackgroundChosen(const SettingsRecord& settings) {
     r.notice = Notice::kBackgroundNotSaved;
     return r;
   }
+  settingsOwed_ = false;
   ApplySettings(r, settings, false);
   r.newBackground = true;
   return r;
 }
 
-// OK stores the colours even when nothing changed.
+// OK stores the colours even when nothing changed; a file that cannot be written
+// stores them later.
 Reaction Session::OnColorsChosen(const Palette& colors) {
   Reaction r;
   SettingsRecord settings = settings_;
   settings.colors = ColorBlockOf(colors);
-  const bool saved = world_.storeSettings(settings);
+  settingsOwed_ = !world_.storeSettings(settings);
   ApplySettings(r, settings, false);
-  if (!saved) r.notice = Notice::kSettingsNotSaved;
   return r;
 }
 

@@ -40,9 +40,9 @@ enum class Notice {
   kNone,
   kMissingText,
   kScoresNotEmptied,
-  kSettingsNotSaved,
   kBackgroundNotSaved,
   kMissingDataFiles,
+  kLearnerFolder,
 };
 enum class Dialog { kNone, kAbout, kSettings, kBackground };
 enum class WindowStep { kNone, kMinimize, kClose, kEndNow };
@@ -72,7 +72,9 @@ struct Reaction {
 
 class Session {
  public:
-  Session(SessionWorld world, std::string exeDir, const SettingsRecord& settings);
+  // `settingsOwed`: the settings in use are not in the file yet.
+  Session(SessionWorld world, std::string exeDir, const SettingsRecord& settings,
+          bool settingsOwed = false);
 
   // Menu, accelerator and tool-button commands; nothing for an id without one.
   std::optional<Reaction> OnCommand(int id);
@@ -104,6 +106,9 @@ class Session {
   std::string_view tipText() const;
   const SettingsRecord& settings() const { return settings_; }
   Palette palette() const { return PaletteOf(settings_.colors); }
+  // Settings that could not be stored stay in use; the next change or the end stores them.
+  bool settingsOwed() const { return settingsOwed_; }
+  void SettingsStored() { settingsOwed_ = false; }
   const std::array<std::vector<float>, kLevelCount>& histories() const { return histories_; }
   const std::array<int, kToolButtonCount>& toolOffsets() const { return toolButtons_.offsets(); }
   // The picture the shown page draws, beside the program; nullptr for none.
@@ -145,6 +150,7 @@ class Session {
   ToolButtons toolButtons_;
   std::array<std::vector<float>, kLevelCount> histories_;  // read when the score sheet shows
   bool asksForEnglish_ = false;
+  bool settingsOwed_ = false;
   bool windowsKeyAlone_ = false;
 };
 

@@ -3,6 +3,7 @@
 #include "platform/message_box.h"
 #include "platform/message_loop.h"
 #include "platform/seams.h"
+#include "platform/system_library.h"
 #include "program_texts.h"
 
 #include <windows.h>
@@ -18,6 +19,7 @@ constexpr char kNoFolder[] =
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+  kelp::SearchDllsInSystemFolderOnly();
   if (kelp::ExecutableDirectory().empty()) {
     kelp::ShowMessageBox(nullptr, kNoFolder, kelp::kErrorCaption, MB_OK | MB_ICONERROR);
     return 1;

@@ -55,7 +55,8 @@ SettingsRecord DecodeSettings(std::string_view fileBytes, const SettingsRecord& 
   }
   if (logical.size() >= kHeaderSize) {
     const std::string_view rest = std::string_view(logical).substr(kHeaderSize);
-    settings.backgroundPath = std::string(rest.substr(0, rest.find('\n')));
+    const std::string_view path = rest.substr(0, rest.find('\n'));
+    settings.backgroundPath = path.size() <= kLongestPathBytes ? std::string(path) : std::string();
   }
   return settings;
 }

@@ -4,20 +4,16 @@
 
 namespace kelp {
 
-namespace {
-constexpr char kSettingsFile[] = "skd.kpd";
-}  // namespace
-
-LoadedSettings LoadSettings(const std::string& exeDir) {
-  const SettingsRecord defaults = DefaultSettings(exeDir);
-  const FileRead stored = TryReadWholeFile(exeDir + kSettingsFile);
+LoadedSettings LoadSettings(const std::string& folder, const std::string& programFolder) {
+  const SettingsRecord defaults = DefaultSettings(programFolder);
+  const FileRead stored = TryReadFileStart(folder + kSettingsFileName, kSettingsReadLimit);
   if (stored.status == FileStatus::kRead) return {DecodeSettings(stored.bytes, defaults)};
-  if (stored.status == FileStatus::kMissing) return {defaults, !SaveSettings(exeDir, defaults)};
+  if (stored.status == FileStatus::kMissing) return {defaults, !SaveSettings(folder, defaults)};
   return {defaults};
 }
 
-bool SaveSettings(const std::string& exeDir, const SettingsRecord& settings) {
-  return WriteFileAtomically(exeDir + kSettingsFile, EncodeSettings(settings));
+bool SaveSettings(const std::string& folder, const SettingsRecord& settings) {
+  return WriteFileAtomically(folder + kSettingsFileName, EncodeSettings(settings));
 }
 
 }  // namespace kelp

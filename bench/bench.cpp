@@ -147,7 +147,7 @@ int main() {
                 {ID_SCORE_SHEET, "score sheet paint, 5 x 30 scores"}};
   for (int level = 0; level < 5; ++level)
     for (int i = 0; i < 30; ++i)
-      AppendScore(folder.path(), level, float((i * 37 + level * 11) % 101));
+      AppendScores(folder.path(), level, {float((i * 37 + level * 11) % 101)});
   for (const auto& page : kPages) {
     SendCommand(*frame, page.command);
     std::vector<double> paints;

@@ -1,5 +1,5 @@
 // Stores scores and settings with counted values, one after the other, until it is
-// killed: store_loop <folder\>. Step n appends the score n to history n mod 5 and
+// killed: store_loop <folder\>. Step n appends the score n / 4096 to history n mod 5 and
 // then writes skd.kpd with skin n mod 4, every colour n and the path C:\loop\<n>.
 // A restart first completes the highest step found in the folder when a kill came
 // between its score and its settings, then goes on after it.
@@ -23,7 +23,7 @@ constexpr int kHistories = 5;
 int LastStoredStep(const std::string& folder) {
   int last = 0;
   for (int level = 0; level < kHistories; ++level) {
-    for (float score : ReadScores(folder, level)) last = std::max(last, static_cast<int>(score));
+    for (float score : ReadScores(folder, level)) last = std::max(last, StepOfScore(score));
   }
   return last;
 }
@@ -44,8 +44,7 @@ int main(int argc, char** argv) {
       !SaveSettings(folder, SettingsOfStep(last)))
     ++failures;
   for (int step = last + 1, done = 0; steps < 0 || done < steps; ++step, ++done) {
-    // The score is exact in a float up to 2^24: far beyond any run.
-    if (!AppendScore(folder, step % kHistories, static_cast<float>(step))) ++failures;
+    if (!AppendScores(folder, step % kHistories, {ScoreOfStep(step)})) ++failures;
     if (!SaveSettings(folder, SettingsOfStep(step))) ++failures;
   }
   std::printf("store_loop: %d failed writes\n", failures);

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <utility>
 
@@ -42,27 +43,57 @@ bool IsAbsolute(const std::string& path) {
   return path.size() >= 2 && path[0] == '\\' && path[1] == '\\';
 }
 
-// Virus scanners, synced folders and the search indexer open a file for a
-// moment; these errors are what the other opener causes.
-constexpr int kTries = 5;
-constexpr DWORD kPauseMs = 60;
-// Longer than the worst replacement of another copy: three steps of kTries.
-constexpr DWORD kLockWaitMs = 2000;
+// Virus scanners, cloud-sync clients and the search indexer hold a file for half a
+// second or more; these errors are what the other opener causes.
+constexpr ULONGLONG kBusyWaitMs = 2000;
+constexpr DWORD kFirstPauseMs = 20;
+constexpr DWORD kLongestPauseMs = 250;
+// Longer than the worst replacement of another copy: a read and a write, each
+// waiting up to kBusyWaitMs.
+constexpr DWORD kLockWaitMs = 5000;
 
 bool IsBusy(DWORD error) {
   return error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION ||
          error == ERROR_ACCESS_DENIED;
 }
 
-// Runs `step` until it succeeds, fails for another reason or has had its tries;
-// GetLastError() then tells the last failure.
-template <typename Step>
-bool RetryWhileBusy(Step step) {
-  for (int attempt = 1;; ++attempt) {
+// Access to a file is denied while another program holds it or it is being deleted,
+// but also where waiting cannot help: a folder in its place, or nothing there at all
+// (a folder that takes no new file).
+bool MayBecomeFree(const std::wstring& path, DWORD error) {
+  if (error != ERROR_ACCESS_DENIED) return IsBusy(error);
+  const DWORD attributes = GetFileAttributesW(path.c_str());
+  if (attributes != INVALID_FILE_ATTRIBUTES) return !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+  const DWORD why = GetLastError();
+  return why != ERROR_FILE_NOT_FOUND && why != ERROR_PATH_NOT_FOUND;
+}
+
+// Runs `step` until it succeeds, fails for a reason `mayPass` rejects, or kBusyWaitMs
+// have passed since `start`; GetLastError() then tells the last failure.
+template <typename Step, typename MayPass>
+bool RetryWhileBusy(Step step, MayPass mayPass, ULONGLONG start = GetTickCount64()) {
+  for (DWORD pause = kFirstPauseMs;; pause = std::min(2 * pause, kLongestPauseMs)) {
     if (step()) return true;
-    if (attempt == kTries || !IsBusy(GetLastError())) return false;
-    Sleep(kPauseMs);
+    const DWORD error = GetLastError();
+    if (!mayPass(error) || GetTickCount64() - start >= kBusyWaitMs) {
+      SetLastError(error);
+      return false;
+    }
+    Sleep(pause);
   }
+}
+
+// Our own temporary file, marked read-only, hidden or system by whatever copied or
+// touched it: no protection of the learner's, but Windows refuses to rewrite such a
+// file, and a history renamed from it would refuse every later score.
+constexpr DWORD kRefusingAttributes =
+    FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+
+void ClearRefusingAttributes(const std::wstring& path) {
+  const DWORD attributes = GetFileAttributesW(path.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & kRefusingAttributes)) return;
+  const DWORD cleared = attributes & ~kRefusingAttributes;
+  SetFileAttributesW(path.c_str(), cleared ? cleared : FILE_ATTRIBUTE_NORMAL);
 }
 
 bool ReadExactly(HANDLE file, char* buffer, DWORD count) {
@@ -75,14 +106,18 @@ bool ReadExactly(HANDLE file, char* buffer, DWORD count) {
   return true;
 }
 
-FileRead ReadWhole(const std::string& path, long long limit, bool waitWhileBusy) {
+// A file larger than `limit` is kTooLarge, or with `cut` read up to the limit.
+FileRead ReadWhole(const std::string& path, long long limit, bool waitWhileBusy, bool cut) {
   HANDLE opened = INVALID_HANDLE_VALUE;
   const auto open = [&] {
     opened = OpenForReading(path);
     return opened != INVALID_HANDLE_VALUE;
   };
-  if (waitWhileBusy) RetryWhileBusy(open);
-  else open();
+  const std::wstring widePath = Widen(path);
+  if (waitWhileBusy)
+    RetryWhileBusy(open, [&](DWORD error) { return MayBecomeFree(widePath, error); });
+  else
+    open();
   FileHandle file(opened);
   if (!file.valid()) {
     const DWORD error = GetLastError();
@@ -91,8 +126,8 @@ FileRead ReadWhole(const std::string& path, long long limit, bool waitWhileBusy)
   }
   LARGE_INTEGER size{};
   if (!GetFileSizeEx(file.get(), &size)) return {FileStatus::kUnreadable, {}};
-  if (size.QuadPart > limit) return {FileStatus::kTooLarge, {}};
-  std::string bytes(static_cast<size_t>(size.QuadPart), '\0');
+  if (size.QuadPart > limit && !cut) return {FileStatus::kTooLarge, {}};
+  std::string bytes(static_cast<size_t>(std::min(size.QuadPart, limit)), '\0');
   if (!bytes.empty() && !ReadExactly(file.get(), bytes.data(), static_cast<DWORD>(bytes.size())))
     return {FileStatus::kUnreadable, {}};
   return {FileStatus::kRead, std::move(bytes)};
@@ -101,11 +136,15 @@ FileRead ReadWhole(const std::string& path, long long limit, bool waitWhileBusy)
 }  // namespace
 
 FileRead TryReadWholeFile(const std::string& path, long long limit) {
-  return ReadWhole(path, limit, false);
+  return ReadWhole(path, limit, false, false);
+}
+
+FileRead TryReadFileStart(const std::string& path, long long limit) {
+  return ReadWhole(path, limit, false, true);
 }
 
 FileRead ReadWholeFileToReplace(const std::string& path) {
-  return ReadWhole(path, kWholeFileLimit, true);
+  return ReadWhole(path, kWholeFileLimit, true, false);
 }
 
 std::optional<std::string> ReadWholeFile(const std::string& path) {
@@ -160,12 +199,17 @@ bool WriteFileAtomically(const std::string& path, const std::string& bytes) {
   const FileLock lock(path);
   if (lock.timedOut()) return false;
   const std::wstring temporary = Widen(TemporaryPathOf(path));
+  ClearRefusingAttributes(temporary);
   HANDLE created = INVALID_HANDLE_VALUE;
-  RetryWhileBusy([&] {
+  const auto create = [&] {
     created = CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                           FILE_ATTRIBUTE_NORMAL, nullptr);
     return created != INVALID_HANDLE_VALUE;
-  });
+  };
+  // Both steps wait within one kBusyWaitMs.
+  const ULONGLONG start = GetTickCount64();
+  const auto mayBecomeFree = [&](DWORD error) { return MayBecomeFree(temporary, error); };
+  RetryWhileBusy(create, mayBecomeFree, start);
   FileHandle file(created);
   if (!file.valid()) return false;
   DWORD written = 0;
@@ -174,11 +218,11 @@ bool WriteFileAtomically(const std::string& path, const std::string& bytes) {
       written == bytes.size() && FlushFileBuffers(file.get());
   file.Close();
   // A target held open by another program cannot be replaced until it lets go.
-  if (complete && RetryWhileBusy([&] {
-        return MoveFileExW(temporary.c_str(), target.c_str(),
-                           MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
-      }))
-    return true;
+  const auto rename = [&] {
+    return MoveFileExW(temporary.c_str(), target.c_str(),
+                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+  };
+  if (complete && RetryWhileBusy(rename, IsBusy, start)) return true;
   DeleteFileW(temporary.c_str());
   return false;
 }
@@ -187,9 +231,11 @@ std::string TemporaryPathOf(const std::string& path) {
   return path + ".tmp";
 }
 
+// The restored history takes no read-only mark from the temporary file.
 bool RestoreFromTemporary(const std::string& path) {
-  return MoveFileExW(Widen(TemporaryPathOf(path)).c_str(), Widen(path).c_str(),
-                     MOVEFILE_WRITE_THROUGH) != 0;
+  const std::wstring temporary = Widen(TemporaryPathOf(path));
+  ClearRefusingAttributes(temporary);
+  return MoveFileExW(temporary.c_str(), Widen(path).c_str(), MOVEFILE_WRITE_THROUGH) != 0;
 }
 
 // Object names take no backslash after the namespace and end at MAX_PATH, so the

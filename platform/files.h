@@ -25,6 +25,8 @@ constexpr long long kWholeFileLimit = 1 << 26;
 // The whole file, or why not. Only kMissing means there is nothing to keep: a
 // caller must not replace a file that it could not read.
 FileRead TryReadWholeFile(const std::string& path, long long limit = kWholeFileLimit);
+// The file's first `limit` bytes, or all of a shorter one; kTooLarge never occurs.
+FileRead TryReadFileStart(const std::string& path, long long limit);
 // TryReadWholeFile for a file about to be replaced: a moment's lock (a virus
 // scanner, a syncing or indexing service) is waited out as the replacement does.
 FileRead ReadWholeFileToReplace(const std::string& path);
@@ -54,13 +56,16 @@ class OpenedFile {
 
 // Replaces the file whole: a temporary file beside it, then a rename over it,
 // under the file's FileLock. A step that meets a sharing, lock or access error
-// is tried again for about 250 ms. False, with the old file and no temporary
-// file left, when the path is not absolute (a drive or UNC path), names a folder
-// or a read-only file (the learner's own protection), or when any step fails.
+// is tried again for about 2 s, unless waiting cannot help (a folder in the
+// temporary file's place, a folder that takes no new file). False, with the old
+// file and no temporary file left, when the path is not absolute (a drive or UNC
+// path), names a folder or a read-only file (the learner's own protection), or
+// when any step fails. A read-only, hidden or system temporary file is rewritten.
 bool WriteFileAtomically(const std::string& path, const std::string& bytes);
 // The temporary file WriteFileAtomically writes beside `path`.
 std::string TemporaryPathOf(const std::string& path);
-// Renames the temporary file of `path` to `path` when `path` does not exist.
+// Renames the temporary file of `path` to `path` when `path` does not exist; the
+// result is neither read-only, hidden nor system.
 bool RestoreFromTemporary(const std::string& path);
 
 // Serialises the changes of one file across every copy of the program: a named

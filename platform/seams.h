@@ -12,6 +12,8 @@ struct Seams {
   std::function<int()> nextRandom;      // 0..32767, like rand()
   std::string dataDirectory;            // overrides the executable's folder when set
   std::function<void(const void*, unsigned)> soundOutput;  // stands in for sndPlaySound
+  std::function<unsigned()> soundDevices;                  // stands in for waveOutGetNumDevs
+  std::string localAppData;              // stands in for the local application data folder when set
   std::function<int(int)> systemMetric;  // stands in for GetSystemMetrics
   std::function<void(const char*)> startupStep;  // told as each start-up step ends
 };

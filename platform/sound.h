@@ -4,8 +4,9 @@
 
 namespace kelp {
 
-// Loads the sound library and reads the given WAV files ahead of the first key.
-// Until then nothing of it is loaded: start-up and memory do not pay for sounds.
+// Loads the sound library, looks for an output device (again, each time) and reads
+// the given WAV files ahead of the first key. Until then nothing of it is loaded:
+// start-up and memory do not pay for sounds.
 void PrepareSounds(const std::string* gbkPaths, int count);
 
 // Plays a WAV file asynchronously; a new sound cuts off the one still playing.

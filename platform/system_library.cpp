@@ -12,4 +12,11 @@ HMODULE LoadSystemLibrary(const wchar_t* name) {
   return LoadLibraryW(path.c_str());
 }
 
+void SearchDllsInSystemFolderOnly() {
+  using SetSearchFolders = BOOL WINAPI(DWORD);
+  const auto setSearchFolders = LibraryFunction<SetSearchFolders>(GetModuleHandleW(L"kernel32.dll"),
+                                                                  "SetDefaultDllDirectories");
+  if (setSearchFolders) setSearchFolders(LOAD_LIBRARY_SEARCH_SYSTEM32);
+}
+
 }  // namespace kelp

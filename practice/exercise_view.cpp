@@ -14,7 +14,7 @@ constexpr RECT kTitleArea{kPageTitleX, kPageTitleY, kPageTitleX + 80, kPageTitle
 constexpr int kResultX = 30;
 constexpr int kNoteGap = 15;
 constexpr char kCursorMark[] = "_";
-constexpr char kScoreNotSaved[] = "注意：本次成绩未能保存。";
+constexpr char kScoreNotSaved[] = "注意：本次成绩暂未能保存，将在本级下次练习结束或退出时再保存。";
 
 bool Overlaps(const RECT& a, const RECT& b) {
   return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;

@@ -4,22 +4,25 @@
 
 namespace kelp {
 
-namespace {
-constexpr std::size_t kFullSize = kHistoryCapacity * kScoreRecordSize;
-}  // namespace
-
 std::string ScoreFileName(int level) {
   return "Lev" + std::to_string(level) + "Data.kpd";
 }
 
 std::string AppendedHistory(std::string_view old, float score) {
   std::string bytes(old.substr(0, old.size() - old.size() % kScoreRecordSize));
-  if (bytes.size() >= kFullSize) bytes.erase(0, kScoreRecordSize);
+  if (bytes.size() >= kFullHistorySize) bytes.erase(0, kScoreRecordSize);
   // Records past the 30th slot stay where they were; the new one takes the last slot.
   std::string record;
   AppendLeFloat(record, score);
-  const std::size_t slot = bytes.size() < kFullSize ? bytes.size() : kFullSize - kScoreRecordSize;
+  const std::size_t slot =
+      bytes.size() < kFullHistorySize ? bytes.size() : kFullHistorySize - kScoreRecordSize;
   bytes.insert(slot, record);
+  return bytes;
+}
+
+std::string AppendedHistory(std::string_view old, const std::vector<float>& scores) {
+  std::string bytes(old);
+  for (float score : scores) bytes = AppendedHistory(bytes, score);
   return bytes;
 }
 
@@ -31,8 +34,13 @@ std::vector<float> ParseHistory(std::string_view bytes) {
   return scores;
 }
 
+// NaN fails both comparisons.
 bool IsRecoverableHistory(std::string_view bytes) {
-  return bytes.size() % kScoreRecordSize == 0 && bytes.size() >= 2 * kScoreRecordSize;
+  if (bytes.empty() || bytes.size() > kFullHistorySize || bytes.size() % kScoreRecordSize != 0)
+    return false;
+  for (float score : ParseHistory(bytes))
+    if (!(score >= kLowestScore && score <= kHighestScore)) return false;
+  return true;
 }
 
 }  // namespace kelp

@@ -19,7 +19,7 @@ bool MayNeedRecovery(const std::string& path) {
 // back from the temporary file. The caller holds the history's FileLock.
 void RecoverHistory(const std::string& path) {
   if (!MayNeedRecovery(path) || TryReadWholeFile(path).status != FileStatus::kMissing) return;
-  const FileRead temporary = TryReadWholeFile(TemporaryPathOf(path));
+  const FileRead temporary = TryReadWholeFile(TemporaryPathOf(path), kFullHistorySize);
   if (temporary.status == FileStatus::kRead && IsRecoverableHistory(temporary.bytes))
     RestoreFromTemporary(path);
 }
@@ -28,19 +28,26 @@ void RecoverHistory(const std::string& path) {
 
 // Read, append and replace under one lock: another copy of the program storing
 // into the same history in between would otherwise lose a score.
-bool AppendScore(const std::string& exeDir, int level, float score) {
-  const std::string path = exeDir + ScoreFileName(level);
+bool AppendScores(const std::string& folder, int level, const std::vector<float>& scores) {
+  const std::string path = folder + ScoreFileName(level);
   const FileLock lock(path);
   if (lock.timedOut()) return false;
   RecoverHistory(path);
   const FileRead old = ReadWholeFileToReplace(path);
   // A history that exists but cannot be read is never overwritten.
   if (old.status != FileStatus::kRead && old.status != FileStatus::kMissing) return false;
-  return WriteFileAtomically(path, AppendedHistory(old.bytes, score));
+  return WriteFileAtomically(path, AppendedHistory(old.bytes, scores));
 }
 
-std::vector<float> ReadScores(const std::string& exeDir, int level) {
-  const std::string path = exeDir + ScoreFileName(level);
+bool StoreOwedScores(const std::string& folder, OwedScores& owed, int level) {
+  if (owed.Of(level).empty()) return true;
+  if (!AppendScores(folder, level, owed.Of(level))) return false;
+  owed.Settle(level);
+  return true;
+}
+
+std::vector<float> ReadScores(const std::string& folder, int level) {
+  const std::string path = folder + ScoreFileName(level);
   if (MayNeedRecovery(path)) {
     const FileLock lock(path);
     if (!lock.timedOut()) RecoverHistory(path);
@@ -49,10 +56,10 @@ std::vector<float> ReadScores(const std::string& exeDir, int level) {
   return bytes ? ParseHistory(*bytes) : std::vector<float>();
 }
 
-std::vector<int> DeleteAllScores(const std::string& exeDir) {
+std::vector<int> DeleteAllScores(const std::string& folder) {
   std::vector<int> failed;
   for (int level = 0; level < kLevelCount; ++level) {
-    if (!WriteFileAtomically(exeDir + ScoreFileName(level), "")) failed.push_back(level);
+    if (!WriteFileAtomically(folder + ScoreFileName(level), "")) failed.push_back(level);
   }
   return failed;
 }

@@ -33,7 +33,7 @@ std::optional<std::string> Read(const fs::path& path) {
 std::vector<float> ExpectedHistory(int level, int last) {
   std::vector<float> scores;
   for (int step = 1; step <= last; ++step)
-    if (step % kHistories == level) scores.push_back(static_cast<float>(step));
+    if (step % kHistories == level) scores.push_back(ScoreOfStep(step));
   const auto capacity = static_cast<std::size_t>(kHistoryCapacity);
   if (scores.size() > capacity) scores.erase(scores.begin(), scores.end() - capacity);
   return scores;
@@ -53,7 +53,7 @@ int main(int argc, char** argv) {
     if (bytes->size() % kScoreRecordSize != 0 || bytes->size() > kLargestWrite)
       faults.push_back(ScoreFileName(level) + " has " + std::to_string(bytes->size()) + " bytes");
     histories[level] = ParseHistory(*bytes);
-    for (float score : histories[level]) last = std::max(last, static_cast<int>(score));
+    for (float score : histories[level]) last = std::max(last, StepOfScore(score));
   }
   for (int level = 0; level < kHistories; ++level) {
     if (histories[level] != ExpectedHistory(level, last))

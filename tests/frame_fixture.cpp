@@ -43,12 +43,15 @@ DataFolder::DataFolder() {
   CreateDirectoryW(Widen(path_).c_str(), nullptr);
   for (const char* name : kDataFiles)
     CopyFileW(Widen(ExecutableDirectory() + name).c_str(), Widen(path_ + name).c_str(), FALSE);
+  CreateDirectoryW(Widen(localAppData()).c_str(), nullptr);
   TheSeams().dataDirectory = path_;
+  TheSeams().localAppData = localAppData();
 }
 
 // Read-only files and folders included.
 DataFolder::~DataFolder() {
   TheSeams().dataDirectory.clear();
+  TheSeams().localAppData.clear();
   std::error_code error;
   for (const auto& entry : std::filesystem::recursive_directory_iterator(Widen(path_), error))
     SetFileAttributesW(entry.path().c_str(), FILE_ATTRIBUTE_NORMAL);

@@ -22,13 +22,15 @@ inline constexpr const char* kLearnerFiles[] = {"skd.kpd",      "Lev0Data.kpd", 
                                                 "Lev2Data.kpd", "Lev3Data.kpd", "Lev4Data.kpd"};
 
 // A fresh folder with copies of the shipped data files; the program reads and
-// writes there while it exists.
+// writes there while it exists. Its AppData\ stands in for the local application
+// data folder.
 class DataFolder {
  public:
   DataFolder();
   DataFolder(const DataFolder&) = delete;
   ~DataFolder();
   const std::string& path() const { return path_; }
+  std::string localAppData() const { return path_ + "AppData\\"; }
   std::optional<std::string> Read(const std::string& name) const {
     return ReadWholeFile(path_ + name);
   }

@@ -12,7 +12,9 @@ namespace kelp::test {
 // Each test gets its own data folder; the window opens when the test asks.
 class FrameTest : public ::testing::Test {
  protected:
+  // Files still owed are named as the window goes: that box is answered too.
   void TearDown() override {
+    const MessageBoxWatcher closing;
     frame.reset();
     TheSeams() = Seams{};  // the data folder is going too
   }

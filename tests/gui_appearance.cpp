@@ -1,6 +1,7 @@
 // The look: skins, settings and their dialog, the background picture, the
 // owner-drawn menus, the Song face and the about box.
 #include "appearance/background.h"
+#include "appearance/settings_store.h"
 #include "pages/about_dialog.h"
 #include "platform/frame_window.h"
 #include "platform/gbk.h"
@@ -64,6 +65,31 @@ TEST_F(Settings, StartLeavesAFileItCannotReadAsItIs) {
   Open();
   CloseHandle(lock);
   EXPECT_EQ(folder.Read("skd.kpd"), mine);
+}
+
+unsigned long long g_bytesAskedFor = 0;
+decltype(&ReadFile) g_readFile = nullptr;
+
+BOOL WINAPI CountedReadFile(HANDLE file, LPVOID buffer, DWORD count, LPDWORD done,
+                            LPOVERLAPPED overlapped) {
+  g_bytesAskedFor += count;
+  return g_readFile(file, buffer, count, done, overlapped);
+}
+
+// A path line of 60 MB is no picture, and no more of it is read than a path can
+// take; the skin and the colours before it count.
+TEST_F(Settings, APathLineLongerThanAnyPathIsReadNoFurtherThanAPathReaches) {
+  const SettingsRecord stored{2, kSkins[1].defaultColors, "C:\\" + std::string(60 << 20, 'a')};
+  folder.Write("skd.kpd", EncodeSettings(stored));
+  const ImportPatch patch("kernel32.dll", "ReadFile", reinterpret_cast<void*>(&CountedReadFile));
+  g_readFile = reinterpret_cast<decltype(&ReadFile)>(patch.original());
+  ASSERT_TRUE(g_readFile);
+  g_bytesAskedFor = 0;
+  const LoadedSettings loaded = LoadSettings(folder.path(), folder.path());
+  EXPECT_LE(g_bytesAskedFor, kSettingsReadLimit);
+  EXPECT_TRUE(loaded.settings.skinIndex == 2 && loaded.settings.colors == stored.colors);
+  EXPECT_EQ(loaded.settings.backgroundPath, "");
+  EXPECT_FALSE(loaded.defaultsNotSaved);
 }
 
 // Stored colours holding the bytes of LF, CR and Ctrl+Z. One colour is picked (or the

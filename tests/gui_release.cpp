@@ -6,6 +6,7 @@
 #include "platform/files.h"
 #include "platform/gbk.h"
 #include "platform/seams.h"
+#include "platform/system_library.h"
 #include "scores/score_store.h"
 #include "tests/frame_fixture.h"
 
@@ -81,7 +82,7 @@ TEST(AtomicWrite, TwoCopiesStoringIntoOneFolderLoseNothing) {
     for (--waiting; waiting;) Sleep(0);  // both start together
     for (int step = 0; step < kScores * kLevelCount; ++step) {
       failures +=
-          !AppendScore(folder.path(), step % kLevelCount, tag * 100.0f + step / kLevelCount);
+          !AppendScores(folder.path(), step % kLevelCount, {tag * 100.0f + step / kLevelCount});
       failures += !SaveSettings(folder.path(), {tag, {}, std::to_string(step)});
     }
   };
@@ -128,6 +129,28 @@ TEST(ExecutableFolder, IsCutAtTheLastBackslashOfTheWidePathOrIsTheShortFormOrNot
                WriteFileAtomically("sub\\Lev3Data.kpd", "x"));
   EXPECT_FALSE(tree.Read("Lev3Data.kpd"));
   SetCurrentDirectoryW(Bin().c_str());  // the folder in use could not be removed
+}
+
+// Once the program has said so, a DLL named without its path comes from the system
+// folder only: the one beside the tests is not loaded, system ones still are. The
+// manifest lets Windows 10 and later take paths beyond 260 characters.
+TEST(Release, DllsByNameComeFromTheSystemFolderAndLongPathsAreDeclared) {
+  const HMODULE beside = LoadLibraryW(L"kelp_dll_probe.dll");
+  ASSERT_TRUE(beside) << "the probe DLL is not beside the tests";
+  FreeLibrary(beside);
+  SearchDllsInSystemFolderOnly();
+  const HMODULE after = LoadLibraryW(L"kelp_dll_probe.dll");
+  EXPECT_FALSE(after);
+  EXPECT_TRUE(LoadLibraryW(L"winmm.dll"));
+  if (after) FreeLibrary(after);
+  SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_DEFAULT_DIRS);  // for the tests after this one
+  const HRSRC found = FindResourceW(nullptr, MAKEINTRESOURCEW(1), RT_MANIFEST);
+  ASSERT_TRUE(found);
+  const std::string manifest(static_cast<const char*>(LockResource(LoadResource(nullptr, found))),
+                             SizeofResource(nullptr, found));
+  EXPECT_NE(manifest.find("<longPathAware xmlns=\"http://schemas.microsoft.com/SMI/2016/"
+                          "WindowsSettings\">true</longPathAware>"),
+            std::string::npos);
 }
 
 // A date or time set back during an exercise changes no measured time.

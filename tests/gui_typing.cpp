@@ -6,6 +6,7 @@
 #include "tests/frame_test.h"
 
 #include <algorithm>
+#include <optional>
 #include <thread>
 
 namespace kelp::test {
@@ -130,19 +131,99 @@ TEST_F(Typing, EachLevelShowsAPassageOfItsTextThenItsResultAndStoresTheScore) {
   }
 }
 
-// A history held open for a moment by another program still takes the score; a lost
-// history comes back from a temporary file of whole records, not from a cut first score.
-TEST_F(Typing, HeldOrInterruptedHistoriesLoseNoScore) {
-  folder.Write("Lev1Data.kpd.tmp", AppendedHistory(AppendedHistory("", 20.5f), 80.25f));
-  folder.Write("Lev2Data.kpd.tmp", AppendedHistory("", 30.0f));
-  EXPECT_EQ(ReadScores(folder.path(), 1), (std::vector<float>{20.5f, 80.25f}));
-  EXPECT_TRUE(ReadScores(folder.path(), 2).empty());
-  const HANDLE held = CreateFileW(Widen(folder.path() + "Lev1Data.kpd").c_str(), GENERIC_READ,
-                                  FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-  ASSERT_NE(held, INVALID_HANDLE_VALUE);
-  std::jthread holder([held] { Sleep(100), CloseHandle(held); });
-  EXPECT_TRUE(AppendScore(folder.path(), 1, 55.5f));
-  EXPECT_EQ(ReadScores(folder.path(), 1), (std::vector<float>{20.5f, 80.25f, 55.5f}));
+decltype(&CreateFileW) g_createFile = nullptr;
+
+// Windows refuses to rewrite a read-only, hidden or system file; Wine, run by root,
+// does not, so this stands in for it.
+HANDLE WINAPI CreateFileAsWindows(LPCWSTR name, DWORD access, DWORD share,
+                                  LPSECURITY_ATTRIBUTES security, DWORD disposition, DWORD flags,
+                                  HANDLE model) {
+  const DWORD marks = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+  const DWORD attributes = GetFileAttributesW(name);
+  if (disposition == CREATE_ALWAYS && attributes != INVALID_FILE_ATTRIBUTES && attributes & marks)
+    return SetLastError(ERROR_ACCESS_DENIED), INVALID_HANDLE_VALUE;
+  return g_createFile(name, access, share, security, disposition, flags, model);
+}
+
+// A history lost between the old file's removal and the rename comes back from its
+// temporary file only when that holds what the program writes, a first score
+// included, and without the read-only or hidden mark the temporary file had. Noise, a
+// history too long and a cut record are left alone, and the next score starts the
+// history afresh.
+TEST_F(Typing, InterruptedHistoriesComeBackOnlyAsTheProgramWroteThem) {
+  std::string noise(64, '\0');
+  for (std::size_t i = 0; i < noise.size(); ++i) noise[i] = static_cast<char>(i * 97 + 13);
+  const std::string one = AppendedHistory("", 30.0f);
+  std::string fifty;
+  for (int i = 0; i < 50; ++i) fifty += one;
+  const std::string two = AppendedHistory(one, 80.25f);
+  const ImportPatch patch("kernel32.dll", "CreateFileW",
+                          reinterpret_cast<void*>(&CreateFileAsWindows));
+  g_createFile = reinterpret_cast<decltype(&CreateFileW)>(patch.original());
+  ASSERT_TRUE(g_createFile);
+  constexpr DWORD kMarked = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN;
+  const struct {
+    std::string bytes;
+    DWORD attributes;
+    bool taken;
+  } temporaries[] = {{two, 0, true},    {one, 0, true},    {two, kMarked, true},
+                     {noise, 0, false}, {fifty, 0, false}, {one.substr(0, 3), kMarked, false}};
+  for (int level = 0; level < kLevelCount + 1; ++level) {
+    const auto& [bytes, attributes, taken] = temporaries[level];
+    const int store = level % kLevelCount;  // the sixth case goes after the first's
+    const std::string path = TemporaryPathOf(folder.path() + ScoreFileName(store));
+    if (level == kLevelCount) folder.Remove(ScoreFileName(store));
+    folder.Write(ScoreFileName(store) + ".tmp", bytes);
+    if (attributes) SetFileAttributesW(Widen(path).c_str(), attributes);
+    EXPECT_EQ(ReadScores(folder.path(), store), taken ? ParseHistory(bytes) : std::vector<float>())
+        << level;
+    const DWORD restored = GetFileAttributesW(Widen(folder.path() + ScoreFileName(store)).c_str());
+    EXPECT_TRUE(taken ? !(restored & kMarked) : restored == INVALID_FILE_ATTRIBUTES) << level;
+    EXPECT_TRUE(AppendScores(folder.path(), store, {55.5f})) << level;
+    EXPECT_EQ(folder.Read(ScoreFileName(store)), AppendedHistory(taken ? bytes : "", 55.5f))
+        << level;
+    EXPECT_FALSE(FileExists(path)) << level;
+  }
+}
+
+// A history held without delete sharing for a second is stored once it is let go; held
+// for six, the scores stay with the window, go with the next score of their level or,
+// for the other level, as the window closes. Nothing is said: nothing was lost.
+TEST_F(Typing, HistoriesHeldForSecondsLoseNoScore) {
+  auto hold = [&](int level, int milliseconds) {
+    const HANDLE held =
+        CreateFileW(Widen(folder.path() + ScoreFileName(level)).c_str(), GENERIC_READ,
+                    FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    EXPECT_NE(held, INVALID_HANDLE_VALUE);
+    return std::jthread([=] { Sleep(milliseconds), CloseHandle(held); });
+  };
+  for (int level : {0, 4}) folder.Write(ScoreFileName(level), AppendedHistory("", 20.5f));
+  {
+    const std::jthread holder = hold(0, 1000);
+    EXPECT_TRUE(AppendScores(folder.path(), 0, {40.0f}));
+  }
+  EXPECT_EQ(ReadScores(folder.path(), 0), (std::vector<float>{20.5f, 40.0f}));
+  const std::string passage = "+0.,+0.,+0.,+0.,+0.,+0.,+0.,+0.,+0.,+0.,";
+  folder.Write(kLevels[4].textFile, passage + std::string(4000, '1'));
+  std::optional<MessageBoxWatcher> watcher(std::in_place);
+  std::jthread holders[] = {hold(0, 6000), hold(4, 6000)};
+  StartLevel(ID_LEVEL1, kLevels[0].textFile, passage);
+  const int y = kLevels[0].resultY;
+  const COLORREF info = Colors().infoText;
+  for (int command : {ID_LEVEL1, ID_LEVEL5}) {
+    Command(command);
+    Type(passage);
+    EXPECT_GT(Count({30, y + 15, 400, y + 27}, info), 20) << command;
+  }
+  for (std::jthread& holder : holders) holder.join();
+  Command(ID_LEVEL1);
+  Type("\r" + passage);
+  EXPECT_EQ(Count({30, y + 15, 400, y + 27}, info), 0);
+  EXPECT_EQ(ReadScores(folder.path(), 0).size(), 4u);
+  EXPECT_EQ(ReadScores(folder.path(), 4).size(), 1u);
+  frame.reset();
+  EXPECT_EQ(ReadScores(folder.path(), 4).size(), 2u);
+  EXPECT_TRUE(watcher->seen().empty());
 }
 
 // The key of the next character is framed; other characters and the result page frame

@@ -66,6 +66,29 @@ TEST_F(OnWindows, NoInputMethodForeignCharactersChangeNothingAndMissingSoundsSta
   EXPECT_FALSE(folder.Read("Lev1Data.kpd"));
 }
 
+// Headphones plugged in later are found when a level is chosen; a sound file changed
+// meanwhile is read again, its old bytes given up only behind a stop, as they may be
+// playing.
+TEST_F(OnWindows, SoundsFindALaterDeviceAndStopBeforeTheirBytesGo) {
+  unsigned devices = 0;
+  std::vector<std::string> played;  // "" for a stop
+  TheSeams().soundDevices = [&] { return devices; };
+  TheSeams().soundOutput = [&](const void* wave, unsigned) {
+    played.push_back(wave ? static_cast<const char*>(wave) : "");
+  };
+  folder.Write("KP.WAV", "old");
+  StartLevel(ID_LEVEL2, "Level2.kpd", "aaaa");
+  Type("a");
+  EXPECT_TRUE(played.empty());
+  devices = 1;
+  Command(ID_LEVEL2);
+  Type("a");
+  folder.Write("KP.WAV", "new");
+  Command(ID_LEVEL2);
+  Type("a");
+  EXPECT_EQ(played, (std::vector<std::string>{"old", "", "new"}));
+}
+
 // A thicker border makes the size formula too large: the frame corrects it. Theme and
 // setting messages bring the caption back, and a click on the power glyph ends the program.
 TEST_F(OnWindows, FrameKeepsItsClientCaptionAndPowerGlyphWithAThickerBorder) {

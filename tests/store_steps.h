@@ -5,9 +5,19 @@
 #include <cstdint>
 #include <string>
 
-// What step n of the storing loop writes to skd.kpd; the host checker expects
-// exactly these records.
+// What step n of the storing loop writes to skd.kpd and to a history; the host
+// checker expects exactly these records.
 namespace kelp {
+
+// A score the evaluation could give (a recovered history holds no other), exact
+// in a float up to 100 * 4096 steps: far beyond any run.
+inline float ScoreOfStep(int step) {
+  return static_cast<float>(step) / 4096;
+}
+
+inline int StepOfScore(float score) {
+  return static_cast<int>(score * 4096);
+}
 
 inline SettingsRecord SettingsOfStep(int step) {
   SettingsRecord settings;

@@ -1,7 +1,9 @@
 #include "practice/scoring.h"
+#include "scores/owed_scores.h"
 #include "scores/score_history.h"
 
 #include <cstring>
+#include <limits>
 #include <gtest/gtest.h>
 
 namespace kelp {
@@ -68,16 +70,8 @@ TEST(ScoreHistory, AppendGrowsThenShiftsAtThirty) {
 
 TEST(ScoreHistory, DamagedLengthsLoseOnlyThePartialRecordAndOverlongTailsStay) {
   // A partial record at the end is dropped, so the new score lands where readers find it.
-  for (const char* tail : {"a", "ab", "abc"}) {
-    const std::string damaged = Floats({7.0f}) + tail;
-    EXPECT_EQ(AppendedHistory(damaged, 8.0f), Floats({7.0f, 8.0f})) << tail;
-    EXPECT_FALSE(IsRecoverableHistory(damaged)) << tail;
-  }
-  // A temporary file stands in for a lost history only as a whole replacement
-  // of one that held scores: a first score may have been cut short.
-  for (const std::string& first : {std::string(), std::string("ab"), Floats({7.0f})})
-    EXPECT_FALSE(IsRecoverableHistory(first)) << first.size();
-  EXPECT_TRUE(IsRecoverableHistory(Floats({7.0f, 8.0f})));
+  for (const char* tail : {"a", "ab", "abc"})
+    EXPECT_EQ(AppendedHistory(Floats({7.0f}) + tail, 8.0f), Floats({7.0f, 8.0f})) << tail;
   EXPECT_EQ(AppendedHistory("xy", 3.0f), Floats({3.0f}));
 
   // 32 records: slots 1..30 shift, the whole records beyond them are left alone.
@@ -88,6 +82,40 @@ TEST(ScoreHistory, DamagedLengthsLoseOnlyThePartialRecordAndOverlongTailsStay) {
   const std::vector<float> parsed = ParseHistory(Records(1, 2));
   ASSERT_EQ(parsed.size(), 2u);
   EXPECT_EQ(parsed[1], 2.37f);
+  // Scores kept for later go in one after the other, the oldest first.
+  EXPECT_EQ(AppendedHistory(Records(1, 29), {40.0f, 41.0f}), Records(2, 29) + Floats({40, 41}));
+}
+
+// A temporary file stands in for a lost history only as what the program writes:
+// 1 to 30 whole records, each a score the evaluation can give.
+TEST(ScoreHistory, OnlyWholeHistoriesOfPossibleScoresAreRecovered) {
+  for (const std::string& whole :
+       {Floats({0.0f}), Floats({100.0f}), Floats({-0.0f, 55.5f}), Records(1, 30)})
+    EXPECT_TRUE(IsRecoverableHistory(whole)) << whole.size();
+  std::string noise(64, '\0');
+  for (std::size_t i = 0; i < noise.size(); ++i) noise[i] = static_cast<char>(i * 97 + 13);
+  const float nan = std::numeric_limits<float>::quiet_NaN();
+  const float inf = std::numeric_limits<float>::infinity();
+  for (const std::string& foreign :
+       {std::string(), std::string("ab"), Floats({7.0f}) + "a", Records(1, 31), noise,
+        Floats({50.0f, nan}), Floats({inf}), Floats({-inf, 1.0f}), Floats({100.01f}),
+        Floats({-0.01f, 3.0f}), Floats({9e27f})})
+    EXPECT_FALSE(IsRecoverableHistory(foreign)) << foreign.size();
+}
+
+TEST(OwedScores, KeepTheLatestThirtyOfEachLevelUntilSettled) {
+  OwedScores owed;
+  EXPECT_TRUE(owed.empty());
+  std::vector<float> latest;
+  for (int i = 1; i <= 32; ++i) owed.Add(2, static_cast<float>(i)), latest.push_back(i);
+  owed.Add(4, 9.0f);
+  EXPECT_EQ(owed.Of(2), std::vector<float>(latest.begin() + 2, latest.end()));
+  EXPECT_EQ(owed.Of(4), std::vector<float>{9.0f});
+  owed.Settle(2);
+  EXPECT_TRUE(owed.Of(2).empty() && !owed.empty());
+  owed.Add(0, 1.0f);
+  owed.SettleAll();
+  EXPECT_TRUE(owed.empty());
 }
 
 }  // namespace

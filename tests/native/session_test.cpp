@@ -320,7 +320,8 @@ TEST_F(SessionTest, EveryCommandIsHandledAndOpensWhatItNames) {
 }
 
 // A skin is stored and shown, the one in use with its own picture changes nothing; colours
-// from the dialog are stored even unchanged; what cannot be stored stays in use and is told.
+// from the dialog are stored even unchanged and, when they cannot be, stay in use, owed; a
+// picture that cannot be stored is told and not taken.
 TEST_F(SessionTest, SkinsAndColoursAreStoredThenShownOrTold) {
   Make();
   Reaction r = Command(ID_SKIN_ROSE);
@@ -335,7 +336,8 @@ TEST_F(SessionTest, SkinsAndColoursAreStoredThenShownOrTold) {
   Palette colors = session->palette();
   colors.errorText = 0x123456;
   r = session->OnColorsChosen(colors);
-  EXPECT_EQ(r.notice, Notice::kSettingsNotSaved);
+  EXPECT_TRUE(session->settingsOwed());
+  EXPECT_EQ(r.notice, Notice::kNone);
   EXPECT_EQ(session->palette().errorText, 0x123456u);
   EXPECT_FALSE(r.newBackground);
   SettingsRecord picture = session->settings();
@@ -344,6 +346,7 @@ TEST_F(SessionTest, SkinsAndColoursAreStoredThenShownOrTold) {
   EXPECT_EQ(session->settings().backgroundPath, "C:\\Kelp\\bgmain2.kpd");
   files.settingsStore = true;
   EXPECT_TRUE(session->OnBackgroundChosen(picture).newBackground);
+  EXPECT_FALSE(session->settingsOwed());
   EXPECT_EQ(session->settings().backgroundPath, "D:\\mine.bmp");
   EXPECT_EQ(session->OnTipTick().drawTip, true);
   EXPECT_EQ(session->tipText(), kTipTexts[1]);

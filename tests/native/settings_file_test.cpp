@@ -54,6 +54,24 @@ TEST(SettingsFile, ShortFilesKeepDefaultsForWhatTheyLack) {
   EXPECT_EQ(DecodeSettings(EncodeSettings(noPath), defaults).backgroundPath, "");
 }
 
+// No Windows path is longer than 32767 characters, two bytes each at most: a longer
+// line is no picture, while the skin and the colours before it still count.
+TEST(SettingsFile, APathLineLongerThanAnyWindowsPathIsNoPath) {
+  SettingsRecord settings = Sample();
+  for (std::size_t bytes : {kLongestPathBytes, kLongestPathBytes + 1}) {
+    settings.backgroundPath = "C:\\" + std::string(bytes - 3, 'a');
+    const SettingsRecord read = DecodeSettings(EncodeSettings(settings) + "\r\nmore", {});
+    EXPECT_TRUE(read.skinIndex == 2 && read.colors == settings.colors) << bytes;
+    EXPECT_EQ(read.backgroundPath, bytes > kLongestPathBytes ? "" : settings.backgroundPath);
+  }
+  // What the store reads holds the longest path behind 36 line feeds, stored as CR LF.
+  settings = {0x0a0a0a0a, {}, std::string(kLongestPathBytes, '\xb0')};
+  settings.colors.fill(0x0a0a0a0a);
+  const std::string longest = EncodeSettings(settings) + "\r\n";
+  EXPECT_EQ(DecodeSettings(longest.substr(0, kSettingsReadLimit), {}).backgroundPath,
+            settings.backgroundPath);
+}
+
 TEST(SettingsFile, SkinOutsideTheFourIsTakenAsZero) {
   for (int skin : {4, -1, 1000, 3}) {
     SettingsRecord settings = Sample();
