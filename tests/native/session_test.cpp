@@ -83,6 +83,12 @@ TEST_F(SessionTest, PagesAreEnteredThroughTheSlideOrAtOnceAndLeftByEscape) {
   Make();
   Reaction r = Command(ID_LEVEL2);
   EXPECT_EQ(r.slideTimer, SlideTimer::kStart);
+  EXPECT_FALSE(session->OnChar(0x4E2D).drawTip);  // no English request while it slides
+  const Reaction tick = session->OnSlideTick();
+  ASSERT_EQ(tick.repaint.size(), 1u);
+  EXPECT_EQ(tick.repaint[0].left, 0);
+  EXPECT_EQ(tick.repaint[0].right, kClientWidth);
+  EXPECT_EQ(tick.repaint[0].bottom, kSlideBandHeight);
   EXPECT_TRUE(r.prepareSounds);
   EXPECT_EQ(session->exercise().phase(), Phase::Start);
   EXPECT_TRUE(files.textReads.empty());  // not while the strip slides
@@ -93,6 +99,12 @@ TEST_F(SessionTest, PagesAreEnteredThroughTheSlideOrAtOnceAndLeftByEscape) {
   ASSERT_EQ(files.textReads.size(), 1u);
   EXPECT_EQ(files.textReads[0], std::make_tuple(1, 4321L % kLevels[1].offsetModulus, 200));
 
+  for (int level = 0; level < kLevelCount; ++level) {
+    Command(ID_LEVEL1 + level);
+    EXPECT_EQ(session->page(), LevelPage(level));
+  }
+  EXPECT_FALSE(session->OnWindowActivatedOrRestored().invalidateAll);  // a level reads nothing
+  Command(ID_LEVEL4);
   r = Command(ID_LEVEL5);
   EXPECT_EQ(r.slideTimer, SlideTimer::kKeep);
   EXPECT_EQ(session->page(), LevelPage(4));
@@ -138,6 +150,7 @@ TEST_F(SessionTest, ScoreSheetReadsTheHistoriesWheneverItComesIntoView) {
   EXPECT_EQ(files.historyReads, 3 * kLevelCount);
   Command(ID_AUTHOR);
   EXPECT_FALSE(session->OnWindowActivatedOrRestored().invalidateAll);
+  EXPECT_FALSE(session->OnChar(0x4E2D).drawTip);  // no exercise here
   EXPECT_EQ(files.historyReads, 3 * kLevelCount);
   Command(ID_KEYBOARD_LAYOUT);
   EXPECT_STREQ(session->pagePictureFile(), "kb0.kpd");
@@ -172,6 +185,8 @@ TEST_F(SessionTest, TheLastKeyStoresTheScoreAndEnterStartsTheNext) {
     files.clock += 30;
     EXPECT_STREQ(Type("b").sound, kWrongKeySound);
     EXPECT_STREQ(Type("\b").sound, kRightKeySound);
+    EXPECT_EQ(Type("\x7f").sound, nullptr);  // Delete is no character of the passage
+    EXPECT_EQ(session->exercise().cursor(), 0);
     EXPECT_EQ(Type("\r").sound, nullptr);  // nothing while typing
     const Reaction last = Type(std::string(39, 'a'));
     EXPECT_TRUE(last.repaintAll);
@@ -298,6 +313,10 @@ TEST_F(SessionTest, ToolButtonsRunTheirCommandsAfterAPress) {
   EXPECT_EQ(session->OnLButtonUp({40, 10}).slideTimer, SlideTimer::kStart);
   EXPECT_EQ(session->page(), Page::Home);
   EXPECT_EQ(session->OnMouseMove(0, {300, 300}).framedButton, -1);
+  FinishSlide();
+  const Reaction hover = session->OnMouseMove(0, {ToolButtonRect(0).left + 5, 20});
+  EXPECT_EQ(hover.framedButton, 0);
+  EXPECT_STREQ(hover.sound, kSelectSound);
 }
 
 // Every command of the menu and the accelerators has its handler.
@@ -325,6 +344,7 @@ TEST_F(SessionTest, EveryCommandIsHandledAndOpensWhatItNames) {
 TEST_F(SessionTest, SkinsAndColoursAreStoredThenShownOrTold) {
   Make();
   Reaction r = Command(ID_SKIN_ROSE);
+  EXPECT_TRUE(r.repaintAll);
   ASSERT_EQ(files.settingsStored.size(), 1u);
   EXPECT_EQ(session->settings().skinIndex, 2);
   EXPECT_TRUE(r.newSkin);
@@ -346,6 +366,7 @@ TEST_F(SessionTest, SkinsAndColoursAreStoredThenShownOrTold) {
   EXPECT_EQ(session->settings().backgroundPath, "C:\\Kelp\\bgmain2.kpd");
   files.settingsStore = true;
   EXPECT_TRUE(session->OnBackgroundChosen(picture).newBackground);
+  EXPECT_TRUE(session->OnBackgroundChosen(picture).newBackground);  // the same path, read anew
   EXPECT_FALSE(session->settingsOwed());
   EXPECT_EQ(session->settings().backgroundPath, "D:\\mine.bmp");
   EXPECT_EQ(session->OnTipTick().drawTip, true);
@@ -374,6 +395,7 @@ TEST_F(SessionTest, TheWindowsKeyMinimisesOnlyWhenReleasedAlone) {
   Make();
   session->OnKeyDown(kWin);
   EXPECT_EQ(session->OnKeyUp(kWin).window, WindowStep::kMinimize);
+  EXPECT_EQ(session->OnKeyUp(kWin).window, WindowStep::kNone);  // one release, one minimise
   session->OnKeyDown(kRightWin);
   EXPECT_EQ(session->OnKeyUp(kRightWin).window, WindowStep::kMinimize);
   session->OnKeyDown(kWin);
