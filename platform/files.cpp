@@ -12,25 +12,6 @@ namespace kelp {
 
 namespace {
 
-class FileHandle {
- public:
-  explicit FileHandle(HANDLE handle) : handle_(handle) {}
-  ~FileHandle() {
-    if (valid()) CloseHandle(handle_);
-  }
-  FileHandle(const FileHandle&) = delete;
-  FileHandle& operator=(const FileHandle&) = delete;
-  bool valid() const { return handle_ != INVALID_HANDLE_VALUE; }
-  HANDLE get() const { return handle_; }
-  void Close() {
-    if (valid()) CloseHandle(handle_);
-    handle_ = INVALID_HANDLE_VALUE;
-  }
-
- private:
-  HANDLE handle_;
-};
-
 HANDLE OpenForReading(const std::string& path) {
   return CreateFileW(Widen(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                      OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -118,8 +99,8 @@ FileRead ReadWhole(const std::string& path, long long limit, bool waitWhileBusy,
     RetryWhileBusy(open, [&](DWORD error) { return MayBecomeFree(widePath, error); });
   else
     open();
-  FileHandle file(opened);
-  if (!file.valid()) {
+  KernelHandle file(opened);
+  if (!file) {
     const DWORD error = GetLastError();
     const bool missing = error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
     return {missing ? FileStatus::kMissing : FileStatus::kUnreadable, {}};
@@ -155,28 +136,24 @@ std::optional<std::string> ReadWholeFile(const std::string& path) {
 
 OpenedFile::OpenedFile(const std::string& path) : handle_(OpenForReading(path)) {
   LARGE_INTEGER size{};
-  if (handle_ != INVALID_HANDLE_VALUE && GetFileSizeEx(handle_, &size)) {
+  if (handle_ && GetFileSizeEx(handle_.get(), &size)) {
     open_ = true;
     size_ = static_cast<unsigned long long>(size.QuadPart);
   }
-}
-
-OpenedFile::~OpenedFile() {
-  if (handle_ != INVALID_HANDLE_VALUE) CloseHandle(handle_);
 }
 
 bool OpenedFile::ReadAt(unsigned long long offset, char* buffer, std::size_t count) const {
   if (!open_ || offset > size_ || count > size_ - offset) return false;
   LARGE_INTEGER position{};
   position.QuadPart = static_cast<LONGLONG>(offset);
-  return SetFilePointerEx(handle_, position, nullptr, FILE_BEGIN) &&
-         ReadExactly(handle_, buffer, static_cast<DWORD>(count));
+  return SetFilePointerEx(handle_.get(), position, nullptr, FILE_BEGIN) &&
+         ReadExactly(handle_.get(), buffer, static_cast<DWORD>(count));
 }
 
 std::optional<std::string> ReadFileRange(const std::string& path, long offset, int count) {
   if (offset < 0 || count < 0) return std::nullopt;
-  FileHandle file(OpenForReading(path));
-  if (!file.valid()) return std::nullopt;
+  KernelHandle file(OpenForReading(path));
+  if (!file) return std::nullopt;
   LARGE_INTEGER position{};
   position.QuadPart = offset;
   if (!SetFilePointerEx(file.get(), position, nullptr, FILE_BEGIN)) return std::nullopt;
@@ -210,8 +187,8 @@ bool WriteFileAtomically(const std::string& path, const std::string& bytes) {
   const ULONGLONG start = GetTickCount64();
   const auto mayBecomeFree = [&](DWORD error) { return MayBecomeFree(temporary, error); };
   RetryWhileBusy(create, mayBecomeFree, start);
-  FileHandle file(created);
-  if (!file.valid()) return false;
+  KernelHandle file(created);
+  if (!file) return false;
   DWORD written = 0;
   const bool complete =
       WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
@@ -238,9 +215,11 @@ bool RestoreFromTemporary(const std::string& path) {
   return MoveFileExW(temporary.c_str(), Widen(path).c_str(), MOVEFILE_WRITE_THROUGH) != 0;
 }
 
+namespace {
+
 // Object names take no backslash after the namespace and end at MAX_PATH, so the
 // mutex is named by a hash of the case-folded path, as the file system compares it.
-FileLock::FileLock(const std::string& path) {
+std::wstring LockName(const std::string& path) {
   std::wstring folded = Widen(path);
   CharUpperBuffW(folded.data(), static_cast<DWORD>(folded.size()));
   std::uint64_t hash = 14695981039346656037ull;  // FNV-1a
@@ -250,9 +229,15 @@ FileLock::FileLock(const std::string& path) {
   }
   std::wstring name = L"Local\\Kelp.file.";
   for (int shift = 60; shift >= 0; shift -= 4) name += L"0123456789abcdef"[(hash >> shift) & 15];
-  mutex_ = CreateMutexW(nullptr, FALSE, name.c_str());
+  return name;
+}
+
+}  // namespace
+
+FileLock::FileLock(const std::string& path)
+    : mutex_(CreateMutexW(nullptr, FALSE, LockName(path).c_str())) {
   if (!mutex_) return;
-  const DWORD waited = WaitForSingleObject(mutex_, kLockWaitMs);
+  const DWORD waited = WaitForSingleObject(mutex_.get(), kLockWaitMs);
   // Abandoned: a copy ended while it held the lock; its temporary file is
   // rewritten or judged like any other.
   owned_ = waited == WAIT_OBJECT_0 || waited == WAIT_ABANDONED;
@@ -260,8 +245,15 @@ FileLock::FileLock(const std::string& path) {
 }
 
 FileLock::~FileLock() {
-  if (owned_) ReleaseMutex(mutex_);
-  if (mutex_) CloseHandle(mutex_);
+  if (owned_) ReleaseMutex(mutex_.get());
+}
+
+KernelHandle::KernelHandle(void* handle)
+    : handle_(handle == INVALID_HANDLE_VALUE ? nullptr : handle) {}
+
+void KernelHandle::Close() {
+  if (handle_) CloseHandle(handle_);
+  handle_ = nullptr;
 }
 
 bool FileExists(const std::string& path) {

@@ -34,12 +34,28 @@ FileRead ReadWholeFileToReplace(const std::string& path);
 std::optional<std::string> ReadWholeFile(const std::string& path);
 // Exactly `count` bytes from `offset`, or nothing when the file is missing or short.
 std::optional<std::string> ReadFileRange(const std::string& path, long offset, int count);
+// Owns one kernel handle, a file's or a mutex's, and closes it. Empty for either
+// kind of failure a call returns (no handle, the invalid handle value).
+class KernelHandle {
+ public:
+  KernelHandle() = default;
+  explicit KernelHandle(void* handle);
+  ~KernelHandle() { Close(); }
+  KernelHandle(const KernelHandle&) = delete;
+  KernelHandle& operator=(const KernelHandle&) = delete;
+  void* get() const { return handle_; }
+  explicit operator bool() const { return handle_ != nullptr; }
+  void Close();
+
+ private:
+  void* handle_ = nullptr;
+};
+
 // A file held open for reading while it lives: every read comes from the file
 // that was opened, whatever happens to its path meanwhile.
 class OpenedFile {
  public:
   explicit OpenedFile(const std::string& path);
-  ~OpenedFile();
   OpenedFile(const OpenedFile&) = delete;
   OpenedFile& operator=(const OpenedFile&) = delete;
 
@@ -49,7 +65,7 @@ class OpenedFile {
   bool ReadAt(unsigned long long offset, char* buffer, std::size_t count) const;
 
  private:
-  void* handle_;
+  KernelHandle handle_;
   bool open_ = false;
   unsigned long long size_ = 0;
 };
@@ -82,7 +98,7 @@ class FileLock {
   bool timedOut() const { return timedOut_; }
 
  private:
-  void* mutex_ = nullptr;
+  KernelHandle mutex_;
   bool owned_ = false;
   bool timedOut_ = false;
 };

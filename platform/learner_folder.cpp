@@ -21,12 +21,10 @@ bool TakesNewFile(const std::string& folder) {
   const std::string name = folder + "kelp-probe-" + std::to_string(GetCurrentProcessId()) + "-" +
                            std::to_string(GetTickCount64()) + "-" + std::to_string(++count) +
                            ".tmp";
-  const HANDLE probe =
+  const KernelHandle probe(
       CreateFileW(Widen(name).c_str(), GENERIC_WRITE | DELETE, 0, nullptr, CREATE_NEW,
-                  FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
-  if (probe == INVALID_HANDLE_VALUE) return false;
-  CloseHandle(probe);
-  return true;
+                  FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr));
+  return static_cast<bool>(probe);
 }
 
 }  // namespace
