@@ -18,6 +18,10 @@ if [ -z "${DISPLAY:-}" ]; then
 fi
 
 "$WINESERVER" -p </dev/null >/dev/null 2>&1
+# The first Wine process starts the prefix's services, which keep its standard handles:
+# one with none of its own goes first, or they would hold the pipe of whatever runs next
+# and ctest would wait on it for good.
+"$WINE" cmd.exe /c exit </dev/null >/dev/null 2>&1
 "$WINE" "$KELP_BUILD/bin/wine_idle.exe" </dev/null >/dev/null 2>&1 &
 idle_pid=$!
 
