@@ -87,6 +87,7 @@ TEST_F(SessionTest, PagesAreEnteredThroughTheSlideOrAtOnceAndLeftByEscape) {
   const Reaction tick = session->OnSlideTick();
   ASSERT_EQ(tick.repaint.size(), 1u);
   EXPECT_EQ(tick.repaint[0].left, 0);
+  EXPECT_EQ(tick.repaint[0].top, 0);
   EXPECT_EQ(tick.repaint[0].right, kClientWidth);
   EXPECT_EQ(tick.repaint[0].bottom, kSlideBandHeight);
   EXPECT_TRUE(r.prepareSounds);
@@ -97,6 +98,7 @@ TEST_F(SessionTest, PagesAreEnteredThroughTheSlideOrAtOnceAndLeftByEscape) {
   EXPECT_TRUE(r.repaintAll);
   EXPECT_EQ(session->exercise().phase(), Phase::Ready);
   ASSERT_EQ(files.textReads.size(), 1u);
+  EXPECT_EQ(files.historyReads, 0);  // a level page reads no history
   EXPECT_EQ(files.textReads[0], std::make_tuple(1, 4321L % kLevels[1].offsetModulus, 200));
 
   for (int level = 0; level < kLevelCount; ++level) {
