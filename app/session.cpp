@@ -142,8 +142,7 @@ Reaction Session::OpenPage(Page target) {
 // The page becomes visible: it reads what it shows now, never in a paint.
 void Session::ShowPage(Reaction& r) {
   const PageRow row = RowOf(page_);
-  if (row.histories)
-    for (int level = 0; level < kLevelCount; ++level) histories_[level] = world_.readHistory(level);
+  if (row.histories) ReadHistories();
   r.pagePicture = true;
   if (LevelOfPage(page_) >= 0 && exercise_.phase() == Phase::Start) StartPassage(r);
 }
@@ -170,6 +169,11 @@ void Session::StartPassage(Reaction& r) {
   r.levels = {level};
 }
 
+// The score sheet draws what the files hold when it is shown.
+void Session::ReadHistories() {
+  for (int level = 0; level < kLevelCount; ++level) histories_[level] = world_.readHistory(level);
+}
+
 Reaction Session::ReturnToHomePage() {
   Reaction r;
   if (StripShown()) return r;
@@ -183,7 +187,7 @@ Reaction Session::ReturnToHomePage() {
 Reaction Session::DeleteAllScores() {
   Reaction r;
   r.levels = world_.emptyHistories();
-  for (int level = 0; level < kLevelCount; ++level) histories_[level] = world_.readHistory(level);
+  ReadHistories();
   r.repaintAll = true;
   if (!r.levels.empty()) r.notice = Notice::kScoresNotEmptied;
   return r;

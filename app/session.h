@@ -121,6 +121,7 @@ class Session {
   Reaction DeleteAllScores();
   Reaction ChooseSkin(int skin);
   void ShowPage(Reaction& r);
+  void ReadHistories();
   void StartSlide(Reaction& r, bool away);
   void StartPassage(Reaction& r);
   void TypeKey(Reaction& r, char c);

@@ -1,12 +1,5 @@
-# Cross-build for 32-bit Windows with the posix-threads MinGW-w64 toolchain.
-set(CMAKE_SYSTEM_NAME Windows)
-set(CMAKE_SYSTEM_PROCESSOR i686)
-set(CMAKE_C_COMPILER i686-w64-mingw32-gcc-posix)
-set(CMAKE_CXX_COMPILER i686-w64-mingw32-g++-posix)
-set(CMAKE_RC_COMPILER i686-w64-mingw32-windres)
-set(CMAKE_FIND_ROOT_PATH /usr/i686-w64-mingw32)
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-# Its own Wine prefix, made with the 32-bit loader (wine-env.sh).
+# Cross-build for 32-bit Windows, run in its own Wine prefix made with the 32-bit loader
+# (wine-env.sh).
+set(KELP_MINGW_CPU i686)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-w64-common.cmake)
 set(CMAKE_CROSSCOMPILING_EMULATOR env KELP_WINEARCH=win32 ${CMAKE_CURRENT_LIST_DIR}/wine-run.sh)
