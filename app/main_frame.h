@@ -38,7 +38,6 @@ class MainFrame : public FrameWindow {
   ~MainFrame() override;
 
   HACCEL accelerators() const { return accelerators_; }
-  const Session& session() const { return *session_; }
 
  private:
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;

@@ -1,5 +1,6 @@
 // Prints timing figures of the real window under the current display.
 #include "app/main_frame.h"
+#include "app/page_state.h"
 #include "platform/seams.h"
 #include "resource_ids.h"
 #include "scores/score_store.h"
@@ -52,15 +53,16 @@ DWORD GdiObjectsOfProcess() {
 
 // Keystroke to finished repaint over whole exercises of one level, and GDI
 // handles after many keys. Every seventh key is wrong.
-void TypingFigures(MainFrame& frame, int level) {
+void TypingFigures(MainFrame& frame, const DataFolder& folder, int level) {
   SendCommand(frame, ID_LEVEL1 + level);
   FinishSlide(frame);
-  const int length = frame.session().exercise().length();
+  const std::string passage = PassageOf(folder.path(), level);  // every passage is the first
+  const int length = static_cast<int>(passage.size());
   const int exercises = 2000 / length;
   std::vector<double> all, first50, last50;
   for (int exercise = 0; exercise < exercises; ++exercise) {
     for (int k = 0; k < length; ++k) {
-      const char key = k % 7 == 0 ? '#' : frame.session().exercise().passageAt(k);
+      const char key = k % 7 == 0 ? '#' : passage[k];
       const double ms = TimeIt([&] { TypeKey(frame, key); });
       all.push_back(ms);
       if (k < length / 4) first50.push_back(ms);
@@ -79,11 +81,11 @@ void TypingFigures(MainFrame& frame, int level) {
 
   const DWORD gdiBefore = GdiObjectsOfProcess();
   const int wrappersBefore = LiveGdiHandles();
+  int typed = 0;  // the cells typed; the result shows when all are
   for (int k = 0; k < 10000; ++k) {
-    const int typed = frame.session().exercise().cursor() + 1;
-    TypeKey(frame, frame.session().exercise().phase() == Phase::Result ? '\r'
-                   : k % 11 == 0                                       ? '\b'
-                                 : frame.session().exercise().passageAt(typed));
+    const char key = typed == length ? '\r' : k % 11 == 0 ? '\b' : passage[typed];
+    TypeKey(frame, key);
+    typed = key == '\r' ? 0 : key == '\b' ? std::max(typed - 1, 0) : typed + 1;
   }
   // Wine reports no GDI count (0); the wrappers' own count of live handles then tells.
   std::printf("%-34s system %lu -> %lu, held by wrappers %d -> %d\n",
@@ -91,10 +93,29 @@ void TypingFigures(MainFrame& frame, int level) {
               LiveGdiHandles());
 }
 
+// The ticks a slide away takes, from the model the window runs.
+int SlideAwayTicks() {
+  ToolStripSlide slide;
+  slide.SlideAway();
+  int ticks = 1;
+  while (!slide.Tick()) ++ticks;
+  return ticks;
+}
+
+// Runs the message loop until the slide timer has fired `ticks` times.
+void PumpSlideTicks(int ticks) {
+  MSG msg;
+  while (ticks > 0 && GetMessageW(&msg, nullptr, 0, 0)) {
+    ticks -= msg.message == WM_TIMER && msg.wParam == kSlideTimer;
+    DispatchMessageW(&msg);
+  }
+}
+
 }  // namespace
 
 int main() {
   DataFolder folder;  // copying the data files is not part of start-up
+  TheSeams().nextRandom = [] { return 0; };
   const LONGLONG entry = Ticks();
   std::vector<std::pair<const char*, LONGLONG>> steps;
   TheSeams().startupStep = [&](const char* step) { steps.emplace_back(step, Ticks()); };
@@ -109,7 +130,7 @@ int main() {
   std::vector<double> slideFrames;
   for (int round = 0; round < 20; ++round) {
     SendCommand(*frame, ID_LEVEL2);
-    while (frame->session().slide().state() == StripState::SlidingAway)
+    for (int tick = 0; tick < SlideAwayTicks(); ++tick)
       slideFrames.push_back(TimeIt([&] { SendMessageW(frame->hwnd(), WM_TIMER, kSlideTimer, 0); }));
     SendCommand(*frame, ID_HOME);
     FinishSlide(*frame);
@@ -120,7 +141,7 @@ int main() {
   for (int round = 0; round < 5; ++round) {
     slideAway.push_back(TimeIt([&] {
       SendCommand(*frame, ID_LEVEL3);
-      while (frame->session().slide().state() == StripState::SlidingAway) PumpFor(*frame, 1);
+      PumpSlideTicks(SlideAwayTicks());
     }));
     SendCommand(*frame, ID_HOME);
     FinishSlide(*frame);
@@ -158,7 +179,7 @@ int main() {
     PrintSpread(page.name, paints);
   }
 
-  TypingFigures(*frame, 0);
-  TypingFigures(*frame, 2);
+  TypingFigures(*frame, folder, 0);
+  TypingFigures(*frame, folder, 2);
   return 0;
 }

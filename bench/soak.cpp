@@ -5,6 +5,7 @@
 #include "app/main_frame.h"
 #include "appearance/skin_table.h"
 #include "platform/gdi.h"
+#include "platform/seams.h"
 #include "resource_ids.h"
 #include "tests/frame_fixture.h"
 
@@ -88,16 +89,15 @@ void PressEscape(MainFrame& frame) {
 }
 
 // One whole exercise of `level`, every seventh key wrong and one Backspace; the keys it took.
-long TypeExercise(MainFrame& frame, int level) {
+long TypeExercise(MainFrame& frame, const DataFolder& folder, int level) {
   SendCommand(frame, ID_LEVEL1 + level);
   FinishSlide(frame);
+  const std::string passage = PassageOf(folder.path(), level);  // every passage is the first
   long keys = 0;
-  const Exercise& exercise = frame.session().exercise();
-  while (exercise.passageShown()) {
-    const int next = exercise.cursor() + 1;
-    TypeChar(frame, next % 7 == 6 ? '~' : exercise.passageAt(next));
+  for (int next = 0; next < std::ssize(passage); ++next) {
+    TypeChar(frame, next % 7 == 6 ? '~' : passage[next]);
     ++keys;
-    if (next == 10) TypeChar(frame, '\b'), TypeChar(frame, exercise.passageAt(next)), keys += 2;
+    if (next == 10) TypeChar(frame, '\b'), TypeChar(frame, passage[next]), keys += 2;
   }
   TypeChar(frame, '\r');
   return keys + 1;
@@ -124,6 +124,7 @@ int main(int argc, char** argv) {
   const long pageTarget = static_cast<long>(10000 * scale);
   const long skinTarget = static_cast<long>(1000 * scale);
   DataFolder folder;
+  TheSeams().nextRandom = [] { return 0; };
   const DWORD start = GetTickCount();
   std::vector<Sample> samples;
   long keys = 0, pages = 0, skins = 0;
@@ -131,7 +132,7 @@ int main(int argc, char** argv) {
     std::unique_ptr<MainFrame> frame = OpenFrame();
     samples.push_back(Measure());
     for (int round = 0; keys < keyTarget || pages < pageTarget || skins < skinTarget; ++round) {
-      if (keys < keyTarget) keys += TypeExercise(*frame, round % kLevelCount);
+      if (keys < keyTarget) keys += TypeExercise(*frame, folder, round % kLevelCount);
       // Pages and skins keep pace with the keys.
       while (pages < pageTarget && (pages * keyTarget < keys * pageTarget || keys >= keyTarget))
         SwitchPage(*frame, pages++);

@@ -4,6 +4,7 @@
 #include "platform/gbk.h"
 #include "platform/message_loop.h"
 #include "platform/seams.h"
+#include "practice/exercise.h"
 
 #include <filesystem>
 
@@ -83,8 +84,15 @@ void SendCommand(const MainFrame& frame, int id) {
 }
 
 void FinishSlide(MainFrame& frame) {
-  for (int tick = 0; tick < 40 && frame.session().slide().sliding(); ++tick)
-    SendMessageW(frame.hwnd(), WM_TIMER, kSlideTimer, 0);
+  for (int tick = 0; tick < 20; ++tick) SendMessageW(frame.hwnd(), WM_TIMER, kSlideTimer, 0);
+}
+
+std::string PassageOf(const std::string& folder, int level, int draw) {
+  const LevelInfo& info = kLevels[level];
+  const auto text = ReadFileRange(folder + info.textFile, draw % info.offsetModulus, info.bytesRead);
+  Exercise exercise;
+  exercise.RequestStart(level);
+  return text && exercise.Begin(*text, 0) ? std::string(exercise.passage()) : std::string();
 }
 
 COLORREF PixelAt(const MainFrame& frame, int x, int y) {

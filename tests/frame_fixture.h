@@ -49,8 +49,11 @@ void Pump(const MainFrame& frame);
 // Pumps for a while so that timers fire (the slide ticks every 30 ms).
 void PumpFor(const MainFrame& frame, int milliseconds);
 void SendCommand(const MainFrame& frame, int id);
-// Runs timer 2 ticks by hand until the tool strip stops sliding.
+// Sends timer 2 ticks by hand, enough for any slide to end (later ones are stale).
 void FinishSlide(MainFrame& frame);
+// The passage a level page shows when the program draws `draw`, cut from the level's
+// text in `folder` as the program cuts it; empty when the page would show none.
+std::string PassageOf(const std::string& folder, int level, int draw = 0);
 COLORREF PixelAt(const MainFrame& frame, int x, int y);
 
 // Points this program's import of `function` from `dll` at `replacement` while it lives.
