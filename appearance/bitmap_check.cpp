@@ -1,5 +1,8 @@
 #include "appearance/bitmap_check.h"
 
+#include "appearance/bitmap_format.h"
+#include "platform/byte_order.h"
+
 #include <algorithm>
 #include <bit>
 
@@ -7,24 +10,14 @@ namespace kelp {
 
 namespace {
 
-constexpr std::size_t kFileHeaderSize = 14;
-constexpr std::uint32_t kCoreHeaderSize = 12;
-constexpr std::uint32_t kInfoHeaderSize = 40;
-constexpr std::uint32_t kLargestInfoHeaderSize = 124;  // BITMAPV5HEADER
+using bmp::kCoreHeaderSize, bmp::kFileHeaderSize, bmp::kInfoHeaderSize;
 constexpr std::size_t kMasksOffset = kFileHeaderSize + kInfoHeaderSize;
 // A picture far beyond any screen is refused.
 constexpr std::int64_t kMaxSide = 32767;
 constexpr std::int64_t kMaxPixelBytes = std::int64_t{256} << 20;
 
-std::uint32_t ReadUnsigned(std::string_view bytes, std::size_t offset, int size) {
-  std::uint32_t value = 0;
-  for (int i = size - 1; i >= 0; --i)
-    value = (value << 8) | static_cast<unsigned char>(bytes[offset + i]);
-  return value;
-}
-
-std::int32_t ReadSigned32(std::string_view bytes, std::size_t offset) {
-  return static_cast<std::int32_t>(ReadUnsigned(bytes, offset, 4));
+std::int32_t ReadSigned(std::string_view bytes, bmp::Field field) {
+  return static_cast<std::int32_t>(bmp::Read(bytes, field));
 }
 
 bool IsUsualBitCount(int bits) {
@@ -41,14 +34,14 @@ bool ReadPalette(std::string_view bytes, std::uint32_t infoSize, std::uint32_t c
   const std::size_t start = kFileHeaderSize + infoSize;
   if (start + entry * shape.paletteSize > bytes.size()) return false;
   for (int i = 0; i < shape.paletteSize; ++i)
-    shape.palette[i] = ReadUnsigned(bytes, start + entry * i, 3);
+    shape.palette[i] = ReadLe(bytes, start + entry * i, 3);
   return true;
 }
 
 bool ReadMasks(std::string_view bytes, BitmapShape& shape) {
   if (shape.compression == kBitFields) {
     if (bytes.size() < kMasksOffset + 12) return false;
-    for (int i = 0; i < 3; ++i) shape.masks[i] = ReadUnsigned(bytes, kMasksOffset + 4 * i, 4);
+    for (int i = 0; i < 3; ++i) shape.masks[i] = ReadLe32(bytes, kMasksOffset + 4 * i);
   } else if (shape.bitCount == 16) {
     shape.masks = {0x7C00, 0x03E0, 0x001F};
   } else if (shape.bitCount == 32) {
@@ -72,7 +65,7 @@ std::uint32_t Component(std::uint32_t value, std::uint32_t mask) {
 BitmapHeader ReadBitmapHeader(std::string_view bytes, std::uint64_t fileSize) {
   BitmapHeader result;
   if (bytes.size() < kFileHeaderSize + 4 || bytes[0] != 'B' || bytes[1] != 'M') return result;
-  const std::uint32_t infoSize = ReadUnsigned(bytes, kFileHeaderSize, 4);
+  const std::uint32_t infoSize = bmp::Read(bytes, bmp::kInfoSize);
   std::int64_t width = 0;
   std::int64_t height = 0;
   std::uint32_t planes = 0;
@@ -80,18 +73,18 @@ BitmapHeader ReadBitmapHeader(std::string_view bytes, std::uint64_t fileSize) {
   BitmapShape shape;
   if (infoSize == kCoreHeaderSize) {
     if (bytes.size() < kFileHeaderSize + kCoreHeaderSize) return result;
-    width = ReadUnsigned(bytes, 18, 2);
-    height = ReadUnsigned(bytes, 20, 2);
-    planes = ReadUnsigned(bytes, 22, 2);
-    shape.bitCount = static_cast<int>(ReadUnsigned(bytes, 24, 2));
-  } else if (infoSize >= kInfoHeaderSize && infoSize <= kLargestInfoHeaderSize) {
+    width = bmp::Read(bytes, bmp::kCoreWidth);
+    height = bmp::Read(bytes, bmp::kCoreHeight);
+    planes = bmp::Read(bytes, bmp::kCorePlanes);
+    shape.bitCount = static_cast<int>(bmp::Read(bytes, bmp::kCoreBitCount));
+  } else if (infoSize >= kInfoHeaderSize && infoSize <= bmp::kLargestInfoHeaderSize) {
     if (bytes.size() < kFileHeaderSize + kInfoHeaderSize) return result;
-    width = ReadSigned32(bytes, 18);
-    height = ReadSigned32(bytes, 22);
-    planes = ReadUnsigned(bytes, 26, 2);
-    shape.bitCount = static_cast<int>(ReadUnsigned(bytes, 28, 2));
-    shape.compression = ReadUnsigned(bytes, 30, 4);
-    colorsUsed = ReadUnsigned(bytes, 46, 4);
+    width = ReadSigned(bytes, bmp::kWidth);
+    height = ReadSigned(bytes, bmp::kHeight);
+    planes = bmp::Read(bytes, bmp::kPlanes);
+    shape.bitCount = static_cast<int>(bmp::Read(bytes, bmp::kBitCount));
+    shape.compression = bmp::Read(bytes, bmp::kCompression);
+    colorsUsed = bmp::Read(bytes, bmp::kColorsUsed);
   } else {
     return result;
   }
@@ -112,7 +105,7 @@ BitmapHeader ReadBitmapHeader(std::string_view bytes, std::uint64_t fileSize) {
   }
   // A compressed picture's size is known only by decoding it.
   const bool sizeKnown = shape.compression == kUncompressed || shape.compression == kBitFields;
-  shape.pixelOffset = ReadUnsigned(bytes, 10, 4);
+  shape.pixelOffset = bmp::Read(bytes, bmp::kPixelOffset);
   if (sizeKnown && shape.pixelOffset + static_cast<std::uint64_t>(rowBytes * height) > fileSize)
     return result;
   if (!ReadPalette(bytes, infoSize, colorsUsed, shape) || !ReadMasks(bytes, shape)) return result;
@@ -171,10 +164,9 @@ void DecodeRow(const BitmapShape& shape, std::string_view row, int count, std::u
       const unsigned index = (byte >> (8 - bits - bit % 8)) & ((1u << bits) - 1);
       pixels[x] = static_cast<int>(index) < shape.paletteSize ? shape.palette[index] : 0;
     } else if (bits == 24) {
-      pixels[x] = ReadUnsigned(row, 3 * static_cast<std::size_t>(x), 3);
+      pixels[x] = ReadLe(row, 3 * static_cast<std::size_t>(x), 3);
     } else {
-      const std::uint32_t value =
-          ReadUnsigned(row, bits / 8 * static_cast<std::size_t>(x), bits / 8);
+      const std::uint32_t value = ReadLe(row, bits / 8 * static_cast<std::size_t>(x), bits / 8);
       pixels[x] = Component(value, shape.masks[0]) << 16 | Component(value, shape.masks[1]) << 8 |
                   Component(value, shape.masks[2]);
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "appearance/bitmap_format.h"
 #include "platform/geometry.h"
 
 #include <array>
@@ -14,7 +15,7 @@
 namespace kelp {
 
 // Enough bytes for the file header, the largest info header and a 256-colour palette.
-constexpr int kBitmapHeaderBytes = 14 + 124 + 256 * 4;
+constexpr int kBitmapHeaderBytes = bmp::kFileHeaderSize + bmp::kLargestInfoHeaderSize + 256 * 4;
 
 // A background must cover the client area.
 constexpr int kMinBackgroundWidth = kClientWidth;

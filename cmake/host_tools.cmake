@@ -16,6 +16,7 @@ file(GLOB KELP_ART_HEADERS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tools/art*.h)
 add_custom_command(OUTPUT ${KELP_TOOLS_DIR}/artgen${KELP_HOST_EXE}
   COMMAND ${KELP_HOST_CXX} ${KELP_HOST_FLAGS} ${KELP_ART_SOURCES} -o ${KELP_TOOLS_DIR}/artgen${KELP_HOST_EXE}
   DEPENDS ${KELP_ART_SOURCES} ${KELP_ART_HEADERS} ${CMAKE_SOURCE_DIR}/practice/key_boxes.h
+          ${CMAKE_SOURCE_DIR}/appearance/bitmap_format.h ${CMAKE_SOURCE_DIR}/platform/byte_order.h
           ${KELP_ASSET_IDS}
   COMMENT "Building the artwork generator")
 

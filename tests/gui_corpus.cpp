@@ -30,32 +30,25 @@ enum How { kBytes, kHuge, kReadOnly, kUntouched, kMissing, kDirectory };
 using Damage = std::tuple<std::string, std::string, std::string, How>;  // file, what, bytes
 constexpr char kOwnPicture[] = "own.bmp";  // the learner's picture, named in skd.kpd
 
-// `size` bytes of `value`, little-endian.
-std::string Le(std::uint32_t value, int size = 4) {
-  return std::string(reinterpret_cast<const char*>(&value), size);
-}
-
 std::string Noise(std::size_t size) {
   std::string bytes(size, '\0');
   std::generate(bytes.begin(), bytes.end(), std::minstd_rand(static_cast<unsigned>(size)));
   return bytes;
 }
 
-// Header fields of a bitmap file at their offsets (kPlanes also covers the bit count);
-// the pixel bytes of a whole picture.
-enum : std::uint32_t { kOffBits = 10, kInfoSize = 14, kWidth = 18, kHeight = 22, kPlanes = 26 };
-enum : std::uint32_t { kBits = 28, kCompression = 30, kSizeImage = 34, kColorsUsed = 46 };
+// The pixel bytes of a whole picture.
 constexpr std::size_t kFull = kClientWidth * kClientHeight * 3;
 
-// A 700 x 450 24-bit bitmap file with 32-bit header fields changed (offset, value, ...),
-// then `pixels` bytes of noise.
-template <typename... Changes>
-std::string Bmp(std::size_t pixels, Changes... changes) {
-  std::string bytes = BmpFile(kClientWidth, kClientHeight, 0, false);
-  const std::uint32_t fields[] = {static_cast<std::uint32_t>(changes)..., 0};
-  for (std::size_t i = 0; i + 1 < std::size(fields); i += 2)
-    bytes.replace(fields[i], 4, Le(fields[i + 1]));
-  return bytes + Noise(pixels);
+// A 700 x 450 24-bit bitmap file with header fields changed (field, value, ...), then
+// `pixels` bytes of noise.
+std::string Bmp(std::size_t pixels) {
+  return BmpFile(kClientWidth, kClientHeight, 0, false) + Noise(pixels);
+}
+template <typename... More>
+std::string Bmp(std::size_t pixels, bmp::Field field, std::uint32_t value, More... more) {
+  std::string bytes = Bmp(pixels, more...);
+  bmp::Put(bytes, field, value);
+  return bytes;
 }
 
 std::string Settings(int skin, std::uint32_t c, const std::string& path) {
@@ -75,7 +68,7 @@ std::vector<Damage> Damages() {
   std::vector<std::string> files(std::begin(kLearnerFiles), std::end(kLearnerFiles));
   files.insert(files.end(), std::begin(kDataFiles), std::end(kDataFiles));
   for (const std::string& f : files) {
-    const std::string old = ReadWholeFile(ExecutableDirectory() + f).value_or(Le(0x42480000));
+    const std::string old = ReadWholeFile(ExecutableDirectory() + f).value_or(LeBytes(0x42480000));
     damages.insert(
         damages.end(),
         {Damage(f, "missing", "", kMissing), Damage(f, "empty", "", kBytes),
@@ -87,12 +80,12 @@ std::vector<Damage> Damages() {
   }
 
   // Scores no exercise can give, histories past their capacity or cut short.
-  auto f = [](float score) { return Le(std::bit_cast<std::uint32_t>(score)); };
+  auto f = [](float score) { return LeBytes(std::bit_cast<std::uint32_t>(score)); };
   const float nan = std::numeric_limits<float>::quiet_NaN();
   const float inf = std::numeric_limits<float>::infinity();
   put({std::begin(kLearnerFiles) + 1, std::end(kLearnerFiles)}, "odd scores",
       f(nan) + f(50) + f(nan), f(inf) + f(70) + f(-inf), f(-5) + f(-100) + f(-0.0f),
-      f(1e30f) + f(-1e30f), f(1e-45f) + f(-1e-40f), Le(0x7f800001) + Le(0xff800001),
+      f(1e30f) + f(-1e30f), f(1e-45f) + f(-1e-40f), LeBytes(0x7f800001) + LeBytes(0xff800001),
       std::string(120, '\xff'), std::string(128, 'B'), std::string(121, 'B'), std::string(119, 'B'),
       f(88) + "ab", std::string(16000, '~'));
 
@@ -105,17 +98,20 @@ std::vector<Damage> Damages() {
       Settings(0, 0, "\n\n\n"));
 
   // Pictures with headers no painter wrote, as skin, keyboard and own pictures.
+  using namespace bmp;
   for (const std::vector<std::string>& files :
        {std::vector<std::string>{"bgmain0.kpd", "kb1.kpd", "kb2.kpd", "kb0.kpd"}, {kOwnPicture}})
     put(files, "odd bitmap", Bmp(4096, kWidth, 0x7fffffff), Bmp(4096, kHeight, 0x80000000),
         Bmp(kFull, kWidth, -700u), Bmp(16, kWidth, 0, kHeight, 0),
-        Bmp(4096, kWidth, 30000, kHeight, 30000), Bmp(kFull, kBits, 0), Bmp(kFull, kBits, 7),
-        Bmp(kFull, kBits, 64), Bmp(kFull, kPlanes, 9 | 24 << 16), Bmp(kFull, kOffBits, 0x7ffffff0),
-        Bmp(5000, kBits, 8, kCompression, 1, kSizeImage, 5000),
-        Bmp(5000, kBits, 4, kCompression, 2, kSizeImage, ~0u),
-        Bmp(kFull, kBits, 8, kColorsUsed, ~0u), Bmp(kFull, kInfoSize, 12), Bmp(60, kInfoSize, 124),
-        Bmp(kFull, kInfoSize, 0x80000000), Bmp(kFull, kBits, 16, kCompression, 3),
-        Bmp(100, kCompression, 4, kSizeImage, 100), Bmp(kFull / 2), Bmp(0));
+        Bmp(4096, kWidth, 30000, kHeight, 30000), Bmp(kFull, kBitCount, 0),
+        Bmp(kFull, kBitCount, 7), Bmp(kFull, kBitCount, 64), Bmp(kFull, kPlanes, 9),
+        Bmp(kFull, kPixelOffset, 0x7ffffff0),
+        Bmp(5000, kBitCount, 8, kCompression, 1, kImageSize, 5000),
+        Bmp(5000, kBitCount, 4, kCompression, 2, kImageSize, ~0u),
+        Bmp(kFull, kBitCount, 8, kColorsUsed, ~0u), Bmp(kFull, kInfoSize, 12),
+        Bmp(60, kInfoSize, 124), Bmp(kFull, kInfoSize, 0x80000000),
+        Bmp(kFull, kBitCount, 16, kCompression, 3), Bmp(100, kCompression, 4, kImageSize, 100),
+        Bmp(kFull / 2), Bmp(0));
   damages.insert(damages.end(), {Damage(kOwnPicture, "a directory", "", kDirectory),
                                  Damage(kOwnPicture, "huge", Bmp(0), kHuge)});
 
@@ -129,12 +125,14 @@ std::vector<Damage> Damages() {
   }
 
   // Sounds whose chunks lie.
-  const std::string riff = "RIFF" + Le(0xfffffff0) + "WAVE", pcm = "fmt " + Le(16) + Le(1, 2);
+  const std::string riff = "RIFF" + LeBytes(0xfffffff0) + "WAVE",
+                    pcm = "fmt " + LeBytes(16) + LeBytes(1, 2);
   for (const char* file : {kRightKeySound, kWrongKeySound, kSelectSound})
-    put({file}, "lying chunks", riff + pcm + Le(0, 2) + std::string(12, '\0'),
-        riff + "junk" + Le(~0u) + "abcd",
-        riff + pcm + Le(1, 2) + Le(8000) + Le(8000) + Le(1, 2) + Le(8, 2) + "data" + Le(~0u >> 1),
-        riff + "fmt " + Le(2) + Le(0xffff, 2));
+    put({file}, "lying chunks", riff + pcm + LeBytes(0, 2) + std::string(12, '\0'),
+        riff + "junk" + LeBytes(~0u) + "abcd",
+        riff + pcm + LeBytes(1, 2) + LeBytes(8000) + LeBytes(8000) + LeBytes(1, 2) + LeBytes(8, 2) +
+            "data" + LeBytes(~0u >> 1),
+        riff + "fmt " + LeBytes(2) + LeBytes(0xffff, 2));
   return damages;
 }
 

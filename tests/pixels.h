@@ -1,5 +1,6 @@
 #pragma once
 
+#include "appearance/bitmap_format.h"
 #include "platform/gdi.h"
 
 #include <windows.h>
@@ -72,25 +73,11 @@ inline COLORREF BitmapPixel(HBITMAP bitmap, int x, int y) {
   return GetPixel(dc.get(), x, y);
 }
 
-// The file and info headers of a bottom-up BMP file; its palette and pixels follow.
-inline std::string BmpHeaders(int width, int height, int bits, std::uint32_t compression,
-                              std::uint32_t pixelBytes, std::uint32_t colors = 0) {
-  std::string bytes = "BM";
-  auto put = [&](std::uint32_t value, int count) {
-    for (int i = 0; i < count; ++i) bytes.push_back(static_cast<char>(value >> (8 * i)));
-  };
-  const std::uint32_t offset = 54 + 4 * colors;
-  put(offset + pixelBytes, 4), put(0, 4), put(offset, 4), put(40, 4), put(width, 4);
-  put(height, 4), put(1, 2), put(bits, 2), put(compression, 4), put(pixelBytes, 4), put(0, 8);
-  put(colors, 4), put(0, 4);
-  return bytes;
-}
-
 // A 24-bit bottom-up BMP file of one colour; only its headers when `pixels` is false.
 inline std::string BmpFile(int width, int height, COLORREF color = RGB(64, 64, 64),
                            bool pixels = true) {
   const std::uint32_t stride = (static_cast<std::uint32_t>(width) * 3 + 3) & ~3u;
-  std::string bytes = BmpHeaders(width, height, 24, BI_RGB, stride * height);
+  std::string bytes = bmp::Headers(width, height, 24, BI_RGB, stride * height);
   if (!pixels) return bytes;
   std::string row;
   for (int x = 0; x < width; ++x)
@@ -114,8 +101,8 @@ std::string Rle8BmpFile(int width, int height, const std::vector<COLORREF>& pale
     stream += std::string{0, 0};
   }
   stream += std::string{0, 1};
-  std::string bytes = BmpHeaders(width, height, 8, BI_RLE8, std::uint32_t(stream.size()),
-                                 std::uint32_t(palette.size()));
+  std::string bytes = bmp::Headers(width, height, 8, BI_RLE8, std::uint32_t(stream.size()),
+                                   std::uint32_t(palette.size()));
   for (COLORREF color : palette)
     bytes += {char(GetBValue(color)), char(GetGValue(color)), char(GetRValue(color)), 0};
   return bytes + stream;

@@ -1,5 +1,7 @@
 #include "tools/art_canvas.h"
 
+#include "appearance/bitmap_format.h"
+
 #include <fstream>
 
 namespace art {
@@ -206,41 +208,15 @@ float ValueNoise(float x, float y, uint32_t seed) {
   return top + (bottom - top) * fy;
 }
 
-// Little-endian output helpers.
 namespace {
 
-void Put16(std::vector<uint8_t>& out, uint32_t v) {
-  out.push_back(v & 0xFF);
-  out.push_back((v >> 8) & 0xFF);
+char Channel(float v) {
+  return static_cast<char>(std::clamp(std::lround(v), 0L, 255L));
 }
 
-void Put32(std::vector<uint8_t>& out, uint32_t v) {
-  Put16(out, v & 0xFFFF);
-  Put16(out, v >> 16);
-}
-
-uint8_t Channel(float v) {
-  return static_cast<uint8_t>(std::clamp(std::lround(v), 0L, 255L));
-}
-
-void PutInfoHeader(std::vector<uint8_t>& out, int width, int height, int bits, uint32_t imageSize) {
-  Put32(out, 40);
-  Put32(out, width);
-  Put32(out, height);
-  Put16(out, 1);
-  Put16(out, bits);
-  Put32(out, 0);  // BI_RGB
-  Put32(out, imageSize);
-  Put32(out, 2835);  // 72 dpi
-  Put32(out, 2835);
-  Put32(out, 0);
-  Put32(out, 0);
-}
-
-bool Save(const std::string& path, const std::vector<uint8_t>& bytes) {
+bool Save(const std::string& path, const std::string& bytes) {
   std::ofstream file(path, std::ios::binary);
-  file.write(reinterpret_cast<const char*>(bytes.data()),
-             static_cast<std::streamsize>(bytes.size()));
+  file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
   return static_cast<bool>(file);
 }
 
@@ -248,71 +224,54 @@ bool Save(const std::string& path, const std::vector<uint8_t>& bytes) {
 
 bool WriteBmp(const std::string& path, const Image& img) {
   const int stride = (img.width() * 3 + 3) & ~3;
-  const uint32_t imageSize = stride * img.height();
-  std::vector<uint8_t> out;
-  out.push_back('B');
-  out.push_back('M');
-  Put32(out, 54 + imageSize);
-  Put32(out, 0);
-  Put32(out, 54);
-  PutInfoHeader(out, img.width(), img.height(), 24, imageSize);
+  std::string out = kelp::bmp::Headers(img.width(), img.height(), 24, 0, stride * img.height());
   for (int y = img.height() - 1; y >= 0; --y) {
     for (int x = 0; x < img.width(); ++x) {
       const Color& c = img.at(x, y);
-      out.push_back(Channel(c.b));
-      out.push_back(Channel(c.g));
-      out.push_back(Channel(c.r));
+      out += {Channel(c.b), Channel(c.g), Channel(c.r)};
     }
-    for (int pad = img.width() * 3; pad < stride; ++pad) out.push_back(0);
+    out.append(stride - img.width() * 3, '\0');
   }
   return Save(path, out);
 }
 
-static std::vector<uint8_t> IconImage(const Image& img) {
+// An icon image: the info header without the file header, with twice the height
+// for the colours and the AND mask.
+static std::string IconImage(const Image& img) {
   const int w = img.width(), h = img.height();
   const int maskStride = ((w + 31) / 32) * 4;
-  std::vector<uint8_t> out;
-  PutInfoHeader(out, w, h * 2, 32, w * h * 4 + maskStride * h);
+  std::string out = kelp::bmp::Headers(w, h * 2, 32, 0, w * h * 4 + maskStride * h)
+                        .substr(kelp::bmp::kFileHeaderSize);
   for (int y = h - 1; y >= 0; --y) {
     for (int x = 0; x < w; ++x) {
       const Color& c = img.at(x, y);
       const bool clear = c.a < 1 / 255.f;
-      out.push_back(clear ? 0 : Channel(c.b));
-      out.push_back(clear ? 0 : Channel(c.g));
-      out.push_back(clear ? 0 : Channel(c.r));
-      out.push_back(Channel(c.a * 255));
+      out += {clear ? '\0' : Channel(c.b), clear ? '\0' : Channel(c.g), clear ? '\0' : Channel(c.r),
+              Channel(c.a * 255)};
     }
   }
   for (int y = h - 1; y >= 0; --y) {
-    std::vector<uint8_t> row(maskStride, 0);
+    std::string row(maskStride, '\0');
     for (int x = 0; x < w; ++x)
-      if (img.at(x, y).a < 0.5f) row[x / 8] |= 0x80 >> (x % 8);
-    out.insert(out.end(), row.begin(), row.end());
+      if (img.at(x, y).a < 0.5f) row[x / 8] = static_cast<char>(row[x / 8] | 0x80 >> (x % 8));
+    out += row;
   }
   return out;
 }
 
 bool WriteIco(const std::string& path, const std::vector<Image>& images) {
-  std::vector<uint8_t> out;
-  Put16(out, 0);
-  Put16(out, 1);
-  Put16(out, static_cast<uint32_t>(images.size()));
-  std::vector<std::vector<uint8_t>> bodies;
-  uint32_t offset = 6 + 16 * static_cast<uint32_t>(images.size());
+  using kelp::LeBytes;
+  std::string out = LeBytes(0, 2) + LeBytes(1, 2) + LeBytes(images.size(), 2);
+  std::string bodies;
+  auto offset = static_cast<std::uint32_t>(6 + 16 * images.size());
   for (const Image& img : images) {
-    bodies.push_back(IconImage(img));
-    out.push_back(static_cast<uint8_t>(img.width()));
-    out.push_back(static_cast<uint8_t>(img.height()));
-    out.push_back(0);  // no palette
-    out.push_back(0);
-    Put16(out, 1);
-    Put16(out, 32);
-    Put32(out, static_cast<uint32_t>(bodies.back().size()));
-    Put32(out, offset);
-    offset += static_cast<uint32_t>(bodies.back().size());
+    const std::string body = IconImage(img);
+    out += {static_cast<char>(img.width()), static_cast<char>(img.height()), 0, 0};  // no palette
+    out += LeBytes(1, 2) + LeBytes(32, 2) + LeBytes(body.size()) + LeBytes(offset);
+    offset += static_cast<std::uint32_t>(body.size());
+    bodies += body;
   }
-  for (const auto& body : bodies) out.insert(out.end(), body.begin(), body.end());
-  return Save(path, out);
+  return Save(path, out + bodies);
 }
 
 }  // namespace art

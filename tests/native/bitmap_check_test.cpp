@@ -9,29 +9,23 @@
 namespace kelp {
 namespace {
 
-void Put(std::string& bytes, std::size_t offset, std::uint32_t value, int size) {
-  for (int i = 0; i < size; ++i) bytes[offset + i] = static_cast<char>((value >> (8 * i)) & 0xFF);
-}
+using namespace std::string_literals;
+using bmp::Put;
 
 // File header and BITMAPINFOHEADER of an uncompressed picture.
 std::string InfoHeader(std::int32_t width, std::int32_t height, int bits = 24, int planes = 1) {
-  std::string bytes = "BM" + std::string(52, '\0');
-  Put(bytes, 10, 54, 4);
-  Put(bytes, 14, 40, 4);
-  Put(bytes, 18, static_cast<std::uint32_t>(width), 4);
-  Put(bytes, 22, static_cast<std::uint32_t>(height), 4);
-  Put(bytes, 26, planes, 2);
-  Put(bytes, 28, bits, 2);
+  std::string bytes = bmp::Headers(width, height, bits, kUncompressed, 0);
+  Put(bytes, bmp::kPlanes, planes);
   return bytes;
 }
 
 std::string CoreHeader(int width, int height, int bits) {
   std::string bytes = "BM" + std::string(24, '\0');
-  Put(bytes, 14, 12, 4);
-  Put(bytes, 18, width, 2);
-  Put(bytes, 20, height, 2);
-  Put(bytes, 22, 1, 2);
-  Put(bytes, 24, bits, 2);
+  Put(bytes, bmp::kInfoSize, bmp::kCoreHeaderSize);
+  Put(bytes, bmp::kCoreWidth, width);
+  Put(bytes, bmp::kCoreHeight, height);
+  Put(bytes, bmp::kCorePlanes, 1);
+  Put(bytes, bmp::kCoreBitCount, bits);
   return bytes;
 }
 
@@ -41,6 +35,13 @@ std::optional<BitmapShape> Parse(std::string_view bytes, std::uint64_t fileSize 
   const BitmapHeader header = ReadBitmapHeader(bytes, fileSize);
   if (header.verdict != HeaderVerdict::kValid) return std::nullopt;
   return header.shape;
+}
+
+// The layout written out by hand: 2 x 3 pixels, 8 bits, RLE8, 20 pixel bytes, 2 colours.
+TEST(BitmapCheck, WritesTheHeadersOfTheFileFormat) {
+  EXPECT_EQ(bmp::Headers(2, 3, 8, kRle8, 20, 2),
+            "BM\x52\0\0\0\0\0\0\0\x3e\0\0\0\x28\0\0\0\x02\0\0\0\x03\0\0\0\x01\0\x08\0"
+            "\x01\0\0\0\x14\0\0\0\x13\x0b\0\0\x13\x0b\0\0\x02\0\0\0\0\0\0\0"s);
 }
 
 TEST(BitmapCheck, ReadsUsualHeaders) {
@@ -55,8 +56,10 @@ TEST(BitmapCheck, ReadsUsualHeaders) {
   EXPECT_EQ(topDown->height, 450);
   EXPECT_TRUE(topDown->topDown);
 
-  // Palettes of three-byte entries after a core header, four-byte ones after the others.
-  const std::string core = CoreHeader(1024, 600, 8) + std::string(256 * 3, '\x01');
+  // Palettes of three-byte entries after a core header (1024 x 600 x 8, written out by hand),
+  // four-byte ones after the others.
+  const std::string core = "BM" + std::string(12, '\0') + "\x0c\0\0\0\0\x04\x58\x02\x01\0\x08\0"s +
+                           std::string(256 * 3, '\x01');
   const auto coreShape = Parse(core);
   ASSERT_TRUE(coreShape);
   EXPECT_EQ(coreShape->width, 1024);
@@ -66,7 +69,7 @@ TEST(BitmapCheck, ReadsUsualHeaders) {
   EXPECT_FALSE(Parse(core.substr(0, core.size() - 1)));
 
   std::string v5 = InfoHeader(640, 480, 4) + std::string(124 - 40 + 16 * 4, '\0');
-  Put(v5, 14, 124, 4);
+  Put(v5, bmp::kInfoSize, bmp::kLargestInfoHeaderSize);
   EXPECT_TRUE(Parse(v5));
   EXPECT_FALSE(Parse(v5.substr(0, v5.size() - 1)));
 }
@@ -77,11 +80,11 @@ TEST(BitmapCheck, UncompressedPixelsMustLieInsideTheFile) {
   EXPECT_TRUE(Parse(header, whole));
   EXPECT_FALSE(Parse(header, whole - 1));
   std::string farOffset = header;
-  Put(farOffset, 10, 0xFFFFFFFF, 4);
+  Put(farOffset, bmp::kPixelOffset, 0xFFFFFFFF);
   EXPECT_FALSE(Parse(farOffset, whole));
   // Run-length encoded: the size shows only when decoding.
   std::string encoded = InfoHeader(800, 600, 8) + std::string(1024, '\0');
-  Put(encoded, 30, 1, 4);
+  Put(encoded, bmp::kCompression, kRle8);
   EXPECT_TRUE(Parse(encoded, 2000));
 }
 
@@ -117,10 +120,9 @@ TEST(BitmapCheck, DecodesTheShownRowsOfEveryDrawableFormat) {
   };
   for (const Case& c : cases) {
     for (bool topDown : {false, true}) {
-      std::string file = InfoHeader(2, topDown ? -2 : 2, c.bits);
-      Put(file, 30, c.compression, 4);
-      Put(file, 46, c.bits <= 8 ? static_cast<std::uint32_t>(c.between.size() / 4) : 0, 4);
-      Put(file, 10, static_cast<std::uint32_t>(54 + c.between.size()), 4);
+      // Masks pass for three colours, which go unread above 8 bits.
+      std::string file = bmp::Headers(2, topDown ? -2 : 2, c.bits, c.compression, 0,
+                                      static_cast<std::uint32_t>(c.between.size() / 4));
       file += c.between + (topDown ? c.top + c.bottom : c.bottom + c.top);
       const auto shape = Parse(file, file.size());
       ASSERT_TRUE(shape) << c.bits;
@@ -157,7 +159,7 @@ TEST(BitmapCheck, HugePictureShowsOnlyItsTopLeftCorner) {
 
 std::string Encoded(std::uint32_t compression, int bits, std::int32_t height = 600) {
   std::string bytes = InfoHeader(800, height, bits) + std::string(1024, '\0');
-  Put(bytes, 30, compression, 4);
+  Put(bytes, bmp::kCompression, compression);
   return bytes;
 }
 
@@ -169,9 +171,9 @@ TEST(BitmapCheck, TellsDamagedTooLargeAndTooSmallPicturesApart) {
     return JudgeBackground(ReadBitmapHeader(bytes, fileSize));
   };
   std::string oddInfo = InfoHeader(800, 600);
-  Put(oddInfo, 14, 39, 4);
+  Put(oddInfo, bmp::kInfoSize, 39);
   std::string masked24 = InfoHeader(800, 600, 24) + std::string(12, '\xff');
-  Put(masked24, 30, 3, 4);
+  Put(masked24, bmp::kCompression, kBitFields);
   for (const std::string& damaged :
        {std::string(), std::string("BM no picture"), InfoHeader(800, 600).substr(0, 53),
         CoreHeader(800, 600, 24).substr(0, 25), InfoHeader(0, 600), InfoHeader(-800, 600),
