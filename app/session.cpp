@@ -292,8 +292,7 @@ void Session::TypeKey(Reaction& r, char c) {
     return;
   }
   AddRects(r, PrintableKeyRepaint(exercise_.cursor()));
-  AddKeyFrame(r, framedBefore);
-  AddKeyFrame(r, exercise_.cursor() + 1);
+  MoveKeyFrame(r, framedBefore, exercise_.cursor() + 1);
 }
 
 void Session::Backspace(Reaction& r) {
@@ -301,16 +300,22 @@ void Session::Backspace(Reaction& r) {
   if (!exercise_.Backspace()) return;
   const int n = exercise_.cursor();
   AddRects(r, BackspaceRepaint(n));
-  AddKeyFrame(r, framedBefore);
-  AddKeyFrame(r, n + 1);
+  MoveKeyFrame(r, framedBefore, n + 1);
   r.sound = kRightKeySound;
 }
 
 // The frame on the key of passage cell `cell`, on the levels with a keyboard picture.
-void Session::AddKeyFrame(Reaction& r, int cell) const {
-  if (!kLevels[exercise_.level()].hintPicture || cell < 0 || cell >= exercise_.length()) return;
-  if (auto box = FindKeyBox(static_cast<unsigned char>(exercise_.passageAt(cell))))
-    r.repaint.push_back(*box);
+std::optional<Rect> Session::KeyFrameAt(int cell) const {
+  if (!kLevels[exercise_.level()].hintPicture || cell < 0 || cell >= exercise_.length()) return {};
+  return FindKeyBox(static_cast<unsigned char>(exercise_.passageAt(cell)));
+}
+
+// A frame that stays on its key is left as it is.
+void Session::MoveKeyFrame(Reaction& r, int fromCell, int toCell) const {
+  const std::optional<Rect> from = KeyFrameAt(fromCell), to = KeyFrameAt(toCell);
+  if (from && to && from->left == to->left && from->top == to->top) return;
+  if (from) r.repaint.push_back(*from);
+  if (to) r.repaint.push_back(*to);
 }
 
 void Session::CountThree(Reaction& r) {

@@ -126,7 +126,8 @@ class Session {
   void StartPassage(Reaction& r);
   void TypeKey(Reaction& r, char c);
   void Backspace(Reaction& r);
-  void AddKeyFrame(Reaction& r, int cell) const;
+  std::optional<Rect> KeyFrameAt(int cell) const;
+  void MoveKeyFrame(Reaction& r, int fromCell, int toCell) const;
   void CountThree(Reaction& r);
   void ApplyToolChange(Reaction& r, const ToolMouseChange& change) const;
   void ApplySettings(Reaction& r, const SettingsRecord& settings, bool skinChanged);

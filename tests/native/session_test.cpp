@@ -240,7 +240,7 @@ bool Covered(const Reaction& r, std::pair<int, int> corner, int width, int heigh
 // Every key and Backspace repaints each cell whose drawing it changed: row ends and starts,
 // wrong keys and spaces, key frames, the last key.
 TEST_F(SessionTest, EveryKeystrokeRepaintsWhatItChanged) {
-  const std::string keypad = "+0.,1-2*3/4 5 6 7 8 9", drill = "fad jak; las-dak sal ";
+  const std::string keypad = "+0.,1-2*3/4 55 6 7 8 9", drill = "fad jjak; lass-dak sal ";
   for (int levelIndex = 0; levelIndex < kLevelCount; ++levelIndex) {
     const std::string& text = levelIndex == 4 ? keypad : drill;
     files.text.clear();
@@ -269,6 +269,11 @@ TEST_F(SessionTest, EveryKeystrokeRepaintsWhatItChanged) {
                 << "level " << levelIndex << " cell (" << corner.first << ", " << corner.second
                 << ") after key " << int(key) << " at cursor " << session->exercise().cursor();
         }
+      // A key frame is repainted only where one comes or goes.
+      for (const Rect& rect : r.repaint)
+        if (rect.width() == kKeySize)
+          EXPECT_NE(before.count({rect.left, rect.top}), after.count({rect.left, rect.top}))
+              << "level " << levelIndex << " key " << int(key);
     }
   }
 }
