@@ -256,8 +256,15 @@ TEST_F(SessionTest, EveryKeystrokeRepaintsWhatItChanged) {
     }
     for (char key : keys) {
       const auto before = DrawnCells(*session);
+      const bool wasTyping = session->exercise().active();
       const Reaction r = session->OnChar(static_cast<unsigned char>(key));
       const auto after = DrawnCells(*session);
+      // Nothing but cells, the key frame and a sound; all of the page after the last key.
+      EXPECT_EQ(r.repaintAll, wasTyping && session->exercise().phase() == Phase::Result);
+      EXPECT_EQ(r.framedButton, -1);
+      for (bool other : {r.prepareSounds, r.pagePicture, r.newSettings, r.newBackground, r.newSkin,
+                         r.invalidateAll, r.framePressed, r.dedication, r.drawTip})
+        EXPECT_FALSE(other);
       for (const auto* cells : {&before, &after})
         for (const auto& [corner, drawn] : *cells) {
           const auto other = (cells == &before ? after : before).find(corner);

@@ -58,11 +58,12 @@ TEST(SettingsFile, ShortFilesKeepDefaultsForWhatTheyLack) {
 // line is no picture, while the skin and the colours before it still count.
 TEST(SettingsFile, APathLineLongerThanAnyWindowsPathIsNoPath) {
   SettingsRecord settings = Sample();
-  for (std::size_t bytes : {kLongestPathBytes, kLongestPathBytes + 1}) {
+  for (std::size_t bytes : {65534u, 65535u}) {
     settings.backgroundPath = "C:\\" + std::string(bytes - 3, 'a');
     const SettingsRecord read = DecodeSettings(EncodeSettings(settings) + "\r\nmore", {});
-    EXPECT_TRUE(read.skinIndex == 2 && read.colors == settings.colors) << bytes;
-    EXPECT_EQ(read.backgroundPath, bytes > kLongestPathBytes ? "" : settings.backgroundPath);
+    EXPECT_EQ(read.skinIndex, 2) << bytes;
+    EXPECT_EQ(read.colors, settings.colors) << bytes;
+    EXPECT_EQ(read.backgroundPath, bytes > 65534 ? "" : settings.backgroundPath);
   }
   // What the store reads holds the longest path behind 36 line feeds, stored as CR LF.
   settings = {0x0a0a0a0a, {}, std::string(kLongestPathBytes, '\xb0')};

@@ -1,3 +1,4 @@
+#include "appearance/palette.h"
 #include "appearance/skins.h"
 
 #include <gtest/gtest.h>
@@ -19,6 +20,16 @@ bool IgnoringCase(const std::string& a, const std::string& b) {
            return std::tolower(static_cast<unsigned char>(x)) ==
                   std::tolower(static_cast<unsigned char>(y));
          });
+}
+
+// The settings' colour block in file order: standard, error, information, the five levels.
+TEST(Palette, NamesTheColourBlockInFileOrder) {
+  const Palette p = PaletteOf({1, 2, 3, 4, 5, 6, 7, 8});
+  EXPECT_EQ(p.standardText, 1u);
+  EXPECT_EQ(p.errorText, 2u);
+  EXPECT_EQ(p.infoText, 3u);
+  EXPECT_EQ(p.level, (std::array<std::uint32_t, kLevelCount>{4, 5, 6, 7, 8}));
+  EXPECT_EQ(ColorBlockOf(p), (ColorBlock{1, 2, 3, 4, 5, 6, 7, 8}));
 }
 
 TEST(SkinChoice, SameSkinWithItsOwnPictureChangesNothingAnotherTakesItsPictureAndColours) {

@@ -37,6 +37,7 @@ TEST(Tips, GlyphAndTipFollowTheMenuBarOfAnyFrame) {
     EXPECT_EQ(glyph.right, w - border) << border;
     EXPECT_EQ(glyph.top, border + 20) << border;
     EXPECT_EQ(glyph.left - TipRect(f).right, 2) << border;
+    EXPECT_EQ(TipRect(f).top, border + 18) << border;  // the bar's row above it too
     EXPECT_EQ(TipRect(f).height(), 19) << border;
     EXPECT_EQ(TipRect(f).left, kTipLeft);
     FrameLayout wide = f;

@@ -140,6 +140,10 @@ TEST(ToolButtons, AwayFromTheHomePageMovesOnlyTrackThePointerAndOnlyTheHintAnswe
   EXPECT_EQ(Click({50, 10}, false).command, 0);
   EXPECT_FALSE(Click({50, 10}, true).returnHome);
   EXPECT_EQ(Click({50, 10}, true).command, ID_LEVEL1);
+  // The hint answers over (30, 5) to (119, 14).
+  for (Point p : {Point{30, 5}, Point{119, 14}}) EXPECT_TRUE(Click(p, false).returnHome);
+  for (Point p : {Point{29, 10}, Point{120, 10}, Point{50, 4}, Point{50, 15}})
+    EXPECT_FALSE(Click(p, false).returnHome);
 }
 
 TEST(ToolButtons, AButtonLeftPressedWhileAPageWasOpenIsFlattenedByTheFirstMove) {
