@@ -97,7 +97,10 @@ long TypeExercise(MainFrame& frame, const DataFolder& folder, int level) {
   for (int next = 0; next < std::ssize(passage); ++next) {
     TypeChar(frame, next % 7 == 6 ? '~' : passage[next]);
     ++keys;
-    if (next == 10) TypeChar(frame, '\b'), TypeChar(frame, passage[next]), keys += 2;
+    if (next != 10) continue;
+    TypeChar(frame, '\b');
+    TypeChar(frame, passage[next]);
+    keys += 2;
   }
   TypeChar(frame, '\r');
   return keys + 1;

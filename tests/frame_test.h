@@ -61,7 +61,8 @@ class FrameTest : public ::testing::Test {
     const COLORREF ink = Colors().infoText;
     Canvas page(kClientWidth, kClientHeight, ink ^ 0xFFFFFF);
     ScopedSelect font(page.dc(), SongFont(kPageFont));
-    SetTextColor(page.dc(), ink), SetBkMode(page.dc(), TRANSPARENT);
+    SetTextColor(page.dc(), ink);
+    SetBkMode(page.dc(), TRANSPARENT);
     draw ? draw(page.dc()) : DrawTextAt(page.dc(), area.left, area.top, text);
     return Look(area, ink, page.dc()) == Look(area, ink);
   }

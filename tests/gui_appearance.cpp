@@ -87,7 +87,8 @@ TEST_F(Settings, APathLineLongerThanAnyPathIsReadNoFurtherThanAPathReaches) {
   g_bytesAskedFor = 0;
   const LoadedSettings loaded = LoadSettings(folder.path(), folder.path());
   EXPECT_LE(g_bytesAskedFor, kSettingsReadLimit);
-  EXPECT_TRUE(loaded.settings.skinIndex == 2 && loaded.settings.colors == stored.colors);
+  EXPECT_EQ(loaded.settings.skinIndex, 2);
+  EXPECT_EQ(loaded.settings.colors, stored.colors);
   EXPECT_EQ(loaded.settings.backgroundPath, "");
   EXPECT_FALSE(loaded.defaultsNotSaved);
 }

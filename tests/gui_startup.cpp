@@ -96,7 +96,8 @@ TEST_F(StartUp, LockedProgramFolderKeepsTheLearnersFilesInTheirOwnFolder) {
   TheSeams().nextRandom = [] { return 0; };
   const std::string own = folder.localAppData() + "Kelp\\";
   const std::optional<std::string> settings = ReadWholeFile(locked + std::string("skd.kpd"));
-  ASSERT_TRUE(settings && ReadWholeFile(locked + std::string("Lev0Data.kpd")));
+  ASSERT_TRUE(settings);
+  ASSERT_TRUE(ReadWholeFile(locked + std::string("Lev0Data.kpd")));
   for (int run = 0; run < 2; ++run) {
     MessageBoxWatcher watcher;
     MainFrame& f = Open();

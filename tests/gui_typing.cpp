@@ -134,8 +134,10 @@ HANDLE WINAPI CreateFileAsWindows(LPCWSTR name, DWORD access, DWORD share,
                                   HANDLE model) {
   const DWORD marks = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
   const DWORD attributes = GetFileAttributesW(name);
-  if (disposition == CREATE_ALWAYS && attributes != INVALID_FILE_ATTRIBUTES && attributes & marks)
-    return SetLastError(ERROR_ACCESS_DENIED), INVALID_HANDLE_VALUE;
+  if (disposition == CREATE_ALWAYS && attributes != INVALID_FILE_ATTRIBUTES && attributes & marks) {
+    SetLastError(ERROR_ACCESS_DENIED);
+    return INVALID_HANDLE_VALUE;
+  }
   return g_createFile(name, access, share, security, disposition, flags, model);
 }
 
@@ -189,7 +191,10 @@ TEST_F(Typing, HistoriesHeldForSecondsLoseNoScore) {
         CreateFileW(Widen(folder.path() + ScoreFileName(level)).c_str(), GENERIC_READ,
                     FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
     EXPECT_NE(held, INVALID_HANDLE_VALUE);
-    return std::jthread([=] { Sleep(milliseconds), CloseHandle(held); });
+    return std::jthread([=] {
+      Sleep(milliseconds);
+      CloseHandle(held);
+    });
   };
   for (int level : {0, 4}) folder.Write(ScoreFileName(level), AppendedHistory("", 20.5f));
   {

@@ -112,7 +112,8 @@ TEST(OwedScores, KeepTheLatestThirtyOfEachLevelUntilSettled) {
   EXPECT_EQ(owed.Of(2), std::vector<float>(latest.begin() + 2, latest.end()));
   EXPECT_EQ(owed.Of(4), std::vector<float>{9.0f});
   owed.Settle(2);
-  EXPECT_TRUE(owed.Of(2).empty() && !owed.empty());
+  EXPECT_TRUE(owed.Of(2).empty());
+  EXPECT_FALSE(owed.empty());
   owed.Add(0, 1.0f);
   owed.SettleAll();
   EXPECT_TRUE(owed.empty());

@@ -47,8 +47,8 @@ TEST(Tips, GlyphAndTipFollowTheMenuBarOfAnyFrame) {
     const Rect hit = PowerGlyphHitRect(f);
     EXPECT_TRUE(hit.Contains({686, -21})) << border;
     EXPECT_TRUE(hit.Contains({701, -1})) << border;
-    EXPECT_FALSE(hit.Contains({690, 0}) || hit.Contains({685, -10}) || hit.Contains({690, -22}))
-        << border;
+    for (Point outside : {Point{690, 0}, Point{685, -10}, Point{690, -22}})
+      EXPECT_FALSE(hit.Contains(outside)) << border;
   }
 }
 
