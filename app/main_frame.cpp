@@ -187,15 +187,15 @@ void MainFrame::LoadSettingsAndBackground() {
   session_ = std::make_unique<Session>(FilesOf(exeDir_, dataDir_, owedScores_), exeDir_,
                                        loaded.settings, loaded.defaultsNotSaved);
   StartupStepDone("settings read");
-  background_ = LoadBackgroundPicture(loaded.settings.backgroundPath);
+  background_ = Picture(LoadBackgroundPicture(loaded.settings.backgroundPath));
   captionBitmap_ = LoadCaptionBitmap(loaded.settings.skinIndex);
   StartupStepDone("pictures loaded");
 }
 
 LRESULT MainFrame::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_ERASEBKGND:
-      return OnEraseBkgnd(reinterpret_cast<HDC>(wParam));
+    case WM_ERASEBKGND:  // the paint draws the background
+      return TRUE;
     case WM_PAINT:
       OnPaint();
       return 0;
@@ -334,11 +334,11 @@ void MainFrame::ApplyPictures(const Reaction& r) {
   }
   if (r.pagePicture) {
     const char* file = session_->pagePictureFile();
-    pagePicture_ = file ? LoadBitmapFile(exeDir_ + file) : Bitmap();
+    pagePicture_ = Picture(file ? LoadBitmapFile(exeDir_ + file) : Bitmap());
   }
   if (r.newBackground || (r.newSettings && !background_)) {
-    background_ = chosenBackground_ ? std::move(chosenBackground_)
-                                    : LoadBackgroundPicture(session_->settings().backgroundPath);
+    background_ = Picture(chosenBackground_ ? std::move(chosenBackground_)
+                                            : LoadBackgroundPicture(session_->settings().backgroundPath));
   }
   if (r.newSkin) {
     captionBitmap_ = LoadCaptionBitmap(session_->settings().skinIndex);

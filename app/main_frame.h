@@ -57,7 +57,6 @@ class MainFrame : public FrameWindow {
   void TakeNoInputMethod();
   void LoadSettingsAndBackground();
 
-  BOOL OnEraseBkgnd(HDC dc);
   void OnPaint();
   LRESULT OnCaptionMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void PaintCaption();
@@ -70,9 +69,9 @@ class MainFrame : public FrameWindow {
   std::string dataDir_;  // the learner's files: exeDir_, or a folder of theirs when it takes none
   OwedScores owedScores_;
   std::unique_ptr<Session> session_;
-  Bitmap background_;
+  Picture background_;
   Bitmap chosenBackground_;  // read by the background dialog, in use once stored
-  Bitmap pagePicture_;
+  Picture pagePicture_;
   Bitmap dedicationPicture_;
   HICON toolIcons_[kToolButtonCount] = {};
   Bitmap captionBitmap_;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "appearance/palette.h"
+#include "platform/gdi.h"
 
 #include <windows.h>
 
@@ -12,7 +13,7 @@ constexpr RECT kLayoutPictureArea{15, 90, 15 + 700, 90 + 300};
 // Where no picture covers the area (missing, or smaller than the area).
 constexpr COLORREF kLayoutPlainFill = RGB(224, 224, 224);
 
-// `kb0` is the picture the frame loaded on entering the page; it may be null.
-void DrawKeyboardLayoutPage(HDC dc, HBITMAP kb0, const Palette& palette);
+// `kb0` is the picture the frame loaded on entering the page; it may be empty.
+void DrawKeyboardLayoutPage(HDC dc, const Picture& kb0, const Palette& palette);
 
 }  // namespace kelp

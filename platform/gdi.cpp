@@ -3,6 +3,7 @@
 #include "platform/gbk.h"
 
 #include <algorithm>
+#include <functional>
 #include <map>
 #include <tuple>
 
@@ -99,26 +100,73 @@ void DrawTextAt(HDC dc, int x, int y, std::string_view gbk) {
   TextOutW(dc, x, y, text.c_str(), static_cast<int>(text.size()));
 }
 
+namespace {
+
 // Only the part inside the DC's clip box is copied: a keystroke's paint needs a
 // few key frames of a 700 x 300 picture, not all of it.
-void BlitBitmap(HDC dc, HBITMAP bitmap, int x, int y, int width, int height) {
-  if (!bitmap) return;
+void CopyVisiblePart(HDC dc, int x, int y, int width, int height,
+                     const std::function<void(RECT)>& copy) {
   RECT clip{};
   if (GetClipBox(dc, &clip) == NULLREGION) return;
-  const int left = std::max<int>(x, clip.left), top = std::max<int>(y, clip.top);
-  const int right = std::min<int>(x + width, clip.right);
-  const int bottom = std::min<int>(y + height, clip.bottom);
-  if (left >= right || top >= bottom) return;
-  MemoryDC memory(dc);
-  ScopedSelect select(memory.get(), bitmap);
-  BitBlt(dc, left, top, right - left, bottom - top, memory.get(), left - x, top - y, SRCCOPY);
+  const RECT part{std::max<int>(x, clip.left), std::max<int>(y, clip.top),
+                  std::min<int>(x + width, clip.right), std::min<int>(y + height, clip.bottom)};
+  if (part.left < part.right && part.top < part.bottom) copy(part);
 }
 
-void DrawPictureArea(HDC dc, HBITMAP bitmap, int x, int y, int width, int height, COLORREF plain) {
-  const SIZE size = BitmapSize(bitmap);
-  const int covered = std::clamp<int>(size.cx, 0, width);
-  const int coveredHeight = std::clamp<int>(size.cy, 0, height);
-  if (covered > 0 && coveredHeight > 0) BlitBitmap(dc, bitmap, x, y, covered, coveredHeight);
+}  // namespace
+
+void BlitBitmap(HDC dc, HBITMAP bitmap, int x, int y, int width, int height) {
+  if (!bitmap) return;
+  CopyVisiblePart(dc, x, y, width, height, [&](RECT part) {
+    MemoryDC memory(dc);
+    ScopedSelect select(memory.get(), bitmap);
+    BitBlt(dc, part.left, part.top, part.right - part.left, part.bottom - part.top, memory.get(),
+           part.left - x, part.top - y, SRCCOPY);
+  });
+}
+
+Picture::Picture(Bitmap bitmap) : bitmap_(std::move(bitmap)) {
+  if (!bitmap_) return;
+  size_ = BitmapSize(bitmap_.get());
+  dc_ = CreateCompatibleDC(nullptr);
+  ++LiveGdiHandles();
+  previous_ = SelectObject(dc_, bitmap_.get());
+}
+
+Picture::Picture(Picture&& other) noexcept
+    : bitmap_(std::move(other.bitmap_)),
+      dc_(std::exchange(other.dc_, nullptr)),
+      previous_(other.previous_),
+      size_(std::exchange(other.size_, {})) {}
+
+Picture& Picture::operator=(Picture&& other) noexcept {
+  if (this != &other) {
+    Release();  // the bitmap leaves its DC before it goes
+    bitmap_ = std::move(other.bitmap_);
+    dc_ = std::exchange(other.dc_, nullptr);
+    previous_ = other.previous_;
+    size_ = std::exchange(other.size_, {});
+  }
+  return *this;
+}
+
+void Picture::Release() {
+  if (!dc_) return;
+  SelectObject(dc_, previous_);
+  DeleteDC(dc_);
+  --LiveGdiHandles();
+  dc_ = nullptr;
+}
+
+void DrawPictureArea(HDC dc, const Picture& picture, int x, int y, int width, int height,
+                     COLORREF plain) {
+  const int covered = std::clamp<int>(picture.size().cx, 0, width);
+  const int coveredHeight = std::clamp<int>(picture.size().cy, 0, height);
+  if (covered > 0 && coveredHeight > 0)
+    CopyVisiblePart(dc, x, y, covered, coveredHeight, [&](RECT part) {
+      BitBlt(dc, part.left, part.top, part.right - part.left, part.bottom - part.top,
+             picture.dc(), part.left - x, part.top - y, SRCCOPY);
+    });
   if (covered < width) FillSolid(dc, x + covered, y, x + width, y + height, plain);
   if (coveredHeight < height) FillSolid(dc, x, y + coveredHeight, x + covered, y + height, plain);
 }

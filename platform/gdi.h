@@ -161,8 +161,33 @@ void Draw3dRect(HDC dc, int x, int y, int width, int height, COLORREF first, COL
 void DrawTextAt(HDC dc, int x, int y, std::string_view gbk);
 // Copies the top-left width x height block of `bitmap` to (x, y); an empty bitmap copies nothing.
 void BlitBitmap(HDC dc, HBITMAP bitmap, int x, int y, int width, int height);
-// Copies the picture into the area and fills what it does not cover (all of it
-// when there is no picture) with `plain`.
-void DrawPictureArea(HDC dc, HBITMAP bitmap, int x, int y, int width, int height, COLORREF plain);
+// A bitmap kept selected into a memory DC of its own, its size read once: drawing it
+// in a paint is one blit, with no DC made and no bitmap selected on the way.
+class Picture {
+ public:
+  Picture() = default;
+  explicit Picture(Bitmap bitmap);
+  ~Picture() { Release(); }
+  Picture(Picture&& other) noexcept;
+  Picture& operator=(Picture&& other) noexcept;
+  Picture(const Picture&) = delete;
+  Picture& operator=(const Picture&) = delete;
+  explicit operator bool() const { return dc_ != nullptr; }
+  HDC dc() const { return dc_; }
+  SIZE size() const { return size_; }
+
+ private:
+  void Release();
+
+  Bitmap bitmap_;
+  HDC dc_ = nullptr;
+  HGDIOBJ previous_ = nullptr;
+  SIZE size_{};
+};
+
+// Copies the picture's top-left part into the area and fills what it does not cover
+// (all of it when there is no picture) with `plain`.
+void DrawPictureArea(HDC dc, const Picture& picture, int x, int y, int width, int height,
+                     COLORREF plain);
 
 }  // namespace kelp

@@ -96,7 +96,7 @@ void DrawResultLine(HDC dc, const ExerciseResult& result, const Palette& palette
 }  // namespace
 
 void DrawLevelPage(HDC dc, const Exercise& exercise, const ExerciseResult& result,
-                   const Palette& palette, HBITMAP hintPicture) {
+                   const Palette& palette, const Picture& hintPicture) {
   const LevelInfo& info = kLevels[exercise.level()];
   const bool showsResult = exercise.phase() == Phase::Result;
   if (!exercise.passageShown() && !showsResult) return;

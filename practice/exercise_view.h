@@ -1,6 +1,7 @@
 #pragma once
 
 #include "appearance/palette.h"
+#include "platform/gdi.h"
 #include "practice/exercise.h"
 #include "practice/exercise_result.h"
 
@@ -11,6 +12,6 @@ namespace kelp {
 
 // `hintPicture` is the keyboard picture of the beginner and keypad levels.
 void DrawLevelPage(HDC dc, const Exercise& exercise, const ExerciseResult& result,
-                   const Palette& palette, HBITMAP hintPicture);
+                   const Palette& palette, const Picture& hintPicture);
 
 }  // namespace kelp

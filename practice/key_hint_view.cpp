@@ -11,7 +11,7 @@ constexpr COLORREF kKeyRings[] = {RGB(255, 0, 0), RGB(255, 0, 0), RGB(0, 255, 25
                                   RGB(0, 255, 255), RGB(0, 255, 255)};
 }  // namespace
 
-void DrawHintPicture(HDC dc, int level, HBITMAP picture) {
+void DrawHintPicture(HDC dc, int level, const Picture& picture) {
   DrawPictureArea(dc, picture, kLevels[level].hintPictureX, kHintPictureY, kHintPictureWidth,
                   kHintPictureHeight, kPlainArea);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/gdi.h"
 #include "practice/key_boxes.h"
 
 #include <windows.h>
@@ -8,7 +9,7 @@
 namespace kelp {
 
 // A missing picture, or the part of the area a small picture leaves, is filled plainly.
-void DrawHintPicture(HDC dc, int level, HBITMAP picture);
+void DrawHintPicture(HDC dc, int level, const Picture& picture);
 void HighlightKey(HDC dc, const Rect& box);
 
 }  // namespace kelp
