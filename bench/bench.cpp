@@ -70,7 +70,9 @@ void TypingFigures(MainFrame& frame, const DataFolder& folder, int level) {
     }
     TypeKey(frame, '\r');
   }
-  const std::string name = "keystroke to repaint, level " + std::to_string(level);
+  // The beginner's keys repaint a typed cell and the key frames on the keyboard picture.
+  const std::string name = level == 0 ? "keystroke, beginner (cell+frames)"
+                                      : "keystroke to repaint, level " + std::to_string(level);
   PrintSpread(name.c_str(), all);
   const auto median = [](std::vector<double> v) {
     std::sort(v.begin(), v.end());

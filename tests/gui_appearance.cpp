@@ -20,7 +20,10 @@ namespace {
 class DialogScript {
  public:
   explicit DialogScript(std::function<void(HWND)> answer) { handler = std::move(answer); }
-  ~DialogScript() { UnhookWindowsHookEx(hook_), handler = nullptr; }
+  ~DialogScript() {
+    UnhookWindowsHookEx(hook_);
+    handler = nullptr;
+  }
 
  private:
   static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam) {
