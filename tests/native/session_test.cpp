@@ -271,16 +271,17 @@ TEST_F(SessionTest, EveryKeystrokeRepaintsWhatItChanged) {
           const bool changed =
               other == (cells == &before ? after : before).end() || other->second != drawn;
           const bool box = drawn == "framed";
-          if (changed)
-            EXPECT_TRUE(Covered(r, corner, box ? kKeySize : kCellPitch, box ? kKeySize : 20))
-                << "level " << levelIndex << " cell (" << corner.first << ", " << corner.second
-                << ") after key " << int(key) << " at cursor " << session->exercise().cursor();
+          if (!changed) continue;
+          EXPECT_TRUE(Covered(r, corner, box ? kKeySize : kCellPitch, box ? kKeySize : 20))
+              << "level " << levelIndex << " cell (" << corner.first << ", " << corner.second
+              << ") after key " << int(key) << " at cursor " << session->exercise().cursor();
         }
       // A key frame is repainted only where one comes or goes.
-      for (const Rect& rect : r.repaint)
-        if (rect.width() == kKeySize)
-          EXPECT_NE(before.count({rect.left, rect.top}), after.count({rect.left, rect.top}))
-              << "level " << levelIndex << " key " << int(key);
+      for (const Rect& rect : r.repaint) {
+        if (rect.width() != kKeySize) continue;
+        EXPECT_NE(before.count({rect.left, rect.top}), after.count({rect.left, rect.top}))
+            << "level " << levelIndex << " key " << int(key);
+      }
     }
   }
 }
