@@ -3,7 +3,6 @@
 #include "platform/gbk.h"
 
 #include <algorithm>
-#include <functional>
 #include <map>
 #include <tuple>
 
@@ -102,27 +101,25 @@ void DrawTextAt(HDC dc, int x, int y, std::string_view gbk) {
 
 namespace {
 
-// Only the part inside the DC's clip box is copied: a keystroke's paint needs a
-// few key frames of a 700 x 300 picture, not all of it.
-void CopyVisiblePart(HDC dc, int x, int y, int width, int height,
-                     const std::function<void(RECT)>& copy) {
+// Copies the width x height block at (x, y) from `source`'s origin, only the part inside
+// the DC's clip box: a keystroke's paint needs a few key frames of a 700 x 300 picture.
+void CopyVisiblePart(HDC dc, int x, int y, int width, int height, HDC source) {
   RECT clip{};
   if (GetClipBox(dc, &clip) == NULLREGION) return;
   const RECT part{std::max<int>(x, clip.left), std::max<int>(y, clip.top),
                   std::min<int>(x + width, clip.right), std::min<int>(y + height, clip.bottom)};
-  if (part.left < part.right && part.top < part.bottom) copy(part);
+  if (part.left >= part.right || part.top >= part.bottom) return;
+  BitBlt(dc, part.left, part.top, part.right - part.left, part.bottom - part.top, source,
+         part.left - x, part.top - y, SRCCOPY);
 }
 
 }  // namespace
 
 void BlitBitmap(HDC dc, HBITMAP bitmap, int x, int y, int width, int height) {
   if (!bitmap) return;
-  CopyVisiblePart(dc, x, y, width, height, [&](RECT part) {
-    MemoryDC memory(dc);
-    ScopedSelect select(memory.get(), bitmap);
-    BitBlt(dc, part.left, part.top, part.right - part.left, part.bottom - part.top, memory.get(),
-           part.left - x, part.top - y, SRCCOPY);
-  });
+  MemoryDC memory(dc);
+  ScopedSelect select(memory.get(), bitmap);
+  CopyVisiblePart(dc, x, y, width, height, memory.get());
 }
 
 Picture::Picture(Bitmap bitmap) : bitmap_(std::move(bitmap)) {
@@ -163,10 +160,7 @@ void DrawPictureArea(HDC dc, const Picture& picture, int x, int y, int width, in
   const int covered = std::clamp<int>(picture.size().cx, 0, width);
   const int coveredHeight = std::clamp<int>(picture.size().cy, 0, height);
   if (covered > 0 && coveredHeight > 0)
-    CopyVisiblePart(dc, x, y, covered, coveredHeight, [&](RECT part) {
-      BitBlt(dc, part.left, part.top, part.right - part.left, part.bottom - part.top,
-             picture.dc(), part.left - x, part.top - y, SRCCOPY);
-    });
+    CopyVisiblePart(dc, x, y, covered, coveredHeight, picture.dc());
   if (covered < width) FillSolid(dc, x + covered, y, x + width, y + height, plain);
   if (coveredHeight < height) FillSolid(dc, x, y + coveredHeight, x + covered, y + height, plain);
 }
