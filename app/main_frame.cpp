@@ -85,15 +85,12 @@ MainFrame::MainFrame() : exeDir_(ExecutableDirectory()) {
   LoadToolIcons();
   StartupStepDone("icons loaded");
   menu_ = LoadMenuW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAIN_MENU));
-  Create(kProgramTitle, WS_CAPTION, WS_EX_CLIENTEDGE, ComputeWindowRect());
+  Create(kProgramTitle, WS_CAPTION, WS_EX_CLIENTEDGE, ComputeWindowRect(), menu_, IDI_APP);
   DisableCompositorFrame(hwnd());
-  SetMenu(hwnd(), menu_);
   FitClientArea();
   KeepCaptionOnScreen();
   TakeNoInputMethod();
   accelerators_ = LoadAcceleratorsW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_ACCELERATORS));
-  SendMessageW(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(appIcon_));
-  SendMessageW(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(appIcon_));
   const LearnerFolder learnerFolder = FindLearnerFolder(exeDir_, LearnerFileNames());
   dataDir_ = learnerFolder.path;
   if (learnerFolder.madeNow) PostMessageW(hwnd(), kLearnerFolderMessage, 0, 0);
@@ -126,8 +123,7 @@ void MainFrame::ReadSystemMetrics() {
 }
 
 void MainFrame::LoadToolIcons() {
-  // The strip's icons are drawn at 32 x 32 on every scaling; the window's at the system size.
-  appIcon_ = LoadIconResource(IDI_APP);
+  // The strip's icons are drawn at 32 x 32 on every scaling.
   for (int i = 0; i < kToolButtonCount; ++i)
     toolIcons_[i] = LoadIconResource(kToolButtons[i].iconId, kToolIconSize);
 }

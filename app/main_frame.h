@@ -77,7 +77,6 @@ class MainFrame : public FrameWindow {
   Bitmap captionBitmap_;
   Bitmap powerGlyph_ = LoadBitmapResource(IDB_POWER);
   SystemMetrics metrics_;
-  HICON appIcon_ = nullptr;
   HMENU menu_ = nullptr;
   SkinnedMenu menuPainter_;
   HACCEL accelerators_ = nullptr;

@@ -1,6 +1,7 @@
 #include "platform/frame_window.h"
 
 #include "platform/gbk.h"
+#include "platform/gdi.h"
 
 namespace kelp {
 
@@ -10,13 +11,15 @@ constexpr wchar_t kClassName[] = L"KelpFrame";
 
 }  // namespace
 
-void FrameWindow::RegisterFrameClass() {
-  static const bool registered = [] {
+void FrameWindow::RegisterFrameClass(int iconId) {
+  static const bool registered = [iconId] {
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof windowClass;
     windowClass.lpfnWndProc = &FrameWindow::WindowProc;
     windowClass.hInstance = GetModuleHandleW(nullptr);
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.hIcon = LoadIconResource(iconId, GetSystemMetrics(SM_CXICON));
+    windowClass.hIconSm = LoadIconResource(iconId, GetSystemMetrics(SM_CXSMICON));
     windowClass.lpszClassName = kClassName;
     return RegisterClassExW(&windowClass) != 0;
   }();
@@ -27,11 +30,12 @@ FrameWindow::~FrameWindow() {
   Destroy();
 }
 
-bool FrameWindow::Create(std::string_view gbkTitle, DWORD style, DWORD exStyle, const RECT& rect) {
-  RegisterFrameClass();
+bool FrameWindow::Create(std::string_view gbkTitle, DWORD style, DWORD exStyle, const RECT& rect,
+                         HMENU menu, int iconId) {
+  RegisterFrameClass(iconId);
   HWND created = CreateWindowExW(exStyle, kClassName, Widen(gbkTitle).c_str(), style, rect.left,
                                  rect.top, rect.right - rect.left, rect.bottom - rect.top, nullptr,
-                                 nullptr, GetModuleHandleW(nullptr), this);
+                                 menu, GetModuleHandleW(nullptr), this);
   return created != nullptr;
 }
 

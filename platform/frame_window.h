@@ -21,7 +21,10 @@ class FrameWindow {
   FrameWindow& operator=(const FrameWindow&) = delete;
 
   HWND hwnd() const { return hwnd_; }
-  bool Create(std::string_view gbkTitle, DWORD style, DWORD exStyle, const RECT& rect);
+  // The window with `menu` and, through its class, the icon resource `iconId` at the
+  // system's large and small sizes (the taskbar's, Alt+Tab's and the caption's).
+  bool Create(std::string_view gbkTitle, DWORD style, DWORD exStyle, const RECT& rect, HMENU menu,
+              int iconId);
   void Destroy();
 
  protected:
@@ -29,7 +32,7 @@ class FrameWindow {
   LRESULT DefaultProc(UINT message, WPARAM wParam, LPARAM lParam);
 
  private:
-  static void RegisterFrameClass();
+  static void RegisterFrameClass(int iconId);
   static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
   HWND hwnd_ = nullptr;
 };

@@ -150,7 +150,8 @@ TEST_F(Background, CommandRefusesPicturesItCannotShowSayingWhyAndKeepsATakenOneF
     PressButton(dialog, box || !answer.empty() ? IDOK : IDCANCEL);
   });
   const auto put = [&](const std::string& name, const std::string& bytes) {
-    return folder.Write(name, bytes), Widen(folder.path() + name);
+    folder.Write(name, bytes);
+    return Widen(folder.path() + name);
   };
   constexpr COLORREF kTop = RGB(255, 255, 0), kBottom = RGB(0, 0, 255);
   // Run-length encoded: 150 rows of cyan over magenta, a gap skipped in the first colour.
@@ -172,7 +173,8 @@ TEST_F(Background, CommandRefusesPicturesItCannotShowSayingWhyAndKeepsATakenOneF
   const std::optional<std::string> settings = folder.Read("skd.kpd");
   const COLORREF shown = PixelAt(f, 350, 300);
   for (const auto& [path, message] : refused) {
-    answer = path, boxes.clear();
+    answer = path;
+    boxes.clear();
     Command(ID_BACKGROUND);
     EXPECT_EQ(folder.Read("skd.kpd"), settings) << Narrow(path);
     EXPECT_EQ(PixelAt(f, 350, 300), shown) << Narrow(path);
