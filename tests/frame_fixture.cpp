@@ -59,7 +59,13 @@ DataFolder::~DataFolder() {
   std::filesystem::remove_all(Widen(path_), error);
 }
 
+void DropQuitMessages() {
+  MSG quit;
+  while (PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) continue;
+}
+
 std::unique_ptr<MainFrame> OpenFrame() {
+  DropQuitMessages();
   auto frame = std::make_unique<MainFrame>();
   ShowWindow(frame->hwnd(), SW_SHOW);
   UpdateWindow(frame->hwnd());

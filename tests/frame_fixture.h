@@ -43,6 +43,9 @@ class DataFolder {
   std::string path_;
 };
 
+// A closed window leaves WM_QUIT in the thread's queue, where it would end the next
+// modal loop (a dialog, a message box) at once; the tests run on after it.
+void DropQuitMessages();
 // Creates and shows the real main window.
 std::unique_ptr<MainFrame> OpenFrame();
 void Pump(const MainFrame& frame);

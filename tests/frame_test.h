@@ -16,6 +16,7 @@ class FrameTest : public ::testing::Test {
   void TearDown() override {
     const MessageBoxWatcher closing;
     frame.reset();
+    DropQuitMessages();
     TheSeams() = Seams{};  // the data folder is going too
   }
   MainFrame& Open() {
