@@ -22,7 +22,7 @@ class FrameWindow {
 
   HWND hwnd() const { return hwnd_; }
   // The window with `menu` and, through its class, the icon resource `iconId` at the
-  // system's large and small sizes (the taskbar's, Alt+Tab's and the caption's).
+  // system's large and small sizes (the taskbar's and Alt+Tab's).
   bool Create(std::string_view gbkTitle, DWORD style, DWORD exStyle, const RECT& rect, HMENU menu,
               int iconId);
   void Destroy();
